@@ -1,0 +1,76 @@
+# Norvane: one-command set-up on Debian/Ubuntu.
+#   make run   installs what is missing, builds, starts the editor
+#   make test  installs what is missing, builds, runs every test (plain, sanitized, fuzzed)
+
+JOBS    ?= $(shell nproc 2>/dev/null || echo 2)
+BUILD   ?= build
+ASAN    ?= build-asan
+FUZZ    ?= build-fuzz
+FUZZ_SECONDS ?= 60
+SUDO    := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+PACKAGES := cmake g++ make clang libclang-rt-14-dev qt6-base-dev libgl1-mesa-dev libgtest-dev \
+            libgmock-dev libbenchmark-dev view3dscene xvfb xauth locales clang-format \
+            shared-mime-info desktop-file-utils
+CMAKE_FLAGS ?= -DNORVANE_WERROR=ON
+
+.PHONY: all deps locale build run test test-plain test-asan fuzz bench format format-check clean
+
+all: build
+
+deps:
+	@missing=""; for p in $(PACKAGES); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "ok installed" || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:$$missing"; \
+	  $(SUDO) apt-get update && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y --no-install-recommends $$missing; \
+	fi
+	@$(MAKE) --no-print-directory locale
+
+# The number-form tests switch to a comma-decimal locale; make sure one exists.
+locale:
+	@if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$$'; then \
+	  $(SUDO) sed -i 's/^# *de_DE.UTF-8 UTF-8/de_DE.UTF-8 UTF-8/' /etc/locale.gen; \
+	  grep -q '^de_DE.UTF-8 UTF-8' /etc/locale.gen || echo 'de_DE.UTF-8 UTF-8' | $(SUDO) tee -a /etc/locale.gen >/dev/null; \
+	  $(SUDO) locale-gen; \
+	fi
+
+build: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	./$(BUILD)/src/app/norvane
+
+test: test-plain test-asan fuzz
+
+test-plain: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+test-asan: deps
+	cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=Debug -DNORVANE_SANITIZE=ON -DNORVANE_BUILD_BENCH=OFF $(CMAKE_FLAGS)
+	cmake --build $(ASAN) -j $(JOBS)
+	cd $(ASAN) && QT_QPA_PLATFORM=offscreen \
+	  ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
+	  UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
+
+fuzz: deps
+	CXX=clang++ cmake -S . -B $(FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNORVANE_FUZZ=ON \
+	  -DNORVANE_BUILD_APP=OFF -DNORVANE_BUILD_TESTS=OFF -DNORVANE_BUILD_BENCH=OFF $(CMAKE_FLAGS)
+	cmake --build $(FUZZ) -j $(JOBS)
+	mkdir -p $(FUZZ)/corpus && cp -n tests/data/fuzz-seeds/* $(FUZZ)/corpus/ 2>/dev/null || true
+	$(FUZZ)/fuzz/scene_reader_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=4096 $(FUZZ)/corpus
+
+bench: deps
+	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DNORVANE_BUILD_TESTS=OFF -DNORVANE_BUILD_APP=OFF
+	cmake --build build-bench -j $(JOBS)
+	./build-bench/bench/norvane_bench
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+format-check:
+	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+
+clean:
+	rm -rf $(BUILD) $(ASAN) $(FUZZ) build-bench

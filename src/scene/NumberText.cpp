@@ -1,0 +1,67 @@
+#include "NumberText.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+
+namespace norvane {
+
+namespace {
+
+// Shortest general-format text of `value` at `precision` significant digits ("12.5", "1e-05").
+template <typename T> std::string generalText(T value, int precision) {
+    std::array<char, 64> buffer{};
+    auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                std::chars_format::general, precision);
+    return std::string(buffer.data(), result.ptr);
+}
+
+// Drops the zero in "0.25" / "-0.25" so that the text starts at the point.
+std::string withoutLeadingZero(std::string text) {
+    const std::size_t digit = (!text.empty() && text[0] == '-') ? 1 : 0;
+    if (text.size() > digit + 1 && text[digit] == '0' && text[digit + 1] == '.')
+        text.erase(digit, 1);
+    return text;
+}
+
+std::string_view trimSpaces(std::string_view text) {
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    return text;
+}
+
+} // namespace
+
+std::string plainForm(float value) {
+    if (value == 0.0f)
+        value = 0.0f; // turns -0 into 0
+    return generalText(value, 7);
+}
+
+std::string pointForm(float value) {
+    std::string text = withoutLeadingZero(plainForm(value));
+    return text[0] == '-' ? text : " " + text;
+}
+
+std::string decimalText(double value) {
+    if (value == 0.0)
+        value = 0.0;
+    return generalText(value, 15);
+}
+
+std::optional<double> parseNumber(std::string_view text) {
+    text = trimSpaces(text);
+    if (!text.empty() && text.front() == '+')
+        text.remove_prefix(1);
+    if (text.empty())
+        return std::nullopt;
+    double value = 0.0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc{} || end != text.data() + text.size() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+} // namespace norvane

@@ -1,0 +1,42 @@
+#include "Scene.h"
+
+#include "Catalogue.h"
+#include "Error.h"
+
+#include <string>
+
+namespace norvane {
+
+const std::string& anchorUrl(const SceneObject& object) {
+    return isAreaKind(object.kind) ? object.list7 : object.list6;
+}
+
+std::size_t Scene::append(SceneObject object) {
+    m_objects.push_back(std::move(object));
+    return m_objects.size() - 1;
+}
+
+void Scene::remove(std::size_t i) {
+    if (i >= m_objects.size())
+        throw Error("No scene object at row " + std::to_string(i));
+    m_objects.erase(m_objects.begin() + static_cast<std::ptrdiff_t>(i));
+    if (m_selected >= static_cast<int>(m_objects.size()))
+        m_selected = -1;
+}
+
+void Scene::clear() {
+    m_objects.clear();
+    m_selected = -1;
+}
+
+const SceneObject& Scene::row(std::size_t i) const {
+    if (i >= m_objects.size())
+        throw Error("No scene object at row " + std::to_string(i));
+    return m_objects[i];
+}
+
+void Scene::setSelectedIndex(int index) {
+    m_selected = (index >= 0 && static_cast<std::size_t>(index) < m_objects.size()) ? index : -1;
+}
+
+} // namespace norvane
