@@ -10,3 +10,18 @@ if(NORVANE_SANITIZE)
   target_compile_options(norvane_flags INTERFACE ${_san})
   target_link_options(norvane_flags INTERFACE ${_san})
 endif()
+
+# norvane_core_library(NAME DEPS...): a library of every .cpp in the calling folder, with src/ on
+# its include path. A folder without sources yet gives an interface library.
+function(norvane_core_library name)
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  if(sources)
+    add_library(${name} ${sources})
+    target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/..)
+    target_link_libraries(${name} PUBLIC ${ARGN} PRIVATE norvane_flags)
+  else()
+    add_library(${name} INTERFACE)
+    target_include_directories(${name} INTERFACE ${CMAKE_CURRENT_SOURCE_DIR}/..)
+    target_link_libraries(${name} INTERFACE ${ARGN})
+  endif()
+endfunction()
