@@ -25,3 +25,10 @@ function(norvane_core_library name)
     target_link_libraries(${name} INTERFACE ${ARGN})
   endif()
 endfunction()
+
+if(NORVANE_FUZZ)
+  # Instrument every library for coverage; the fuzzer executables link libFuzzer's main.
+  set(_fuzz -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  target_compile_options(norvane_flags INTERFACE ${_fuzz})
+  target_link_options(norvane_flags INTERFACE -fsanitize=address,undefined)
+endif()
