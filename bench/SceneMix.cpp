@@ -1,0 +1,70 @@
+#include "SceneMix.h"
+
+#include "scene/Catalogue.h"
+#include "scene/NumberText.h"
+#include "scene/Orientation.h"
+
+#include <array>
+#include <random>
+#include <string_view>
+
+namespace norvane::bench {
+
+namespace {
+
+// Kinds and how often each occurs, per 100 objects.
+struct Share {
+    std::string_view kind;
+    int weight;
+};
+constexpr std::array<Share, 14> kMix{{
+    {"Tree", 20},
+    {"Car (Red)", 8},
+    {"Car (Blue)", 8},
+    {"Light Post", 10},
+    {"Bench", 6},
+    {"House", 8},
+    {"Office Building (Rectangular)", 4},
+    {"Mailbox", 4},
+    {"Street", 10},
+    {"Sidewalk", 8},
+    {"Wall", 6},
+    {"Shrubbery", 3},
+    {"Floor/Ceiling", 2},
+    {"Text (Big)", 3},
+}};
+
+std::string_view pickKind(std::mt19937& random) {
+    int roll = static_cast<int>(random() % 100);
+    for (const Share& share : kMix) {
+        if (roll < share.weight)
+            return share.kind;
+        roll -= share.weight;
+    }
+    return "Tree";
+}
+
+} // namespace
+
+Scene makeMixedScene(std::size_t objects) {
+    std::mt19937 random(12345);
+    std::uniform_real_distribution<float> coordinate(0.0f, 100.0f);
+    Scene scene;
+    scene.reserve(objects);
+    for (std::size_t i = 0; i < objects; ++i) {
+        std::string kind(pickKind(random));
+        const float x = coordinate(random), y = coordinate(random);
+        std::string url = (i % 10 == 0) ? "page" + std::to_string(i % 97) + ".html" : "";
+        if (isAreaKind(kind)) {
+            scene.append(
+                {kind, plainForm(x), plainForm(y), plainForm(x + 5.5f), plainForm(y + 2.25f), url});
+        } else {
+            std::string code(kOrientationCodes[i % 4]);
+            std::string text = isTextKind(kind) ? "Main Street" : "";
+            scene.append({kind, pointForm(x), pointForm(y), code, url, text});
+        }
+    }
+    return scene;
+}
+
+} // namespace norvane::bench

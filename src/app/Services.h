@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+class QWidget;
+
+// The platform services the windows use, behind small interfaces so tests can script them.
+// The Qt implementations live in QtServices; tests use the scripted ones in tests/app/support.
+
+// A modal one-line text prompt. Returns "" when the user cancels.
+class TextPrompt {
+public:
+    virtual ~TextPrompt() = default;
+    virtual QString ask(QWidget* parent, const QString& prompt, const QString& title) = 0;
+};
+
+// The Open and Save file dialogs. `filter` is a Qt name filter such as "Norvane Files (*.NSC)".
+// Return the full chosen path, or nothing when the dialog was cancelled.
+class FileDialogs {
+public:
+    virtual ~FileDialogs() = default;
+    virtual std::optional<QString> askOpen(QWidget* parent, const QString& directory,
+                                           const QString& filter) = 0;
+    virtual std::optional<QString> askSave(QWidget* parent, const QString& directory,
+                                           const QString& filter) = 0;
+};
+
+// Modal message boxes: a Yes/No question (true for Yes) and an error message.
+class MessageBoxes {
+public:
+    virtual ~MessageBoxes() = default;
+    virtual bool askYesNo(QWidget* parent, const QString& title, const QString& text) = 0;
+    virtual void showError(QWidget* parent, const QString& title, const QString& text) = 0;
+};
+
+// The desktop's "open" service: hands a file to its associated application without waiting.
+// Returns false when the desktop could not open it.
+class DesktopOpener {
+public:
+    virtual ~DesktopOpener() = default;
+    virtual bool open(const QString& path) = 0;
+};
+
+// Everything a window needs from the platform. Not owned: the caller keeps the services alive
+// for as long as the windows that use them.
+struct Services {
+    TextPrompt& prompt;
+    FileDialogs& files;
+    MessageBoxes& messages;
+    DesktopOpener& opener;
+    QString appDirectory; // where tester.wrl, Manual.htm, textures and music files live
+};
