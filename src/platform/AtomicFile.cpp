@@ -1,0 +1,136 @@
+#include "AtomicFile.h"
+
+#include "scene/Error.h"
+
+#include <atomic>
+#include <cerrno>
+#include <fcntl.h>
+#include <string>
+#include <sys/stat.h>
+#include <system_error>
+#include <unistd.h>
+
+namespace norvane {
+
+namespace {
+
+std::string reasonFor(int code) {
+    return std::generic_category().message(code);
+}
+
+[[noreturn]] void failWrite(const std::string& path, int code) {
+    throw Error("Cannot write " + path + ": " + reasonFor(code));
+}
+
+[[noreturn]] void failRead(const std::string& path, int code) {
+    throw Error("Cannot read " + path + ": " + reasonFor(code));
+}
+
+std::string folderOf(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// Opens a new, uniquely named file next to `path`; returns its descriptor and fills `tempPath`.
+int createTemporary(const std::string& path, std::string& tempPath) {
+    static std::atomic<unsigned> counter{0};
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        tempPath = path + ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+        const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+// Writes every byte, retrying short writes; returns 0 or the errno of the failure.
+int writeAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return 0;
+}
+
+// Gives the temporary the permissions of the file it replaces, when there is one.
+void keepPermissions(int fd, const std::string& path) {
+    struct stat old {};
+    if (::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode))
+        (void)::fchmod(fd, old.st_mode & 07777);
+}
+
+// Fills and closes the temporary; returns 0 or the errno of the first failure.
+int fillTemporary(int fd, const std::string& path, std::string_view bytes) {
+    keepPermissions(fd, path);
+    int code = writeAll(fd, bytes);
+    if (code == 0 && ::fsync(fd) != 0)
+        code = errno;
+    if (::close(fd) != 0 && code == 0)
+        code = errno;
+    return code;
+}
+
+// Makes the rename itself durable; a failure here does not undo the completed write.
+void syncFolder(const std::string& path) {
+    const int fd = ::open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        (void)::fsync(fd);
+        ::close(fd);
+    }
+}
+
+} // namespace
+
+void writeFileAtomically(const std::string& path, std::string_view bytes) {
+    std::string tempPath;
+    const int fd = createTemporary(path, tempPath);
+    if (fd < 0)
+        failWrite(path, errno);
+    int code = fillTemporary(fd, path, bytes);
+    if (code == 0 && ::rename(tempPath.c_str(), path.c_str()) != 0)
+        code = errno;
+    if (code != 0) {
+        ::unlink(tempPath.c_str());
+        failWrite(path, code);
+    }
+    syncFolder(path);
+}
+
+std::string readWholeFile(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        failRead(path, errno);
+    struct stat info {};
+    if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
+        ::close(fd);
+        failRead(path, EISDIR);
+    }
+    std::string bytes;
+    bytes.reserve(info.st_size > 0 ? static_cast<std::size_t>(info.st_size) : 0);
+    char chunk[65536];
+    for (;;) {
+        const ssize_t got = ::read(fd, chunk, sizeof chunk);
+        if (got == 0)
+            break;
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0) {
+            const int code = errno;
+            ::close(fd);
+            failRead(path, code);
+        }
+        bytes.append(chunk, static_cast<std::size_t>(got));
+    }
+    ::close(fd);
+    return bytes;
+}
+
+} // namespace norvane
