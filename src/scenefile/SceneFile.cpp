@@ -1,0 +1,73 @@
+#include "SceneFile.h"
+
+#include "LineReader.h"
+#include "scene/Error.h"
+
+#include <array>
+
+namespace norvane {
+
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+
+std::array<const std::string*, kLinesPerObject> valuesOf(const SceneObject& object) {
+    return {&object.kind,  &object.list3, &object.list4,
+            &object.list5, &object.list6, &object.list7};
+}
+
+std::size_t textSize(const Scene& scene) {
+    std::size_t size = 0;
+    for (const SceneObject& object : scene.rows())
+        for (const std::string* value : valuesOf(object))
+            size += value->size() + kLineEnd.size();
+    return size;
+}
+
+[[noreturn]] void refuseLineBreak(std::size_t row) {
+    throw Error("Cannot save the scene: object " + std::to_string(row + 1) +
+                " holds a line break in one of its texts");
+}
+
+std::string linesText(std::size_t lines) {
+    return std::to_string(lines) + (lines == 1 ? " line is" : " lines is");
+}
+
+SceneObject readObject(LineReader& reader) {
+    SceneObject object;
+    for (std::string* value :
+         {&object.kind, &object.list3, &object.list4, &object.list5, &object.list6, &object.list7})
+        *value = *reader.next();
+    return object;
+}
+
+} // namespace
+
+std::string writeSceneText(const Scene& scene) {
+    std::string text;
+    text.reserve(textSize(scene));
+    for (std::size_t row = 0; row < scene.count(); ++row) {
+        for (const std::string* value : valuesOf(scene.rows()[row])) {
+            if (value->find('\n') != std::string::npos)
+                refuseLineBreak(row);
+            text += *value;
+            text += kLineEnd;
+        }
+    }
+    return text;
+}
+
+Scene readSceneText(std::string_view text) {
+    const std::size_t lines = LineReader::countLines(text);
+    if (lines % kLinesPerObject != 0)
+        throw Error("The scene file ends in the middle of an object: " + linesText(lines) +
+                    " not a multiple of 6");
+    Scene scene;
+    scene.reserve(lines / kLinesPerObject);
+    LineReader reader(text);
+    for (std::size_t i = 0; i < lines / kLinesPerObject; ++i)
+        scene.append(readObject(reader));
+    return scene;
+}
+
+} // namespace norvane
