@@ -1,0 +1,110 @@
+#include "SceneCheck.h"
+
+#include "LineReader.h"
+#include "SceneFile.h"
+#include "scene/Catalogue.h"
+#include "scene/NumberText.h"
+#include "scene/Orientation.h"
+
+#include <algorithm>
+#include <array>
+#include <optional>
+
+namespace norvane {
+
+namespace {
+
+using Record = std::array<std::string_view, kLinesPerObject>;
+
+constexpr std::size_t kShownLength = 40;
+
+// A value fit for a one-line message: quoted, control bytes shown as '?', long texts cut short.
+std::string quoted(std::string_view value) {
+    std::string shown(value.substr(0, kShownLength));
+    std::replace_if(
+        shown.begin(), shown.end(),
+        [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7f; }, '?');
+    return "\"" + shown + (value.size() > kShownLength ? "...\"" : "\"");
+}
+
+class Checker {
+public:
+    explicit Checker(std::vector<Problem>& problems) : m_problems(problems) {}
+
+    void checkRecord(const Record& record, std::size_t firstLine);
+
+private:
+    void report(std::size_t column, std::string message) {
+        m_problems.push_back({m_firstLine + column, std::move(message)});
+    }
+    std::optional<double> number(const Record& record, std::size_t column, std::string_view name);
+    void checkPoint(const Record& record);
+    void checkArea(const Record& record);
+
+    std::vector<Problem>& m_problems;
+    std::size_t m_firstLine = 1;
+};
+
+std::optional<double> Checker::number(const Record& record, std::size_t column,
+                                      std::string_view name) {
+    std::optional<double> value = parseNumber(record[column]);
+    if (!value)
+        report(column, std::string(name) + " is not a number: " + quoted(record[column]));
+    return value;
+}
+
+void Checker::checkPoint(const Record& record) {
+    number(record, 1, "X");
+    number(record, 2, "Y");
+    const auto& codes = kOrientationCodes;
+    if (std::find(codes.begin(), codes.end(), record[3]) == codes.end())
+        report(3, "Orientation is not one of 0, 3.14, 1.57, -1.57: " + quoted(record[3]));
+}
+
+void Checker::checkArea(const Record& record) {
+    const std::optional<double> x1 = number(record, 1, "X1");
+    const std::optional<double> y1 = number(record, 2, "Y1");
+    const std::optional<double> x2 = number(record, 3, "X2");
+    const std::optional<double> y2 = number(record, 4, "Y2");
+    if (x1 && x2 && *x2 < *x1)
+        report(3, "X2 is less than X1: " + quoted(record[3]) + " < " + quoted(record[1]));
+    if (y1 && y2 && *y2 < *y1)
+        report(4, "Y2 is less than Y1: " + quoted(record[4]) + " < " + quoted(record[2]));
+}
+
+void Checker::checkRecord(const Record& record, std::size_t firstLine) {
+    m_firstLine = firstLine;
+    const KindInfo* kind = findKind(record[0]);
+    if (kind == nullptr)
+        report(0, "Unknown object kind " + quoted(record[0]));
+    else if (kind->shape == Shape::Area)
+        checkArea(record);
+    else
+        checkPoint(record);
+}
+
+std::string incompleteMessage(std::size_t linesRead) {
+    return "Incomplete object at the end of the file: " + std::to_string(linesRead) + " of " +
+           std::to_string(kLinesPerObject) + " lines";
+}
+
+} // namespace
+
+std::vector<Problem> checkSceneText(std::string_view text) {
+    std::vector<Problem> problems;
+    Checker checker(problems);
+    LineReader reader(text);
+    Record record;
+    std::size_t line = 0;
+    while (const std::optional<std::string_view> value = reader.next()) {
+        record[line % kLinesPerObject] = *value;
+        ++line;
+        if (line % kLinesPerObject == 0)
+            checker.checkRecord(record, line - kLinesPerObject + 1);
+    }
+    if (const std::size_t partial = line % kLinesPerObject; partial != 0)
+        problems.push_back({line - partial + 1, incompleteMessage(partial)});
+    return problems;
+}
+
+} // namespace norvane

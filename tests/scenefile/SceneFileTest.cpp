@@ -1,0 +1,133 @@
+#include "scenefile/SceneFile.h"
+#include "scene/Error.h"
+
+#include "TextDiff.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+using norvane::readSceneText;
+using norvane::Scene;
+using norvane::SceneObject;
+using norvane::writeSceneText;
+using norvane::test::crlf;
+using norvane::test::dataDir;
+using norvane::test::readFile;
+
+namespace {
+
+Scene sceneOf(const std::vector<SceneObject>& objects) {
+    Scene scene;
+    for (const SceneObject& object : objects)
+        scene.append(object);
+    return scene;
+}
+
+// The objects of tests/data/scenefile/mixed.NSC.
+Scene mixedScene() {
+    return sceneOf({
+        {"Tree", " 40.5", " 62.25", "0", "", ""},
+        {"Street", "10", "20", "30.5", "20", ""},
+        {"Text (Big)", " .25", "-2.5", "1.57", "http://example.com/a b", "  Welcome  "},
+        {"Wall", "0", "0", "100", "0.5", "rooms.htm"},
+        {"Car (Red)", " 99.99999", " 100", "-1.57", "", ""},
+    });
+}
+
+std::string errorOf(std::string_view text) {
+    try {
+        readSceneText(text);
+    } catch (const norvane::Error& error) {
+        return error.what();
+    }
+    return "(no error)";
+}
+
+} // namespace
+
+TEST(SceneFile, WritesSixLinesPerObjectEachEndingInCrLf) {
+    const Scene scene = sceneOf({{"Tree", " 40.5", " 62.25", "0", "", ""},
+                                 {"Street", "10", "20", "30.5", "20", "map.htm"}});
+    EXPECT_SAME_TEXT(crlf({"Tree", " 40.5", " 62.25", "0", "", "", "Street", "10", "20", "30.5",
+                           "20", "map.htm"}),
+                     writeSceneText(scene));
+}
+
+TEST(SceneFile, EmptySceneIsEmptyFileAndBack) {
+    EXPECT_EQ(writeSceneText(Scene{}), "");
+    EXPECT_TRUE(readSceneText("").empty());
+}
+
+TEST(SceneFile, KnownFileReadsAndWritesBackByteForByte) {
+    const std::string bytes = readFile(dataDir() + "/scenefile/mixed.NSC");
+    EXPECT_EQ(readSceneText(bytes), mixedScene());
+    EXPECT_SAME_TEXT(bytes, writeSceneText(mixedScene()));
+}
+
+TEST(SceneFile, RoundTripKeepsEveryValueExactly) {
+    const Scene scene = sceneOf({
+        {"Tree", " 1", " 2", "0", "", ""},
+        {"  spaced kind  ", "\t", "a\rb", "ends in CR\r", "\r", std::string("nul\0x", 5)},
+        {"", "", "", "", "", ""},
+        {"Text (Eye-Level)", "-0", "1e3", "3.14", "\xe9t\xe9", "\xff"},
+    });
+    EXPECT_EQ(readSceneText(writeSceneText(scene)), scene);
+}
+
+// Line-end variants that all read as the same single wall.
+TEST(SceneFile, AcceptsLfEndsEmptyLinesAndAnUnendedLastLine) {
+    const SceneObject wall{"Wall", "0", " 2", "1", "", "u"};
+    const std::vector<std::pair<const char*, std::string>> cases = {
+        {"CR LF", "Wall\r\n0\r\n 2\r\n1\r\n\r\nu\r\n"},
+        {"LF only", "Wall\n0\n 2\n1\n\nu\n"},
+        {"mixed", "Wall\n0\r\n 2\n1\r\n\nu\r\n"},
+        {"last line unended", "Wall\r\n0\r\n 2\r\n1\r\n\r\nu"},
+        {"last line unended after CR", "Wall\r\n0\r\n 2\r\n1\r\n\r\nu\r"},
+    };
+    for (const auto& [name, text] : cases)
+        EXPECT_EQ(readSceneText(text), sceneOf({wall})) << name;
+}
+
+TEST(SceneFile, OnlyOneCrBeforeLfIsDropped) {
+    const Scene scene = readSceneText("a\r\r\n\rb\r\nc \r\n d\r\n\r\r\n e\r");
+    ASSERT_EQ(scene.count(), 1u);
+    EXPECT_EQ(scene.row(0), (SceneObject{"a\r", "\rb", "c ", " d", "\r", " e"}));
+}
+
+TEST(SceneFile, RefusesIncompleteObjectsAndNamesTheCount) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"\n", "1 line is"},
+        {"Tree", "1 line is"},
+        {"Tree\r\n 1\r\n 2\r\n0\r\n\r\n", "5 lines is"},
+        {crlf({"a", "b", "c", "d", "e", "f", "g"}), "7 lines is"},
+        {crlf({"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k", "l"}) + "m", "13 lines is"},
+    };
+    for (const auto& [text, count] : cases)
+        EXPECT_EQ(errorOf(text), "The scene file ends in the middle of an object: " + count +
+                                     " not a multiple of 6")
+            << text;
+}
+
+TEST(SceneFile, WriterRefusesValuesWithLineFeeds) {
+    const Scene scene = sceneOf(
+        {{"Tree", " 1", " 2", "0", "", ""}, {"Text (Big)", " 1", " 2", "0", "", "two\nlines"}});
+    try {
+        writeSceneText(scene);
+        FAIL() << "no error";
+    } catch (const norvane::Error& error) {
+        EXPECT_STREQ(error.what(),
+                     "Cannot save the scene: object 2 holds a line break in one of its texts");
+    }
+}
+
+TEST(SceneFile, LargeSceneRoundTrips) {
+    Scene scene;
+    for (int i = 0; i < 20000; ++i)
+        scene.append({"Bench", " " + std::to_string(i % 100), " 3", "0", i % 7 ? "" : "u", ""});
+    const std::string text = writeSceneText(scene);
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 120000);
+    EXPECT_EQ(readSceneText(text), scene);
+}
