@@ -1,0 +1,18 @@
+#include "LineWriter.h"
+
+#include "VrmlString.h"
+#include "scene/NumberText.h"
+
+namespace norvane {
+
+void LineWriter::put(Quoted quoted) {
+    m_out += '"';
+    appendEscapedVrmlString(m_out, quoted.text);
+    m_out += '"';
+}
+
+void LineWriter::put(Number number) {
+    m_out.append(decimalText(number.value));
+}
+
+} // namespace norvane

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "scene/SceneObject.h"
+
+#include <cstddef>
+
+namespace norvane {
+
+// Map position of a point object (List3, List4).
+struct PointPlace {
+    double x;
+    double y;
+};
+
+// Corners of an area object (List3..List6).
+struct AreaRect {
+    double x1;
+    double y1;
+    double x2;
+    double y2;
+};
+
+// Reads X and Y of a point object and checks that its orientation code is a number, since the
+// code is copied into a rotation field. `row` is 0-based; throws Error naming the 1-based row and
+// the column of the first text that is not a number.
+PointPlace readPointPlace(const SceneObject& object, std::size_t row);
+
+// Reads the two corners of an area object; throws Error as readPointPlace.
+AreaRect readAreaRect(const SceneObject& object, std::size_t row);
+
+} // namespace norvane

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "scene/Scene.h"
+
+#include <string>
+#include <string_view>
+
+namespace norvane {
+
+// What the user chose for an exported world.
+struct WorldOptions {
+    std::string sky = "Blue Sky"; // "Blue Sky", "Night Sky", "Black" or "White"; others: Blue Sky
+    std::string musicFile;        // bare file name of the looping music; "" writes no Sound node
+    std::string targetFrame;      // frame every hyperlink opens in; "" for none
+};
+
+// The line every anchor carries for `frame`: "" for "", otherwise
+// `parameter ["target=` + the escaped frame + `"]` + CR LF.
+std::string makeAnchorTarget(std::string_view frame);
+
+// The whole text of an exported world file: header, sky, optional sound, ground, the objects of
+// every row (as ExportVRML writes them) and the footer, CR LF everywhere.
+// Throws Error as ExportVRML does.
+std::string buildWorld(const Scene& scene, const WorldOptions& options);
+
+// The preview world: Blue Sky, no sound, no target frame. Throws Error as ExportVRML does.
+std::string buildPreviewWorld(const Scene& scene);
+
+} // namespace norvane
