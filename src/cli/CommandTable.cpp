@@ -1,0 +1,47 @@
+#include "CommandTable.h"
+
+#include "CheckCommand.h"
+#include "ExportCommand.h"
+#include "PreviewFileCommand.h"
+
+#if defined(NORVANE_HAVE_QTCANVAS) && __has_include("RenderCommand.h")
+#include "RenderCommand.h"
+#define NORVANE_CLI_HAS_RENDER 1
+#endif
+
+namespace norvane::cli {
+
+namespace {
+
+constexpr Command kCommands[] = {
+    {"export", "export SCENE.NSC OUT.wrl [--sky \"Night Sky\"] [--music FILE.wav] [--target FRAME]",
+     "Writes the VRML world of a scene file. --sky: \"Blue Sky\" (default), \"Night Sky\", "
+     "\"Black\" or \"White\"; --music: looping sound named by its bare file name; --target: "
+     "frame that every hyperlink opens in.",
+     runExport},
+    {"preview-file", "preview-file SCENE.NSC OUT.wrl",
+     "Writes the world exactly as the editor's preview does (blue sky, no music, no target).",
+     runPreviewFile},
+    {"check", "check SCENE.NSC",
+     "Prints \"LINE: message\" for every problem of a scene file; exit status 1 when there are "
+     "any.",
+     runCheck},
+#ifdef NORVANE_CLI_HAS_RENDER
+// The render command's row goes here.
+#endif
+};
+
+} // namespace
+
+std::span<const Command> commands() {
+    return kCommands;
+}
+
+const Command* findCommand(std::string_view name) {
+    for (const Command& command : kCommands)
+        if (command.name == name)
+            return &command;
+    return nullptr;
+}
+
+} // namespace norvane::cli

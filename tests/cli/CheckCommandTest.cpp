@@ -1,0 +1,46 @@
+#include "ProcessRun.h"
+#include "TempDir.h"
+#include "TextDiff.h"
+
+#include "platform/AtomicFile.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+using namespace norvane::test;
+
+TEST(CheckCommand, CleanFilePrintsNothingAndExitsZero) {
+    const ProcessResult run = runNorvaneCli({"check", dataDir() + "/scenefile/mixed.NSC"});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out + run.err, "");
+}
+
+TEST(CheckCommand, ProblemsArePrintedWithLinesAndExitOne) {
+    TempDir dir;
+    const std::string scene = dir.file("bad.nsc").string();
+    norvane::writeFileAtomically(scene,
+                                 crlf({"Tree", " 1", "y", "45", "", "", "Street", "9", "0", "1",
+                                       "0", "", "Roof", " 1", " 1", "0", "", "", "Tree"}));
+    const ProcessResult run = runNorvaneCli({"check", scene});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_SAME_TEXT("3: Y is not a number: \"y\"\n"
+                     "4: Orientation is not one of 0, 3.14, 1.57, -1.57: \"45\"\n"
+                     "10: X2 is less than X1: \"1\" < \"9\"\n"
+                     "13: Unknown object kind \"Roof\"\n"
+                     "19: Incomplete object at the end of the file: 1 of 6 lines\n",
+                     run.out);
+    EXPECT_EQ(run.err, "");
+}
+
+TEST(CheckCommand, UnreadableFileExitsTwo) {
+    TempDir dir;
+    const std::string missing = dir.file("missing.NSC").string();
+    ProcessResult run = runNorvaneCli({"check", missing});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.err, "norvane-cli: Cannot read " + missing + ": No such file or directory\n");
+    run = runNorvaneCli({"check", dir.path().string()});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.err, "norvane-cli: Cannot read " + dir.path().string() + ": Is a directory\n");
+    EXPECT_EQ(run.out, "");
+}

@@ -1,0 +1,130 @@
+#include "ProcessRun.h"
+#include "TempDir.h"
+#include "TextDiff.h"
+
+#include "platform/AtomicFile.h"
+#include "scenefile/SceneFile.h"
+#include "vrml/WorldWriter.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+using norvane::WorldOptions;
+using namespace norvane::test;
+
+namespace {
+
+const std::string kMixed = dataDir() + "/scenefile/mixed.NSC";
+
+norvane::Scene mixedScene() {
+    return norvane::readSceneText(readFile(kMixed));
+}
+
+struct ExportCase {
+    const char* name;
+    std::vector<std::string> options;
+    WorldOptions expected;
+};
+
+} // namespace
+
+TEST(ExportCommand, WritesExactlyTheWorldForTheOptions) {
+    const std::vector<ExportCase> cases = {
+        {"defaults", {}, {}},
+        {"night", {"--sky", "Night Sky"}, {"Night Sky", "", ""}},
+        {"black with =", {"--sky=Black"}, {"Black", "", ""}},
+        {"music", {"--music", "rain.wav"}, {"Blue Sky", "rain.wav", ""}},
+        {"music path keeps the name", {"--music", "sounds/rain.wav"}, {"Blue Sky", "rain.wav", ""}},
+        {"target", {"--target", "main frame"}, {"Blue Sky", "", "main frame"}},
+        {"all",
+         {"--target=_top", "--music", "a.wav", "--sky", "White"},
+         {"White", "a.wav", "_top"}},
+    };
+    TempDir dir;
+    for (const ExportCase& c : cases) {
+        const std::string out = dir.file(std::string(c.name) + ".wrl").string();
+        std::vector<std::string> args{"export", kMixed, out};
+        args.insert(args.end(), c.options.begin(), c.options.end());
+        const ProcessResult run = runNorvaneCli(args);
+        EXPECT_EQ(run.exitCode, 0) << c.name << run.err;
+        EXPECT_EQ(run.out + run.err, "") << c.name;
+        EXPECT_SAME_TEXT(norvane::buildWorld(mixedScene(), c.expected), readFile(out)) << c.name;
+    }
+}
+
+TEST(ExportCommand, PreviewFileWritesThePreviewWorld) {
+    TempDir dir;
+    const std::string preview = dir.file("tester.wrl").string();
+    const std::string exported = dir.file("plain.wrl").string();
+    EXPECT_EQ(runNorvaneCli({"preview-file", kMixed, preview}).exitCode, 0);
+    EXPECT_EQ(runNorvaneCli({"export", kMixed, exported}).exitCode, 0);
+    EXPECT_SAME_TEXT(norvane::buildPreviewWorld(mixedScene()), readFile(preview));
+    EXPECT_SAME_TEXT(readFile(exported), readFile(preview));
+}
+
+TEST(ExportCommand, EmptySceneGivesACompleteWorld) {
+    TempDir dir;
+    const std::string scene = dir.file("empty.NSC").string();
+    const std::string out = dir.file("empty.wrl").string();
+    norvane::writeFileAtomically(scene, "");
+    EXPECT_EQ(runNorvaneCli({"export", scene, out}).exitCode, 0);
+    EXPECT_SAME_TEXT(norvane::buildWorld({}, {}), readFile(out));
+    EXPECT_TRUE(readsWithoutWarnings(out));
+}
+
+TEST(ExportCommand, WrittenWorldsPassTheVrmlReader) {
+    TempDir dir;
+    const std::string exported = dir.file("night.wrl").string();
+    const std::string preview = dir.file("tester.wrl").string();
+    ASSERT_EQ(runNorvaneCli({"export", kMixed, exported, "--sky", "Night Sky", "--music",
+                             "r\"ain.wav", "--target", "fr\\ame \"x\""})
+                  .exitCode,
+              0);
+    ASSERT_EQ(runNorvaneCli({"preview-file", kMixed, preview}).exitCode, 0);
+    EXPECT_TRUE(readsWithoutWarnings(exported));
+    EXPECT_TRUE(readsWithoutWarnings(preview));
+}
+
+TEST(ExportCommand, FailuresLeaveTheOldOutputAlone) {
+    TempDir dir;
+    const std::string out = dir.file("old.wrl").string();
+    const std::string broken = dir.file("broken.NSC").string();
+    const std::string notNumbers = dir.file("letters.NSC").string();
+    norvane::writeFileAtomically(out, "old world\r\n");
+    norvane::writeFileAtomically(broken, crlf({"Tree", " 1", " 2"}));
+    norvane::writeFileAtomically(notNumbers, crlf({"Tree", "x", "y", "0", "", ""}));
+
+    ProcessResult run = runNorvaneCli({"export", broken, out});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, "norvane-cli: " + broken +
+                           ": The scene file ends in the middle of an object: 3 lines is not a "
+                           "multiple of 6\n");
+    run = runNorvaneCli({"preview-file", notNumbers, out});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err.rfind("norvane-cli: " + notNumbers + ": ", 0), 0u) << run.err;
+    run = runNorvaneCli({"export", dir.file("missing.NSC").string(), out});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.err, "norvane-cli: Cannot read " + dir.file("missing.NSC").string() +
+                           ": No such file or directory\n");
+    EXPECT_EQ(readFile(out), "old world\r\n");
+}
+
+TEST(ExportCommand, UnwritableOutputIsAnIoFailure) {
+    TempDir dir;
+    const std::string noFolder = dir.file("no-folder").string() + "/out.wrl";
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {noFolder, "No such file or directory"},
+        {dir.path().string(), "Is a directory"},
+    };
+    for (const auto& [out, reason] : cases) {
+        for (const char* command : {"export", "preview-file"}) {
+            const ProcessResult run = runNorvaneCli({command, kMixed, out});
+            EXPECT_EQ(run.exitCode, 2) << command;
+            EXPECT_EQ(run.err, "norvane-cli: Cannot write " + out + ": " + reason + "\n");
+        }
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
+}
