@@ -21,11 +21,3 @@ TEST(KindLooks, MatchTheCatalogue) {
     EXPECT_EQ(findAreaLook("wall"), nullptr);
     EXPECT_EQ(findTextLook("Text (big)"), nullptr);
 }
-
-TEST(KindLooks, SlabFieldsSitBetweenNumbers) {
-    for (const AreaLook& look : kAreaLooks) {
-        EXPECT_EQ(look.slab.height.front(), ' ') << look.kind;
-        EXPECT_EQ(look.slab.height.back(), ' ') << look.kind;
-        EXPECT_EQ(look.slab.thickness.empty(), look.ellipsoid) << look.kind;
-    }
-}

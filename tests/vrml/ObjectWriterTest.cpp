@@ -150,11 +150,6 @@ INSTANTIATE_TEST_SUITE_P(
         OneRowCase{"UnknownKindIsEmptyTransform",
                    {"Spaceship", " 50", " 50", "-1.57", "", ""},
                    pointHeader("translation 0 0.03 0", "rotation 0 1 0 -1.57") + closePair()},
-        OneRowCase{"UnknownKindWithUrl",
-                   {"wall", " 50", " 50", "0", "x.wrl", ""},
-                   anchorOpening("url \"x.wrl\"") +
-                       pointHeader("translation 0 0.03 0", "rotation 0 1 0 0") + closePair() +
-                       closePair()},
         // A damaged file may leave text in List7 of a point row: it must not add brackets.
         OneRowCase{"PointRowWithStrayList7",
                    {"Tree", " 50", " 50", "0", "", "stray"},

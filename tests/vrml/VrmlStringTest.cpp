@@ -23,9 +23,3 @@ TEST(VrmlString, EscapesOnlyQuoteAndBackslash) {
     for (const auto& c : cases)
         EXPECT_EQ(escapeVrmlString(c.text), c.escaped) << c.text;
 }
-
-TEST(VrmlString, AppendKeepsWhatIsThere) {
-    std::string out = "url \"";
-    appendEscapedVrmlString(out, R"(a"b)");
-    EXPECT_EQ(out, R"(url "a\"b)");
-}
