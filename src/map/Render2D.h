@@ -1,0 +1,23 @@
+#pragma once
+
+#include "Canvas.h"
+#include "Rgb.h"
+
+#include "scene/Scene.h"
+
+namespace norvane {
+
+inline constexpr Rgb kMapBackground{0, 192, 0};
+inline constexpr Rgb kStartMarkerOutline{50, 50, 150};
+inline constexpr Rgb kStartMarkerFill{150, 150, 255};
+
+// Paints the whole map from the scene: the green background, the ground kinds (Street,
+// Sidewalk, Floor/Ceiling) in scene order, every other object in scene order, then the start
+// marker. Rows of unknown kinds, two-figure kinds with another code, or coordinates that are not
+// numbers draw nothing; everything else is still drawn. Keeps no state.
+void Render2D(const Scene& scene, Canvas& canvas);
+
+// Fills the map with the background colour alone (no objects, no start marker).
+void paintBackground(Canvas& canvas);
+
+} // namespace norvane
