@@ -5,6 +5,7 @@
 #include <atomic>
 #include <cerrno>
 #include <fcntl.h>
+#include <filesystem>
 #include <string>
 #include <sys/stat.h>
 #include <system_error>
@@ -87,21 +88,33 @@ void syncFolder(const std::string& path) {
     }
 }
 
+// The file a write to `path` should replace: a symbolic link is followed, so that the link stays
+// and the file it points to gets the new content.
+std::string replacedFile(const std::string& path) {
+    struct stat link {};
+    if (::lstat(path.c_str(), &link) != 0 || !S_ISLNK(link.st_mode))
+        return path;
+    std::error_code ignored;
+    const std::filesystem::path resolved = std::filesystem::weakly_canonical(path, ignored);
+    return resolved.empty() ? path : resolved.string();
+}
+
 } // namespace
 
 void writeFileAtomically(const std::string& path, std::string_view bytes) {
+    const std::string target = replacedFile(path);
     std::string tempPath;
-    const int fd = createTemporary(path, tempPath);
+    const int fd = createTemporary(target, tempPath);
     if (fd < 0)
         failWrite(path, errno);
-    int code = fillTemporary(fd, path, bytes);
-    if (code == 0 && ::rename(tempPath.c_str(), path.c_str()) != 0)
+    int code = fillTemporary(fd, target, bytes);
+    if (code == 0 && ::rename(tempPath.c_str(), target.c_str()) != 0)
         code = errno;
     if (code != 0) {
         ::unlink(tempPath.c_str());
         failWrite(path, code);
     }
-    syncFolder(path);
+    syncFolder(target);
 }
 
 std::string readWholeFile(const std::string& path) {

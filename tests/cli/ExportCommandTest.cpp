@@ -17,10 +17,12 @@ using namespace norvane::test;
 
 namespace {
 
-const std::string kMixed = dataDir() + "/scenefile/mixed.NSC";
+std::string mixedPath() {
+    return dataDir() + "/scenefile/mixed.NSC";
+}
 
 norvane::Scene mixedScene() {
-    return norvane::readSceneText(readFile(kMixed));
+    return norvane::readSceneText(readFile(mixedPath()));
 }
 
 struct ExportCase {
@@ -46,7 +48,7 @@ TEST(ExportCommand, WritesExactlyTheWorldForTheOptions) {
     TempDir dir;
     for (const ExportCase& c : cases) {
         const std::string out = dir.file(std::string(c.name) + ".wrl").string();
-        std::vector<std::string> args{"export", kMixed, out};
+        std::vector<std::string> args{"export", mixedPath(), out};
         args.insert(args.end(), c.options.begin(), c.options.end());
         const ProcessResult run = runNorvaneCli(args);
         EXPECT_EQ(run.exitCode, 0) << c.name << run.err;
@@ -59,8 +61,8 @@ TEST(ExportCommand, PreviewFileWritesThePreviewWorld) {
     TempDir dir;
     const std::string preview = dir.file("tester.wrl").string();
     const std::string exported = dir.file("plain.wrl").string();
-    EXPECT_EQ(runNorvaneCli({"preview-file", kMixed, preview}).exitCode, 0);
-    EXPECT_EQ(runNorvaneCli({"export", kMixed, exported}).exitCode, 0);
+    EXPECT_EQ(runNorvaneCli({"preview-file", mixedPath(), preview}).exitCode, 0);
+    EXPECT_EQ(runNorvaneCli({"export", mixedPath(), exported}).exitCode, 0);
     EXPECT_SAME_TEXT(norvane::buildPreviewWorld(mixedScene()), readFile(preview));
     EXPECT_SAME_TEXT(readFile(exported), readFile(preview));
 }
@@ -79,11 +81,11 @@ TEST(ExportCommand, WrittenWorldsPassTheVrmlReader) {
     TempDir dir;
     const std::string exported = dir.file("night.wrl").string();
     const std::string preview = dir.file("tester.wrl").string();
-    ASSERT_EQ(runNorvaneCli({"export", kMixed, exported, "--sky", "Night Sky", "--music",
+    ASSERT_EQ(runNorvaneCli({"export", mixedPath(), exported, "--sky", "Night Sky", "--music",
                              "r\"ain.wav", "--target", "fr\\ame \"x\""})
                   .exitCode,
               0);
-    ASSERT_EQ(runNorvaneCli({"preview-file", kMixed, preview}).exitCode, 0);
+    ASSERT_EQ(runNorvaneCli({"preview-file", mixedPath(), preview}).exitCode, 0);
     EXPECT_TRUE(readsWithoutWarnings(exported));
     EXPECT_TRUE(readsWithoutWarnings(preview));
 }
@@ -121,7 +123,7 @@ TEST(ExportCommand, UnwritableOutputIsAnIoFailure) {
     };
     for (const auto& [out, reason] : cases) {
         for (const char* command : {"export", "preview-file"}) {
-            const ProcessResult run = runNorvaneCli({command, kMixed, out});
+            const ProcessResult run = runNorvaneCli({command, mixedPath(), out});
             EXPECT_EQ(run.exitCode, 2) << command;
             EXPECT_EQ(run.err, "norvane-cli: Cannot write " + out + ": " + reason + "\n");
         }

@@ -135,3 +135,14 @@ TEST(AtomicFile, RelativePathIsWrittenInTheCurrentFolder) {
     fs::current_path(before);
     EXPECT_EQ(readWholeFile(dir.file("plain.txt").string()), "here");
 }
+
+TEST(AtomicFile, WritingThroughASymbolicLinkKeepsTheLink) {
+    TempDir dir;
+    const fs::path real = dir.file("real.NSC");
+    const fs::path link = dir.file("link.NSC");
+    writeFileAtomically(real.string(), "old");
+    fs::create_symlink(real, link);
+    writeFileAtomically(link.string(), "new");
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(readWholeFile(real.string()), "new");
+}

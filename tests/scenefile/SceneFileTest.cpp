@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -121,13 +120,4 @@ TEST(SceneFile, WriterRefusesValuesWithLineFeeds) {
         EXPECT_STREQ(error.what(),
                      "Cannot save the scene: object 2 holds a line break in one of its texts");
     }
-}
-
-TEST(SceneFile, LargeSceneRoundTrips) {
-    Scene scene;
-    for (int i = 0; i < 20000; ++i)
-        scene.append({"Bench", " " + std::to_string(i % 100), " 3", "0", i % 7 ? "" : "u", ""});
-    const std::string text = writeSceneText(scene);
-    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 120000);
-    EXPECT_EQ(readSceneText(text), scene);
 }
