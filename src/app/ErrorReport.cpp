@@ -1,0 +1,15 @@
+#include "ErrorReport.h"
+
+#include "Services.h"
+
+#include <exception>
+
+bool runOrReport(QWidget* parent, MessageBoxes& messages, const std::function<void()>& action) {
+    try {
+        action();
+        return true;
+    } catch (const std::exception& e) {
+        messages.showError(parent, QStringLiteral("Norvane"), QString::fromUtf8(e.what()));
+        return false;
+    }
+}

@@ -1,0 +1,147 @@
+#include "ManualPage.h"
+
+#include <string_view>
+
+namespace {
+
+// The page with LF line ends as it reads in this file; txtManual() turns them into CR LF.
+constexpr std::string_view kPage = R"HTML(<!DOCTYPE HTML PUBLIC "-//W3C//DTD HTML 4.0//EN">
+<HTML>
+<HEAD>
+<TITLE>Norvane Manual</TITLE>
+<STYLE TYPE="text/css">
+BODY { background-color: #FBFCC2 }
+H2, H3 { font-family: "Times New Roman", serif; font-size: 14pt; font-weight: bold }
+P, LI, TD { font-family: "Times New Roman", serif; font-size: 12pt }
+TABLE.divider TD { height: 8px; font-size: 1pt }
+</STYLE>
+</HEAD>
+<BODY BGCOLOR="#FBFCC2">
+<CENTER>
+<TABLE WIDTH="70%" BORDER="0" CELLPADDING="4">
+<TR><TD>
+
+<TABLE CLASS="divider" WIDTH="100%" BORDER="0" CELLSPACING="0" CELLPADDING="0">
+<TR>
+<TD BGCOLOR="#FF00FF">&nbsp;</TD><TD BGCOLOR="#E600FF">&nbsp;</TD>
+<TD BGCOLOR="#CD00FF">&nbsp;</TD><TD BGCOLOR="#B400FF">&nbsp;</TD>
+<TD BGCOLOR="#9B00FF">&nbsp;</TD><TD BGCOLOR="#8200FF">&nbsp;</TD>
+<TD BGCOLOR="#6900FF">&nbsp;</TD><TD BGCOLOR="#5000FF">&nbsp;</TD>
+<TD BGCOLOR="#3700FF">&nbsp;</TD><TD BGCOLOR="#1E00FF">&nbsp;</TD>
+</TR>
+</TABLE>
+
+<H1 ALIGN="center"><FONT FACE="Times New Roman" SIZE="7"><B>
+<FONT COLOR="#FF00FF">N</FONT><FONT COLOR="#EC00FF">o</FONT><FONT COLOR="#DA00FF">r</FONT><FONT
+COLOR="#C700FF">v</FONT><FONT COLOR="#B400FF">a</FONT><FONT COLOR="#A100FF">n</FONT><FONT
+COLOR="#8F00FF">e</FONT>
+<FONT COLOR="#7C00FF">M</FONT><FONT COLOR="#6900FF">a</FONT><FONT COLOR="#5600FF">n</FONT><FONT
+COLOR="#4400FF">u</FONT><FONT COLOR="#3100FF">a</FONT><FONT COLOR="#1E00FF">l</FONT>
+</B></FONT></H1>
+
+<TABLE CLASS="divider" WIDTH="100%" BORDER="0" CELLSPACING="0" CELLPADDING="0">
+<TR>
+<TD BGCOLOR="#FF00FF">&nbsp;</TD><TD BGCOLOR="#E600FF">&nbsp;</TD>
+<TD BGCOLOR="#CD00FF">&nbsp;</TD><TD BGCOLOR="#B400FF">&nbsp;</TD>
+<TD BGCOLOR="#9B00FF">&nbsp;</TD><TD BGCOLOR="#8200FF">&nbsp;</TD>
+<TD BGCOLOR="#6900FF">&nbsp;</TD><TD BGCOLOR="#5000FF">&nbsp;</TD>
+<TD BGCOLOR="#3700FF">&nbsp;</TD><TD BGCOLOR="#1E00FF">&nbsp;</TD>
+</TR>
+</TABLE>
+
+<H2>Contents</H2>
+<OL>
+<LI><A HREF="#1">Letter From the Programmer</A></LI>
+<LI><A HREF="#2">How to Use Norvane</A>
+<OL TYPE="A">
+<LI>Creating a VRML 2.0 World</LI>
+<LI>Removing Objects From the Scene</LI>
+<LI>Saving Your Progress</LI>
+<LI>Distributing your VRML World</LI>
+</OL></LI>
+<LI><A HREF="#3">Possible Scene Ideas</A></LI>
+<LI><A HREF="#4">Q &amp; A</A></LI>
+</OL>
+
+<H2><A NAME="1">1. Letter From the Programmer</A></H2>
+<P>Welcome to Norvane. VRML, the Virtual Reality Modeling Language, describes
+three-dimensional worlds in plain text, much as HTML describes pages. A visitor with a VRML
+browser can walk through such a world and follow its links to other pages and files.</P>
+<P>Writing VRML by hand is slow work, and 3D modelling tools are large and expensive. Norvane
+is meant to be the opposite: a small, easy tool at a low price that lets anyone who builds web
+pages lay out a street, a site map or a maze on a map and get a finished VRML 2.0 world in a few
+minutes.</P>
+
+<H2><A NAME="2">2. How to Use Norvane</A></H2>
+
+<H3>A. Creating a VRML 2.0 World</H3>
+<P>The Norvane window has three main parts: the green 2D map on the left, which shows your
+world from above; the "Objects Available" list, which holds every kind of object you can
+place; and the "Objects in Scene" list, which names every object already in your world.</P>
+<OL>
+<LI>Select a kind of object in the "Objects Available" list.</LI>
+<LI>Set its orientation with the four small buttons beside "Orientation".</LI>
+<LI>Tick "With Anchor" if the object should link to a web page or file; you are asked for
+the address when you place it.</LI>
+<LI>Click on the map where the object should stand. Streets, sidewalks, shrubbery,
+floors and ceilings, and walls are drawn as rectangles: press the mouse button at one
+corner and release it at the opposite corner.</LI>
+<LI>Repeat until your world is complete.</LI>
+<LI>Press "Save File to VRML", choose the sky and the background sound, and press OK.</LI>
+</OL>
+<P>Save your worlds in the Norvane directory: the texture images the worlds use lie there.
+Background sounds must lie in that directory too, or they are not offered.</P>
+
+<H3>B. Removing Objects From the Scene</H3>
+<P>Select the object in the "Objects in Scene" list and press "Remove Object".</P>
+
+<H3>C. Saving Your Progress</H3>
+<P>"Save" writes your scene in Norvane's own scene file format, and "Open" brings it back
+later so that you can go on working. "Save" does not write a VRML world; only "Save File to
+VRML" does.</P>
+
+<H3>D. Distributing your VRML World</H3>
+<P>To put your world on a web site, copy the world file together with the five texture files
+source1.jpg, source2.jpg, source3.jpg, source4.jpg and source5.jpg into the site's directory.
+Every world that Norvane exports needs them. Copy the background sound as well, if you chose
+one.</P>
+
+<H2><A NAME="3">3. Possible Scene Ideas</A></H2>
+<P>Site maps: place objects whose anchors link to the pages of your site, so that visitors
+walk to what they want to read. A business district of office buildings, each linked to one
+department's page, makes a good front door for a company.</P>
+<P>Mazes: build corridors out of Wall objects and let your visitors find the way out.</P>
+
+<H2><A NAME="4">4. Q &amp; A</A></H2>
+<P><B>Q: How do I make an indoor scene?</B></P>
+<P>A: Place Floor/Ceiling objects to make the floor and the ceiling, and put Wall objects
+around the starting position. Walls are as high as the ceiling of a Floor/Ceiling object, so
+the two meet.</P>
+<P><B>Q: How do I keep a visitor in one part of the world?</B></P>
+<P>A: Surround that part with walls. Walls only hold visitors back when their VRML browser
+prevents collisions; with collisions switched off, visitors walk through them.</P>
+
+</TD></TR>
+</TABLE>
+</CENTER>
+</BODY>
+</HTML>
+)HTML";
+
+std::string withCrLf(std::string_view text) {
+    std::string result;
+    result.reserve(text.size() + text.size() / 32);
+    for (char c : text) {
+        if (c == '\n')
+            result += '\r';
+        result += c;
+    }
+    return result;
+}
+
+} // namespace
+
+const std::string& txtManual() {
+    static const std::string page = withCrLf(kPage);
+    return page;
+}

@@ -1,0 +1,48 @@
+#include "frmAbout.h"
+
+#include "Artwork.h"
+#include "Twips.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace {
+
+const char* const kDisclaimer =
+    "Norvane is provided \"as is\", without warranty of any kind, express or implied, "
+    "including but not limited to the warranties of merchantability, fitness for a "
+    "particular purpose and noninfringement. In no event shall the author be liable for any "
+    "claim, damages or other liability arising from the use of this program or of the worlds "
+    "and files it writes. Keep copies of your scenes.";
+
+} // namespace
+
+frmAbout::frmAbout(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
+    setWindowTitle(QStringLiteral("About Norvane"));
+    setFixedSize(sizeFromTwips(5730, 3735));
+    Image1 = placeControl(new QLabel(this), "Image1", 120, 240, 1215, 1215);
+    Image1->setScaledContents(true);
+    Image1->setPixmap(programIcon());
+    lblTitle =
+        placeControl(new QLabel(QStringLiteral("Norvane"), this), "lblTitle", 1560, 240, 3885, 360);
+    QFont bold = lblTitle->font();
+    bold.setBold(true);
+    lblTitle->setFont(bold);
+    lblVersion = placeControl(new QLabel(QStringLiteral("Version 1.0"), this), "lblVersion", 1560,
+                              720, 3885, 345);
+    Text1 = placeControl(new QPlainTextEdit(QString::fromLatin1(kDisclaimer), this), "Text1", 120,
+                         1560, 5535, 1335);
+    Text1->setReadOnly(true);
+    addEtchedLine(this, 0, 5730, 3120, kTwipsPerPixel);
+    cmdOK =
+        placeControl(new QPushButton(QStringLiteral("OK"), this), "cmdOK", 4200, 3240, 1260, 345);
+    cmdOK->setDefault(true);
+    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+}
+
+void frmAbout::cmdOK_Click() {
+    accept();
+}
