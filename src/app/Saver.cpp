@@ -39,28 +39,34 @@ Saver::Saver(QWidget* mainWindow, const norvane::Scene& scene, norvane::TextBuff
 
 void Saver::createControls() {
     placeControl(new QLabel(QStringLiteral("Background"), this), "Label1", 240, 240, 1095, 255);
-    Combo1 = placeControl(new QComboBox(this), "Combo1", 1920, 240, 2175, 315);
+    // The list and the text box start at 2130 twips so that "Anchor Target Frame" fits in
+    // the toolkit's font.
+    Combo1 = placeControl(new QComboBox(this), "Combo1", 2130, 240, 1965, 315);
     Combo1->addItems({QStringLiteral("Blue Sky"), QStringLiteral("Night Sky")});
     Combo1->setCurrentIndex(0);
     auto* label3 = placeControl(new QLabel(QStringLiteral("Anchor Target Frame"), this), "Label3",
-                                240, 840, 1575, 255);
+                                240, 840, 1860, 255);
     label3->setToolTip(kFrameHint);
-    Text1 = placeControl(new QLineEdit(this), "Text1", 1920, 840, 2175, 285);
+    Text1 = placeControl(new QLineEdit(this), "Text1", 2130, 840, 1965, 285);
     Text1->setToolTip(kFrameHint);
     Check1 = placeControl(new QCheckBox(QStringLiteral("Background Music"), this), "Check1", 240,
                           1440, 2055, 195);
     File1 = placeControl(new QListWidget(this), "File1", 240, 1680, 3855, 870);
     File1->setToolTip(QStringLiteral("Music Files in Application Directory"));
     File1->hide();
+    addEtchedLine(this, 240, 4080, 600, 120);
+    addEtchedLine(this, 240, 4080, 1200, 120);
+    createButtons();
+    connect(Check1, &QCheckBox::toggled, this, &Saver::Check1_Click);
+}
+
+void Saver::createButtons() {
     Command1 = placeControl(new QPushButton(QStringLiteral("&OK"), this), "Command1", 360, 2760,
                             1815, 375);
     Command2 = placeControl(new QPushButton(QStringLiteral("&Cancel"), this), "Command2", 2280,
                             2760, 1815, 375);
-    addEtchedLine(this, 240, 4080, 600, 120);
-    addEtchedLine(this, 240, 4080, 1200, 120);
     connect(Command1, &QPushButton::clicked, this, &Saver::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Saver::Command2_Click);
-    connect(Check1, &QCheckBox::toggled, this, &Saver::Check1_Click);
 }
 
 // The music files beside the program: plain files whose names match *.wav* in any letter case,

@@ -40,6 +40,7 @@ private slots:
 
 private:
     void createControls();
+    void createButtons();
     void fillMusicList();
     void ownBy(QWidget* mainWindow);
     void exportWorld();
