@@ -1,0 +1,245 @@
+#include "MainEditor.h"
+
+#include "scene/Catalogue.h"
+#include "scene/Orientation.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
+
+#include <array>
+
+namespace {
+
+constexpr int kTwips = norvane::kTwipsPerPixel;
+constexpr int kClientWidthTwips = 9615;
+constexpr int kClientHeightTwips = 6240;
+constexpr int kFontPixels = 11;
+
+// Creates a widget named `name` on `parent` at a place given in twips (left, top, width, height).
+template <typename Widget, typename... Args>
+Widget* place(QWidget* parent, const char* name, int left, int top, int width, int height,
+              Args&&... args) {
+    auto* widget = new Widget(std::forward<Args>(args)..., parent);
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(left / kTwips, top / kTwips, width / kTwips, height / kTwips);
+    return widget;
+}
+
+struct ButtonSpec {
+    QPushButton* MainEditor::*member;
+    const char* name;
+    const char* caption;
+    int left, top, width, height;
+    const char* hint;
+    bool live; // commands wired so far
+};
+
+constexpr std::array<ButtonSpec, 6> kButtons{{
+    {&MainEditor::Command3, "Command3", "New", 120, 5760, 855, 375, "Begins a new Norvane scene",
+     false},
+    {&MainEditor::Command4, "Command4", "&Open", 960, 5760, 735, 375, "Opens a Norvane file",
+     false},
+    {&MainEditor::Command6, "Command6", "&Save", 1680, 5760, 735, 375,
+     "Saves scene to a Norvane file", false},
+    {&MainEditor::Command1, "Command1", "Save File to VRM&L", 2400, 5760, 2055, 375,
+     "Saves the scene to a VRML 2.0 file.", false},
+    {&MainEditor::Command2, "Command2", "Exit", 4440, 5760, 1095, 375, "Exits the program", true},
+    {&MainEditor::Command7, "Command7", "&Preview Scene", 5880, 5880, 3615, 255,
+     "Previews the 3D scene.", false},
+}};
+
+struct OptionSpec {
+    QRadioButton* MainEditor::*member;
+    const char* name;
+    int left, top;
+    const char* hint;
+};
+
+// Four option buttons in a cross around the frame point (2760, 3120).
+constexpr std::array<OptionSpec, 4> kOptions{{
+    {&MainEditor::OptUp, "OptUp", 2760, 2880, "Makes the object face backward"},
+    {&MainEditor::OptLeft, "OptLeft", 2400, 3120, "Makes the object face left"},
+    {&MainEditor::optRight, "optRight", 3120, 3120, "Makes the object face right"},
+    {&MainEditor::optDown, "optDown", 2760, 3360, "Makes the object face forward"},
+}};
+
+// One menu item; a null caption is a separator.
+struct ActionSpec {
+    QAction* MainEditor::*member;
+    const char* name;
+    const char* caption;
+    bool live;
+};
+
+constexpr std::array<ActionSpec, 7> kFileMenu{{
+    {&MainEditor::mnuNewItem, "mnuNewItem", "&New", false},
+    {&MainEditor::mnuLoadItem, "mnuLoadItem", "&Open File", false},
+    {&MainEditor::mnuSave2Item, "mnuSave2Item", "&Save File", false},
+    {&MainEditor::mnuDivide1, "mnuDivide1", nullptr, true},
+    {&MainEditor::mnuSaveItem, "mnuSaveItem", "Save to VRM&L", false},
+    {&MainEditor::mnuDivide2, "mnuDivide2", nullptr, true},
+    {&MainEditor::mnuExitItem, "mnuExitItem", "&Exit", true},
+}};
+
+constexpr std::array<ActionSpec, 2> kHelpMenu{{
+    {&MainEditor::mnuManualItem, "mnuManualItem", "&Manual", false},
+    {&MainEditor::mnuAboutItem, "mnuAboutItem", "&About", false},
+}};
+
+} // namespace
+
+MainEditor::MainEditor(Services services, QWidget* parent)
+    : QMainWindow(parent), m_services(services), m_prompt(services.prompt, this) {
+    setObjectName(QStringLiteral("MainEditor"));
+    setWindowTitle(QStringLiteral("Norvane (New)"));
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(kClientWidthTwips / kTwips, kClientHeightTwips / kTwips);
+    QFont small = client->font(); // the layout is measured for a small dialog font
+    small.setPixelSize(kFontPixels);
+    client->setFont(small);
+    setCentralWidget(client);
+    buildMap(client);
+    buildCatalogueFrame(client);
+    buildSceneFrame(client);
+    buildButtons(client);
+    buildMenus();
+    connectSignals();
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(client->width(), client->height() + menuBar()->sizeHint().height());
+    centreOnScreen();
+    Saved = true;
+    applyZoom(norvane::ZoomLevel::Percent100);
+}
+
+void MainEditor::buildMap(QWidget* client) {
+    Picture2 =
+        place<QWidget>(client, "Picture2", 0, 0, norvane::kViewportTwips, norvane::kViewportTwips);
+    Picture1 = place<MapSurface>(Picture2, "Picture1", 0, 0, 5445, 5445);
+    shpSelector = new MapShape(MapShape::Look::Ring, Picture1);
+    shpSelector->setObjectName(QStringLiteral("shpSelector"));
+    Shape1 = new MapShape(MapShape::Look::Dashed, Picture1);
+    Shape1->setObjectName(QStringLiteral("Shape1"));
+    XLine = new MapShape(MapShape::Look::Dashed, Picture1);
+    XLine->setObjectName(QStringLiteral("XLine"));
+    YLine = new MapShape(MapShape::Look::Dashed, Picture1);
+    YLine->setObjectName(QStringLiteral("YLine"));
+    HScroll1 = place<QScrollBar>(client, "HScroll1", 0, 5520, 5535, 255, Qt::Horizontal);
+    VScroll1 = place<QScrollBar>(client, "VScroll1", 5520, 0, 255, 5535, Qt::Vertical);
+}
+
+void MainEditor::buildCatalogueFrame(QWidget* client) {
+    Frame1 = place<QGroupBox>(client, "Frame1", 5880, 0, 3615, 3615, tr("Create Object"));
+    Label3 = place<QLabel>(Frame1, "Label3", 120, 360, 2055, 255, tr("Objects Available"));
+    List1 = place<QListWidget>(Frame1, "List1", 120, 600, 3375, 2205);
+    List1->setToolTip(tr("Objects that can be inserted in the scene"));
+    for (const norvane::KindInfo& kind : norvane::kCatalogue)
+        List1->addItem(QString::fromUtf8(kind.name.data(), qsizetype(kind.name.size())));
+    Check1 = place<QCheckBox>(Frame1, "Check1", 120, 3120, 1335, 195, tr("With &Anchor"));
+    Check1->setToolTip(tr("Links the object to a web page or file"));
+    Label1 = place<QLabel>(Frame1, "Label1", 1560, 3120, 855, 255, tr("Orientation"));
+    for (const OptionSpec& spec : kOptions) {
+        QRadioButton* option =
+            place<QRadioButton>(Frame1, spec.name, spec.left, spec.top, 255, 195);
+        option->setToolTip(tr(spec.hint));
+        this->*spec.member = option;
+    }
+    optDown->setChecked(true);
+}
+
+void MainEditor::buildSceneFrame(QWidget* client) {
+    Frame2 = place<QGroupBox>(client, "Frame2", 5880, 3720, 3615, 2175, tr("Objects in Scene"));
+    List2 = place<QListWidget>(Frame2, "List2", 120, 240, 3375, 1425);
+    List2->setToolTip(tr("Selects an object currently in scene."));
+    Command5 = place<QPushButton>(Frame2, "Command5", 120, 1800, 3375, 255, tr("&Remove Object"));
+    Command5->setToolTip(tr("Removes the currently selected object from the scene"));
+}
+
+void MainEditor::buildButtons(QWidget* client) {
+    for (const ButtonSpec& spec : kButtons) {
+        QPushButton* button = place<QPushButton>(client, spec.name, spec.left, spec.top, spec.width,
+                                                 spec.height, tr(spec.caption));
+        button->setToolTip(tr(spec.hint));
+        button->setEnabled(spec.live);
+        this->*spec.member = button;
+    }
+}
+
+void MainEditor::buildMenus() {
+    const auto fill = [this](QMenu* menu, const auto& specs) {
+        for (const ActionSpec& spec : specs) {
+            QAction* action =
+                spec.caption ? menu->addAction(tr(spec.caption)) : menu->addSeparator();
+            action->setObjectName(QLatin1String(spec.name));
+            action->setEnabled(spec.live);
+            this->*spec.member = action;
+        }
+    };
+    mnuFileItem = menuBar()->addMenu(tr("&File"));
+    mnuFileItem->setObjectName(QStringLiteral("mnuFileItem"));
+    fill(mnuFileItem, kFileMenu);
+    buildScaleMenu();
+    mnuHelpItem = menuBar()->addMenu(tr("&Help"));
+    mnuHelpItem->setObjectName(QStringLiteral("mnuHelpItem"));
+    fill(mnuHelpItem, kHelpMenu);
+    mnuManualItem->setShortcut(Qt::Key_F1);
+}
+
+void MainEditor::buildScaleMenu() {
+    mnuViewItem = menuBar()->addMenu(tr("&View"));
+    mnuViewItem->setObjectName(QStringLiteral("mnuViewItem"));
+    mnuScaleItem = mnuViewItem->addMenu(tr("&Scale"));
+    mnuScaleItem->setObjectName(QStringLiteral("mnuScaleItem"));
+    m_scaleGroup = new QActionGroup(this);
+    const std::array<std::pair<QAction * MainEditor::*, const char*>, 3> levels{{
+        {&MainEditor::mnu100Item, "mnu100Item"},
+        {&MainEditor::mnu200Item, "mnu200Item"},
+        {&MainEditor::mnu400Item, "mnu400Item"},
+    }};
+    for (std::size_t i = 0; i < levels.size(); ++i) {
+        QAction* action =
+            mnuScaleItem->addAction(QStringLiteral("&%1%").arg(norvane::kZoomLevels[i].percent));
+        action->setObjectName(QLatin1String(levels[i].second));
+        action->setCheckable(true);
+        m_scaleGroup->addAction(action);
+        this->*levels[i].first = action;
+    }
+    mnu100Item->setChecked(true);
+}
+
+void MainEditor::connectSignals() {
+    connect(List1, &QListWidget::itemSelectionChanged, this, &MainEditor::List1_Click);
+    connect(List2, &QListWidget::itemSelectionChanged, this, &MainEditor::onList2SelectionChanged);
+    connect(Command5, &QPushButton::clicked, this, &MainEditor::Command5_Click);
+    connect(Command2, &QPushButton::clicked, this, &MainEditor::close);
+    connect(mnuExitItem, &QAction::triggered, this, &MainEditor::close);
+    connect(Picture1, &MapSurface::pressed, this, &MainEditor::Picture1_MouseDown);
+    connect(Picture1, &MapSurface::moved, this, &MainEditor::Picture1_MouseMove);
+    connect(Picture1, &MapSurface::released, this, &MainEditor::Picture1_MouseUp);
+    connect(mnu100Item, &QAction::triggered, this, &MainEditor::mnu100Item_Click);
+    connect(mnu200Item, &QAction::triggered, this, &MainEditor::mnu200Item_Click);
+    connect(mnu400Item, &QAction::triggered, this, &MainEditor::mnu400Item_Click);
+    connect(HScroll1, &QScrollBar::valueChanged, this, &MainEditor::HScroll1_Change);
+    connect(VScroll1, &QScrollBar::valueChanged, this, &MainEditor::VScroll1_Change);
+    // The cross-hair hides when the pointer moves over the window or either list.
+    for (QWidget* watched : {centralWidget(), List1->viewport(), List2->viewport()}) {
+        watched->setMouseTracking(true);
+        watched->installEventFilter(this);
+    }
+}
+
+void MainEditor::centreOnScreen() {
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+}

@@ -1,0 +1,152 @@
+#pragma once
+
+#include "MapShape.h"
+#include "MapSurface.h"
+#include "ServicePrompt.h"
+#include "Services.h"
+
+#include "map/MapPoint.h"
+#include "map/MapZoom.h"
+#include "map/MouseButton.h"
+#include "map/PlacementGesture.h"
+#include "scene/Scene.h"
+
+#include <QMainWindow>
+
+#include <string_view>
+
+class QAction;
+class QActionGroup;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+
+// The main window: the map with its scroll bars, the catalogue with orientation and anchor
+// controls, the list of objects in the scene, the command buttons and the menu bar. Owns the
+// scene, the `Saved` flag and every widget; the services must outlive it. Controls keep their
+// legacy names as members and as objectNames. Commands not built yet are present but disabled.
+class MainEditor : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainEditor(Services services, QWidget* parent = nullptr);
+
+    norvane::Scene& scene() { return m_scene; }
+    // True when the scene has no unsaved changes.
+    bool Saved = true;
+
+    // Repaints the whole map picture from the scene.
+    void Render2D();
+    // Fills the map with the background alone (no objects, no start marker), as New does.
+    void paintBackground();
+    // Refills List2 from the scene's kind names and selects the scene's selected row.
+    void refreshSceneList();
+    void hideSelector();
+
+    // Placement state, for tests and later commands.
+    bool MapPressed() const { return m_gesture.mapPressed(); }
+    float DragStartX() const { return m_gesture.dragStart().x; }
+    float DragStartY() const { return m_gesture.dragStart().y; }
+    float DragEndX() const { return m_gesture.dragEnd().x; }
+    float DragEndY() const { return m_gesture.dragEnd().y; }
+    // Zoom state: the level, the surface's outer size and its offset in the viewport, in twips.
+    norvane::ZoomLevel zoom() const { return m_zoom; }
+    int surfaceTwips() const { return norvane::surfaceTwips(m_zoom); }
+    QPoint surfaceOffsetTwips() const { return m_offsetTwips; }
+
+    // Map and viewport.
+    QWidget* Picture2 = nullptr;
+    MapSurface* Picture1 = nullptr;
+    QScrollBar* HScroll1 = nullptr;
+    QScrollBar* VScroll1 = nullptr;
+    MapShape* shpSelector = nullptr;
+    MapShape* Shape1 = nullptr;
+    MapShape* XLine = nullptr;
+    MapShape* YLine = nullptr;
+    // "Create Object" frame.
+    QGroupBox* Frame1 = nullptr;
+    QLabel* Label3 = nullptr;
+    QListWidget* List1 = nullptr;
+    QCheckBox* Check1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QRadioButton* OptUp = nullptr;
+    QRadioButton* OptLeft = nullptr;
+    QRadioButton* optRight = nullptr;
+    QRadioButton* optDown = nullptr;
+    // "Objects in Scene" frame.
+    QGroupBox* Frame2 = nullptr;
+    QListWidget* List2 = nullptr;
+    QPushButton* Command5 = nullptr;
+    // Command buttons: New, Open, Save, Save File to VRML, Exit, Preview Scene.
+    QPushButton* Command3 = nullptr;
+    QPushButton* Command4 = nullptr;
+    QPushButton* Command6 = nullptr;
+    QPushButton* Command1 = nullptr;
+    QPushButton* Command2 = nullptr;
+    QPushButton* Command7 = nullptr;
+    // Menus and their items.
+    QMenu* mnuFileItem = nullptr;
+    QAction* mnuNewItem = nullptr;
+    QAction* mnuLoadItem = nullptr;
+    QAction* mnuSave2Item = nullptr;
+    QAction* mnuDivide1 = nullptr;
+    QAction* mnuSaveItem = nullptr;
+    QAction* mnuDivide2 = nullptr;
+    QAction* mnuExitItem = nullptr;
+    QMenu* mnuViewItem = nullptr;
+    QMenu* mnuScaleItem = nullptr;
+    QAction* mnu100Item = nullptr;
+    QAction* mnu200Item = nullptr;
+    QAction* mnu400Item = nullptr;
+    QMenu* mnuHelpItem = nullptr;
+    QAction* mnuManualItem = nullptr;
+    QAction* mnuAboutItem = nullptr;
+
+public slots:
+    void List1_Click();
+    void List2_Click();
+    void Command5_Click();
+    void Picture1_MouseDown(norvane::MouseButton button, norvane::MapPoint at);
+    void Picture1_MouseMove(norvane::MapPoint at);
+    void Picture1_MouseUp(norvane::MouseButton button, norvane::MapPoint at);
+    void mnu100Item_Click();
+    void mnu200Item_Click();
+    void mnu400Item_Click();
+    void HScroll1_Change(int position);
+    void VScroll1_Change(int position);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // MainEditor.cpp: building the window.
+    void buildMap(QWidget* client);
+    void buildCatalogueFrame(QWidget* client);
+    void buildSceneFrame(QWidget* client);
+    void buildButtons(QWidget* client);
+    void buildMenus();
+    void buildScaleMenu();
+    void connectSignals();
+    void centreOnScreen();
+    // MainEditor_Map.cpp: helpers of the map slots.
+    std::string_view chosenKind() const;
+    std::string_view chosenOrientation() const;
+    void appendPlaced(norvane::SceneObject object);
+    void selectRow(int row);
+    void onList2SelectionChanged();
+    void applyZoom(norvane::ZoomLevel level);
+    void refreshGestureShapes();
+    void hideCrossHair();
+
+    Services m_services;
+    ServicePrompt m_prompt;
+    norvane::Scene m_scene;
+    norvane::PlacementGesture m_gesture;
+    norvane::ZoomLevel m_zoom = norvane::ZoomLevel::Percent100;
+    QPoint m_offsetTwips;
+    QActionGroup* m_scaleGroup = nullptr;
+};

@@ -1,0 +1,41 @@
+#include "MapShape.h"
+
+#include "map/PixelSpan.h"
+
+#include <QPainter>
+
+MapShape::MapShape(Look look, QWidget* surface) : QWidget(surface), m_look(look) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    hide();
+}
+
+void MapShape::setMapRect(norvane::MapRect rect) {
+    m_rect = rect;
+    refit();
+}
+
+void MapShape::refit() {
+    const QWidget* surface = parentWidget();
+    const norvane::PixelSpan columns =
+        norvane::pixelSpan(m_rect.left, m_rect.left + m_rect.width, surface->width());
+    const norvane::PixelSpan rows =
+        norvane::pixelSpan(m_rect.top, m_rect.top + m_rect.height, surface->height());
+    setGeometry(QRect(QPoint(columns.first, rows.first), QPoint(columns.last, rows.last)));
+}
+
+void MapShape::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QRect outline = rect().adjusted(0, 0, -1, -1);
+    if (m_look == Look::Dashed) {
+        // Black dashes on white stay visible on grass, streets and sidewalks alike.
+        painter.setPen(QPen(Qt::white, 1));
+        painter.drawRect(outline);
+        painter.setPen(QPen(Qt::black, 1, Qt::DashLine));
+        painter.drawRect(outline);
+        return;
+    }
+    painter.setPen(QPen(Qt::black, 1));
+    painter.drawRect(outline);
+    painter.setPen(QPen(Qt::white, 1));
+    painter.drawRect(outline.adjusted(1, 1, -1, -1));
+}

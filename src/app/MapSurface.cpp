@@ -1,0 +1,59 @@
+#include "MapSurface.h"
+
+#include "MapShape.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+
+norvane::MouseButton toButton(Qt::MouseButton button) {
+    switch (button) {
+    case Qt::LeftButton:
+        return norvane::MouseButton::Left;
+    case Qt::RightButton:
+        return norvane::MouseButton::Right;
+    default:
+        return norvane::MouseButton::Middle;
+    }
+}
+
+} // namespace
+
+MapSurface::MapSurface(QWidget* parent) : QWidget(parent) {
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void MapSurface::setSurfacePixels(int pixels) {
+    setFixedSize(pixels, pixels);
+    m_image = QImage(pixels, pixels, QImage::Format_RGB32);
+    for (MapShape* shape : findChildren<MapShape*>(Qt::FindDirectChildrenOnly))
+        shape->refit();
+}
+
+norvane::MapPoint MapSurface::toMap(QPointF pixels) const {
+    return {static_cast<float>(pixels.x() * 100.0 / width()),
+            static_cast<float>(pixels.y() * 100.0 / height())};
+}
+
+void MapSurface::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    painter.drawImage(event->rect(), m_image, event->rect());
+}
+
+void MapSurface::mousePressEvent(QMouseEvent* event) {
+    emit pressed(toButton(event->button()), toMap(event->position()));
+}
+
+void MapSurface::mouseMoveEvent(QMouseEvent* event) {
+    emit moved(toMap(event->position()));
+}
+
+void MapSurface::mouseReleaseEvent(QMouseEvent* event) {
+    emit released(toButton(event->button()), toMap(event->position()));
+}
+
+void MapSurface::mouseDoubleClickEvent(QMouseEvent* event) {
+    event->accept();
+}

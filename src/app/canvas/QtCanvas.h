@@ -1,0 +1,38 @@
+#pragma once
+
+#include "map/Canvas.h"
+
+#include <QColor>
+#include <QImage>
+#include <QPainter>
+
+// Paints map-unit drawing calls on a QImage that shows the whole 100 by 100 map. Pens are
+// cosmetic, so line widths stay in pixels at every image size. Rectangles cover the pixels
+// between their nearest pixel edges, at least one each way, so one of no width still shows.
+// Does not own the image, which must outlive the canvas; painting ends with the canvas.
+class QtCanvas : public norvane::Canvas {
+public:
+    explicit QtCanvas(QImage& image);
+
+    void fillRect(float x1, float y1, float x2, float y2, norvane::Rgb colour) override;
+    void line(float x1, float y1, float x2, float y2, norvane::Rgb colour) override;
+    void circle(float cx, float cy, float radius, norvane::Rgb outline) override;
+    void setPenWidth(int pixels) override { m_penWidth = pixels; }
+    void setFillSolid() override { m_fillSolid = true; }
+    void setFillColour(norvane::Rgb colour) override { m_fillColour = colour; }
+
+private:
+    // Map units to image pixels, kept inside a range that QPainter handles.
+    double toPixelsX(float x) const;
+    double toPixelsY(float y) const;
+    void usePen(norvane::Rgb colour);
+
+    QPainter m_painter;
+    int m_width;
+    int m_height;
+    double m_pixelsPerUnitX;
+    double m_pixelsPerUnitY;
+    int m_penWidth = 1;
+    bool m_fillSolid = false;
+    norvane::Rgb m_fillColour{};
+};
