@@ -1,9 +1,8 @@
 // The map slots of the main window: placement, selection, removal, zoom and scrolling.
 #include "MainEditor.h"
 
-#include "canvas/QtCanvas.h"
+#include "canvas/MapPicture.h"
 
-#include "map/Render2D.h"
 #include "map/SceneEdits.h"
 #include "map/SelectionMarker.h"
 #include "scene/Catalogue.h"
@@ -36,18 +35,12 @@ QString fromUtf8(const std::string& text) {
 } // namespace
 
 void MainEditor::Render2D() {
-    {
-        QtCanvas canvas(Picture1->image());
-        norvane::Render2D(m_scene, canvas);
-    }
+    paintMapPicture(m_scene, Picture1->image());
     Picture1->update();
 }
 
 void MainEditor::paintBackground() {
-    {
-        QtCanvas canvas(Picture1->image());
-        norvane::paintBackground(canvas);
-    }
+    clearMapPicture(Picture1->image());
     Picture1->update();
 }
 

@@ -1,6 +1,7 @@
 #include "MapSurface.h"
 
 #include "MapShape.h"
+#include "canvas/MapPicture.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -27,7 +28,7 @@ MapSurface::MapSurface(QWidget* parent) : QWidget(parent) {
 
 void MapSurface::setSurfacePixels(int pixels) {
     setFixedSize(pixels, pixels);
-    m_image = QImage(pixels, pixels, QImage::Format_RGB32);
+    m_image = newMapPicture(pixels);
     for (MapShape* shape : findChildren<MapShape*>(Qt::FindDirectChildrenOnly))
         shape->refit();
 }

@@ -27,7 +27,9 @@ constexpr Command kCommands[] = {
      "any.",
      runCheck},
 #ifdef NORVANE_CLI_HAS_RENDER
-// The render command's row goes here.
+    {"render", "render SCENE.NSC OUT.png [--zoom 100|200|400]",
+     "Writes the map picture of a scene file as the editor paints it at that zoom (default 100).",
+     runRender},
 #endif
 };
 

@@ -1,9 +1,13 @@
 // The Qt canvas paints Render2D's map: colours at known map points at 100 % and 400 %.
 #include "app/canvas/QtCanvas.h"
+#include "ScriptedServices.h"
+#include "app/MainEditor.h"
+#include "app/canvas/MapPicture.h"
 
 #include "map/MapZoom.h"
 #include "map/Render2D.h"
 
+#include <QAction>
 #include <QColor>
 #include <QImage>
 #include <QTest>
@@ -60,6 +64,7 @@ private slots:
     void lineWidthsStayInPixels_data();
     void lineWidthsStayInPixels();
     void startMarkerIsOnTop();
+    void editorAndPngShowTheSamePixels();
 };
 
 void QtCanvasTest::colours_data() {
@@ -121,6 +126,19 @@ void QtCanvasTest::startMarkerIsOnTop() {
     QVERIFY2(marker == QColor(150, 150, 255) || marker == QColor(50, 50, 150),
              qPrintable(marker.name()));
     QCOMPARE(colourAt(image, 50.0, 97.0), kGreen);
+}
+
+// The editor's map, the shared map picture and its PNG bytes (the command-line render) agree.
+void QtCanvasTest::editorAndPngShowTheSamePixels() {
+    ScriptedServices services;
+    MainEditor editor(services.services());
+    editor.scene() = sampleScene();
+    editor.mnu400Item->trigger();
+    const QImage expected = renderAt(400);
+    QCOMPARE(editor.Picture1->image(), expected);
+    const std::string png = pngBytes(expected);
+    const QImage decoded = QImage::fromData(QByteArray::fromStdString(png), "PNG");
+    QCOMPARE(decoded.convertToFormat(QImage::Format_RGB32), expected);
 }
 
 QTEST_MAIN(QtCanvasTest)

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "scene/Scene.h"
+
+#include <QImage>
+
+#include <string>
+
+// The retained map picture shared by the editor's map surface and the command-line renderer,
+// so both paint exactly the same pixels.
+
+// A new square map picture `pixels` wide and high; its content is undefined until painted.
+QImage newMapPicture(int pixels);
+
+// Paints the whole map of `scene` on `picture` with Render2D through a QtCanvas.
+void paintMapPicture(const norvane::Scene& scene, QImage& picture);
+
+// Fills `picture` with the map background alone.
+void clearMapPicture(QImage& picture);
+
+// The bytes of `picture` as a PNG file. Throws norvane::Error when it cannot be encoded.
+std::string pngBytes(const QImage& picture);

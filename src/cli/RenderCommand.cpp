@@ -1,0 +1,48 @@
+#include "RenderCommand.h"
+
+#include "Arguments.h"
+#include "CliError.h"
+#include "SceneInput.h"
+
+#include "app/canvas/MapPicture.h"
+#include "map/MapZoom.h"
+#include "scene/Error.h"
+
+#include <array>
+#include <charconv>
+#include <string_view>
+
+namespace norvane::cli {
+
+namespace {
+
+constexpr std::array<std::string_view, 1> kOptions{"--zoom"};
+
+ZoomLevel zoomFrom(const std::string& text) {
+    int percent = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), percent);
+    const auto level = zoomFromPercent(percent);
+    if (error != std::errc{} || end != text.data() + text.size() || !level)
+        throw CliError(kExitUsage, "render: --zoom must be 100, 200 or 400, not \"" + text + "\"");
+    return *level;
+}
+
+} // namespace
+
+int runRender(const std::vector<std::string>& args) {
+    const Arguments parsed = parseArguments("render", args, kOptions, 2);
+    const ZoomLevel level = zoomFrom(parsed.option("--zoom", "100"));
+    const Scene scene = loadSceneFile(parsed.positional[0]);
+    QImage picture = newMapPicture(twipsToPixels(surfaceTwips(level)));
+    paintMapPicture(scene, picture);
+    std::string png;
+    try {
+        png = pngBytes(picture);
+    } catch (const Error& error) {
+        throw CliError(kExitUsage, error.what());
+    }
+    writeOutputFile(parsed.positional[1], png);
+    return kExitSuccess;
+}
+
+} // namespace norvane::cli

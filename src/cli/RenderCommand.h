@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace norvane::cli {
+
+// render SCENE.NSC OUT.png [--zoom 100|200|400]: writes the map picture of the scene file as the
+// editor paints it at that zoom (100 % when not given). Returns the exit status; throws CliError
+// on bad usage or files.
+int runRender(const std::vector<std::string>& args);
+
+} // namespace norvane::cli
