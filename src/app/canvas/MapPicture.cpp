@@ -2,6 +2,7 @@
 
 #include "QtCanvas.h"
 
+#include "map/CullingCanvas.h"
 #include "map/Render2D.h"
 #include "scene/Error.h"
 
@@ -14,7 +15,9 @@ QImage newMapPicture(int pixels) {
 
 void paintMapPicture(const norvane::Scene& scene, QImage& picture) {
     QtCanvas canvas(picture);
-    norvane::Render2D(scene, canvas);
+    norvane::CullingCanvas culled(canvas, picture.width(), picture.height());
+    norvane::Render2D(scene, culled);
+    culled.finish();
 }
 
 void clearMapPicture(QImage& picture) {

@@ -1,0 +1,63 @@
+#include "CoverageMask.h"
+
+#include <algorithm>
+
+namespace norvane {
+
+namespace {
+
+constexpr int kWordBits = 64;
+
+// The bits of one word from bit `from` to bit `to`, both in 0..63.
+std::uint64_t bitRange(int from, int to) {
+    const std::uint64_t upTo = to == kWordBits - 1 ? ~0ULL : (1ULL << (to + 1)) - 1;
+    return upTo & ~((1ULL << from) - 1);
+}
+
+} // namespace
+
+CoverageMask::CoverageMask(int width, int height)
+    : m_width(std::max(width, 0)), m_height(std::max(height, 0)),
+      m_wordsPerRow((m_width + kWordBits - 1) / kWordBits),
+      m_bits(static_cast<std::size_t>(m_wordsPerRow) * static_cast<std::size_t>(m_height), 0) {}
+
+bool CoverageMask::clip(PixelBox& box) const {
+    box.left = std::max(box.left, 0);
+    box.top = std::max(box.top, 0);
+    box.right = std::min(box.right, m_width - 1);
+    box.bottom = std::min(box.bottom, m_height - 1);
+    return box.left <= box.right && box.top <= box.bottom;
+}
+
+bool CoverageMask::covers(PixelBox box) const {
+    if (!clip(box))
+        return true;
+    const int firstWord = box.left / kWordBits, lastWord = box.right / kWordBits;
+    for (int y = box.top; y <= box.bottom; ++y) {
+        const std::uint64_t* row = &m_bits[static_cast<std::size_t>(y * m_wordsPerRow)];
+        for (int w = firstWord; w <= lastWord; ++w) {
+            const int from = w == firstWord ? box.left % kWordBits : 0;
+            const int to = w == lastWord ? box.right % kWordBits : kWordBits - 1;
+            const std::uint64_t wanted = bitRange(from, to);
+            if ((row[w] & wanted) != wanted)
+                return false;
+        }
+    }
+    return true;
+}
+
+void CoverageMask::cover(PixelBox box) {
+    if (!clip(box))
+        return;
+    const int firstWord = box.left / kWordBits, lastWord = box.right / kWordBits;
+    for (int y = box.top; y <= box.bottom; ++y) {
+        std::uint64_t* row = &m_bits[static_cast<std::size_t>(y * m_wordsPerRow)];
+        for (int w = firstWord; w <= lastWord; ++w) {
+            const int from = w == firstWord ? box.left % kWordBits : 0;
+            const int to = w == lastWord ? box.right % kWordBits : kWordBits - 1;
+            row[w] |= bitRange(from, to);
+        }
+    }
+}
+
+} // namespace norvane

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace norvane {
+
+// A box of whole pixels, inclusive on all sides.
+struct PixelBox {
+    int left = 0;
+    int top = 0;
+    int right = -1;
+    int bottom = -1;
+};
+
+// One bit per pixel of a surface: which pixels an opaque fill has already painted.
+class CoverageMask {
+public:
+    CoverageMask(int width, int height);
+
+    // True when every pixel of `box` inside the surface is covered; a box wholly outside the
+    // surface counts as covered, since nothing of it can be seen.
+    bool covers(PixelBox box) const;
+    // Marks the pixels of `box` inside the surface as covered.
+    void cover(PixelBox box);
+
+private:
+    bool clip(PixelBox& box) const;
+
+    int m_width;
+    int m_height;
+    int m_wordsPerRow;
+    std::vector<std::uint64_t> m_bits;
+};
+
+} // namespace norvane
