@@ -47,53 +47,6 @@ struct GestureTest : ::testing::Test {
     }
 };
 
-TEST_F(GestureTest, ClickPlacesPointKindAtTheRelease) {
-    gesture.press(Left, {10, 10}, choice.kind);
-    EXPECT_TRUE(gesture.mapPressed());
-    EXPECT_FALSE(gesture.rubberBandVisible());
-    const auto placed = gesture.release(Left, {40.5f, 62.25f}, choice, prompt);
-    ASSERT_TRUE(placed);
-    EXPECT_EQ(*placed, (SceneObject{"Tree", " 40.5", " 62.25", "0", "", ""}));
-    EXPECT_FALSE(gesture.mapPressed());
-    EXPECT_TRUE(prompt.asked.empty());
-}
-
-TEST_F(GestureTest, OrientationCodeIsCopiedAsGiven) {
-    choice = {"Bench", false, "-1.57"};
-    const auto placed = click({0.25f, 100});
-    ASSERT_TRUE(placed);
-    EXPECT_EQ(*placed, (SceneObject{"Bench", " .25", " 100", "-1.57", "", ""}));
-}
-
-TEST_F(GestureTest, ReleaseBeyondTheEdgeKeepsNegativeCoordinates) {
-    gesture.press(Left, {3, 50}, choice.kind);
-    const auto placed = gesture.release(Left, {-2.5f, -0.5f}, choice, prompt);
-    ASSERT_TRUE(placed);
-    EXPECT_EQ(placed->list3, "-2.5");
-    EXPECT_EQ(placed->list4, "-.5");
-}
-
-TEST_F(GestureTest, OtherButtonsPlaceNothingButMovesShowTheCrossHair) {
-    for (MouseButton button : {MouseButton::Right, MouseButton::Middle}) {
-        gesture.press(button, {10, 10}, choice.kind);
-        gesture.move({12, 14});
-        EXPECT_FALSE(gesture.release(button, {12, 14}, choice, prompt));
-        EXPECT_FALSE(gesture.mapPressed());
-        EXPECT_TRUE(gesture.crossHairVisible());
-        EXPECT_EQ(gesture.crossHair(), (MapPoint{12, 14}));
-    }
-    gesture.hideCrossHair();
-    EXPECT_FALSE(gesture.crossHairVisible());
-}
-
-TEST_F(GestureTest, NoKindChosenAsksNothingAndKeepsAnchorTicked) {
-    choice = {"", true, "0"};
-    EXPECT_FALSE(click({10, 10}));
-    EXPECT_TRUE(choice.withAnchor);
-    EXPECT_TRUE(gesture.mapPressed());
-    EXPECT_TRUE(prompt.asked.empty());
-}
-
 TEST_F(GestureTest, AnchorUrlGoesToTheKindsColumn) {
     choice = {"Tree", true, "0"};
     prompt.answers = {"http://a.example/", "page.html"};
@@ -130,18 +83,6 @@ TEST_F(GestureTest, TextKindAsksUrlThenTextAndCancellingTextLosesTheUrl) {
     EXPECT_EQ(*placed, (SceneObject{"Text (Big)", " 6", " 7", "1.57", "", "Main St"}));
 }
 
-TEST_F(GestureTest, CancelledUrlSkipsTheTextPrompt) {
-    choice = {"Text (Eye-Level)", true, "0"};
-    prompt.answers = {""};
-    EXPECT_FALSE(click({5, 5}));
-    EXPECT_EQ(prompt.asked, std::vector{kUrlQuestion});
-}
-
-TEST_F(GestureTest, CompletedPlacementIsNotRepeatedByASecondRelease) {
-    ASSERT_TRUE(click({5, 5}));
-    EXPECT_FALSE(gesture.release(Left, {5, 5}, choice, prompt));
-}
-
 TEST_F(GestureTest, AreaDragStoresBothCornersInPlainForm) {
     choice = {"Street", false, "1.57"};
     const auto placed = drag({10, 20}, {30.5f, 20});
@@ -151,13 +92,6 @@ TEST_F(GestureTest, AreaDragStoresBothCornersInPlainForm) {
     EXPECT_EQ(gesture.dragEnd(), (MapPoint{30.5f, 20}));
     EXPECT_FALSE(gesture.rubberBandVisible());
     EXPECT_FALSE(gesture.mapPressed());
-}
-
-TEST_F(GestureTest, AreaClickIsARectangleOfNoSize) {
-    choice = {"Floor/Ceiling", false, "0"};
-    const auto placed = click({0.5f, 7});
-    ASSERT_TRUE(placed);
-    EXPECT_EQ(*placed, (SceneObject{"Floor/Ceiling", "0.5", "7", "0.5", "7", ""}));
 }
 
 TEST_F(GestureTest, RubberBandGrowsOnlyRightAndDown) {
