@@ -1,3 +1,6 @@
+// Built only with the Qt canvas, which paints the picture.
+#ifdef NORVANE_HAVE_QTCANVAS
+
 #include "RenderCommand.h"
 
 #include "Arguments.h"
@@ -46,3 +49,5 @@ int runRender(const std::vector<std::string>& args) {
 }
 
 } // namespace norvane::cli
+
+#endif // NORVANE_HAVE_QTCANVAS

@@ -36,9 +36,19 @@ std::string writeScene(const TempDir& dir, const std::string& name, const std::s
 
 const std::string kTreeScene = crlf({"Tree", " 50", " 50", "0", "", ""});
 
+// The command exists only in builds with the Qt canvas.
+class RenderCommand : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const ProcessResult help = runNorvaneCli({});
+        if ((help.out + help.err).find("norvane-cli render ") == std::string::npos)
+            GTEST_SKIP() << "norvane-cli was built without the Qt canvas";
+    }
+};
+
 } // namespace
 
-TEST(RenderCommand, WritesAPngOfTheSurfaceSizeForEachZoom) {
+TEST_F(RenderCommand, WritesAPngOfTheSurfaceSizeForEachZoom) {
     TempDir dir;
     const std::string scene = writeScene(dir, "tree.NSC", kTreeScene);
     const std::vector<std::pair<std::vector<std::string>, std::uint32_t>> cases = {
@@ -57,7 +67,7 @@ TEST(RenderCommand, WritesAPngOfTheSurfaceSizeForEachZoom) {
     }
 }
 
-TEST(RenderCommand, PictureDependsOnlyOnTheScene) {
+TEST_F(RenderCommand, PictureDependsOnlyOnTheScene) {
     TempDir dir;
     const std::string tree = writeScene(dir, "tree.NSC", kTreeScene);
     const std::string same = writeScene(dir, "same.NSC", kTreeScene);
@@ -73,7 +83,7 @@ TEST(RenderCommand, PictureDependsOnlyOnTheScene) {
     EXPECT_NE(pictures[0], pictures[2]);
 }
 
-TEST(RenderCommand, DamagedRowsAreSkipped) {
+TEST_F(RenderCommand, DamagedRowsAreSkipped) {
     TempDir dir;
     const std::string scene =
         writeScene(dir, "damaged.NSC",
@@ -82,7 +92,7 @@ TEST(RenderCommand, DamagedRowsAreSkipped) {
     EXPECT_EQ(run.exitCode, 0) << run.err;
 }
 
-TEST(RenderCommand, RefusesBadInput) {
+TEST_F(RenderCommand, RefusesBadInput) {
     TempDir dir;
     const std::string scene = writeScene(dir, "tree.NSC", kTreeScene);
     const std::string broken = writeScene(dir, "broken.NSC", crlf({"Tree", " 1"}));
@@ -105,7 +115,7 @@ TEST(RenderCommand, RefusesBadInput) {
     }
 }
 
-TEST(RenderCommand, UnwritableOutputFails) {
+TEST_F(RenderCommand, UnwritableOutputFails) {
     TempDir dir;
     const std::string scene = writeScene(dir, "tree.NSC", kTreeScene);
     const ProcessResult run =
