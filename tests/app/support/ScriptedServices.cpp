@@ -4,6 +4,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <utility>
+
 QString ScriptedPrompt::ask(QWidget*, const QString& prompt, const QString& title) {
     asked.push_back({prompt, title});
     if (answers.empty()) {
@@ -32,9 +34,12 @@ std::optional<QString> ScriptedFileDialogs::next(bool save, const QString& direc
         QTest::qFail("unexpected file dialog", __FILE__, __LINE__);
         return std::nullopt;
     }
-    auto answer = answers.front();
+    // Moving the answer out keeps GCC's -Wmaybe-uninitialized quiet about optional<QString>.
+    std::optional<QString> answer = std::move(answers.front());
     answers.pop_front();
-    return answer;
+    if (!answer)
+        return std::nullopt;
+    return QString(*answer);
 }
 
 bool ScriptedMessages::askYesNo(QWidget*, const QString&, const QString& text) {
