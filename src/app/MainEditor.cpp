@@ -45,16 +45,15 @@ struct ButtonSpec {
 
 constexpr std::array<ButtonSpec, 6> kButtons{{
     {&MainEditor::Command3, "Command3", "New", 120, 5760, 855, 375, "Begins a new Norvane scene",
-     false},
-    {&MainEditor::Command4, "Command4", "&Open", 960, 5760, 735, 375, "Opens a Norvane file",
-     false},
+     true},
+    {&MainEditor::Command4, "Command4", "&Open", 960, 5760, 735, 375, "Opens a Norvane file", true},
     {&MainEditor::Command6, "Command6", "&Save", 1680, 5760, 735, 375,
-     "Saves scene to a Norvane file", false},
+     "Saves scene to a Norvane file", true},
     {&MainEditor::Command1, "Command1", "Save File to VRM&L", 2400, 5760, 2055, 375,
-     "Saves the scene to a VRML 2.0 file.", false},
+     "Saves the scene to a VRML 2.0 file.", true},
     {&MainEditor::Command2, "Command2", "Exit", 4440, 5760, 1095, 375, "Exits the program", true},
     {&MainEditor::Command7, "Command7", "&Preview Scene", 5880, 5880, 3615, 255,
-     "Previews the 3D scene.", false},
+     "Previews the 3D scene.", true},
 }};
 
 struct OptionSpec {
@@ -81,18 +80,18 @@ struct ActionSpec {
 };
 
 constexpr std::array<ActionSpec, 7> kFileMenu{{
-    {&MainEditor::mnuNewItem, "mnuNewItem", "&New", false},
-    {&MainEditor::mnuLoadItem, "mnuLoadItem", "&Open File", false},
-    {&MainEditor::mnuSave2Item, "mnuSave2Item", "&Save File", false},
+    {&MainEditor::mnuNewItem, "mnuNewItem", "&New", true},
+    {&MainEditor::mnuLoadItem, "mnuLoadItem", "&Open File", true},
+    {&MainEditor::mnuSave2Item, "mnuSave2Item", "&Save File", true},
     {&MainEditor::mnuDivide1, "mnuDivide1", nullptr, true},
-    {&MainEditor::mnuSaveItem, "mnuSaveItem", "Save to VRM&L", false},
+    {&MainEditor::mnuSaveItem, "mnuSaveItem", "Save to VRM&L", true},
     {&MainEditor::mnuDivide2, "mnuDivide2", nullptr, true},
     {&MainEditor::mnuExitItem, "mnuExitItem", "&Exit", true},
 }};
 
 constexpr std::array<ActionSpec, 2> kHelpMenu{{
-    {&MainEditor::mnuManualItem, "mnuManualItem", "&Manual", false},
-    {&MainEditor::mnuAboutItem, "mnuAboutItem", "&About", false},
+    {&MainEditor::mnuManualItem, "mnuManualItem", "&Manual", true},
+    {&MainEditor::mnuAboutItem, "mnuAboutItem", "&About", true},
 }};
 
 } // namespace
@@ -237,6 +236,8 @@ void MainEditor::connectSignals() {
         watched->setMouseTracking(true);
         watched->installEventFilter(this);
     }
+    connectFileCommands();
+    connectShellCommands();
 }
 
 void MainEditor::centreOnScreen() {

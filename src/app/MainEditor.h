@@ -9,10 +9,14 @@
 #include "map/MapZoom.h"
 #include "map/MouseButton.h"
 #include "map/PlacementGesture.h"
+#include "platform/TextBuffer.h"
 #include "scene/Scene.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
+#include <functional>
+#include <string>
 #include <string_view>
 
 class QAction;
@@ -25,11 +29,13 @@ class QMenu;
 class QPushButton;
 class QRadioButton;
 class QScrollBar;
+class QSessionManager;
+class Saver;
 
 // The main window: the map with its scroll bars, the catalogue with orientation and anchor
 // controls, the list of objects in the scene, the command buttons and the menu bar. Owns the
 // scene, the `Saved` flag and every widget; the services must outlive it. Controls keep their
-// legacy names as members and as objectNames. Commands not built yet are present but disabled.
+// legacy names as members and as objectNames.
 class MainEditor : public QMainWindow {
     Q_OBJECT
 public:
@@ -46,6 +52,13 @@ public:
     // Refills List2 from the scene's kind names and selects the scene's selected row.
     void refreshSceneList();
     void hideSelector();
+
+    // The file buffer through which scene files, worlds, the preview and the manual pass.
+    norvane::TextBuffer FinalCode;
+
+    // Start-up: opens the scene file named by the command line (the arguments joined by spaces)
+    // when it names one, then draws the map. A failure is shown and keeps the new empty scene.
+    void loadStartupScene(const QString& commandLine);
 
     // Placement state, for tests and later commands.
     bool MapPressed() const { return m_gesture.mapPressed(); }
@@ -118,9 +131,20 @@ public slots:
     void mnu400Item_Click();
     void HScroll1_Change(int position);
     void VScroll1_Change(int position);
+    // MainEditor_File.cpp: New, Open and Save, also run by Command3, Command4 and Command6.
+    void mnuNewItem_Click();
+    void mnuLoadItem_Click();
+    void mnuSave2Item_Click();
+    // MainEditor_Shell.cpp: World Properties (also Command1), preview, manual and About.
+    void mnuSaveItem_Click();
+    void Command7_Click();
+    void mnuManualItem_Click();
+    void mnuAboutItem_Click();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // The close guard: Exit, the close box and the system all come here.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     // MainEditor.cpp: building the window.
@@ -141,6 +165,14 @@ private:
     void applyZoom(norvane::ZoomLevel level);
     void refreshGestureShapes();
     void hideCrossHair();
+    // MainEditor_File.cpp: scene file commands and the unsaved-data guard.
+    void connectFileCommands();
+    bool mayEraseUnsavedData();
+    bool openSceneFile(const QString& path);
+    void commitSessionData(QSessionManager& manager);
+    // MainEditor_Shell.cpp: World Properties, preview, manual and About.
+    void connectShellCommands();
+    void writeAndOpen(const QString& name, const std::function<std::string()>& text);
 
     Services m_services;
     ServicePrompt m_prompt;
@@ -149,4 +181,5 @@ private:
     norvane::ZoomLevel m_zoom = norvane::ZoomLevel::Percent100;
     QPoint m_offsetTwips;
     QActionGroup* m_scaleGroup = nullptr;
+    QPointer<Saver> m_saver;
 };

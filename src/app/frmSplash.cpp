@@ -43,7 +43,9 @@ void frmSplash::showEvent(QShowEvent* event) {
         Timer1->start();
 }
 
+// The main window is shown before the splash closes, so that the program never runs without
+// a window (which would end it).
 void frmSplash::Timer1_Timer() {
-    close();
     emit finished();
+    close();
 }

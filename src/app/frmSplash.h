@@ -6,7 +6,7 @@ class QLabel;
 class QTimer;
 
 // The start-up splash: the splash picture on light grey, centred on the screen, with no title.
-// Once it has been shown for kShowMilliseconds it closes, emits finished() and deletes itself.
+// Once it has been shown for kShowMilliseconds it emits finished(), closes and deletes itself.
 class frmSplash : public QWidget {
     Q_OBJECT
 
@@ -16,7 +16,7 @@ public:
     explicit frmSplash(QWidget* parent = nullptr);
 
 signals:
-    // The splash has closed; the main window takes over.
+    // The splash is done; the main window takes over (the splash closes right after).
     void finished();
 
 protected:

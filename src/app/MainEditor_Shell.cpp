@@ -1,0 +1,60 @@
+// The shell commands of the main window: the World Properties dialog, the preview, the manual
+// and the About box.
+#include "MainEditor.h"
+
+#include "ErrorReport.h"
+#include "LocalPath.h"
+#include "ManualPage.h"
+#include "Saver.h"
+#include "frmAbout.h"
+#include "vrml/WorldWriter.h"
+
+#include <QAction>
+#include <QPushButton>
+
+void MainEditor::connectShellCommands() {
+    connect(Command1, &QPushButton::clicked, this, &MainEditor::mnuSaveItem_Click);
+    connect(mnuSaveItem, &QAction::triggered, this, &MainEditor::mnuSaveItem_Click);
+    connect(Command7, &QPushButton::clicked, this, &MainEditor::Command7_Click);
+    connect(mnuManualItem, &QAction::triggered, this, &MainEditor::mnuManualItem_Click);
+    connect(mnuAboutItem, &QAction::triggered, this, &MainEditor::mnuAboutItem_Click);
+}
+
+// Opens World Properties; it disables this window until it closes, so only one is ever open.
+void MainEditor::mnuSaveItem_Click() {
+    if (m_saver) {
+        m_saver->activateWindow();
+        return;
+    }
+    m_saver = new Saver(this, m_scene, FinalCode, m_services);
+    m_saver->show();
+}
+
+void MainEditor::Command7_Click() {
+    writeAndOpen(QStringLiteral("tester.wrl"),
+                 [this] { return norvane::buildPreviewWorld(m_scene); });
+}
+
+void MainEditor::mnuManualItem_Click() {
+    writeAndOpen(QStringLiteral("Manual.htm"), [] { return txtManual(); });
+}
+
+void MainEditor::mnuAboutItem_Click() {
+    frmAbout about(this);
+    about.exec();
+}
+
+// Writes `text()` through FinalCode to `name` in the program's directory, replacing an earlier
+// one, and hands the file to the desktop without waiting. Each failure is shown once.
+void MainEditor::writeAndOpen(const QString& name, const std::function<std::string()>& text) {
+    const QString path = pathInDirectory(m_services.appDirectory, name);
+    const bool written = runOrReport(this, m_services.messages, [&] {
+        FinalCode.setText(text());
+        FinalCode.saveToFile(localPath(path));
+    });
+    if (written && !m_services.opener.open(path))
+        m_services.messages.showError(
+            this, QStringLiteral("Norvane"),
+            QStringLiteral("Cannot open %1: the desktop has no application for this file.")
+                .arg(path));
+}
