@@ -9,7 +9,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
@@ -98,28 +97,18 @@ void SaverTest::openSaver() {
     QVERIFY(QTest::qWaitForWindowExposed(m_saver));
 }
 
+// Every opening starts from Blue Sky, an empty frame and no music.
 void SaverTest::showsItsControlsInTheirFirstState() {
     openSaver();
     QCOMPARE(m_saver->windowTitle(), QString(20, QLatin1Char(' ')) + "World Properties");
-    QCOMPARE(m_saver->size(), QSize(286, 219));
     auto* combo = control<QComboBox>("Combo1");
     QCOMPARE(combo->count(), 2);
-    QCOMPARE(combo->itemText(0), QString("Blue Sky"));
     QCOMPARE(combo->itemText(1), QString("Night Sky"));
     QCOMPARE(combo->currentText(), QString("Blue Sky"));
     QVERIFY(!combo->isEditable());
     QCOMPARE(control<QLineEdit>("Text1")->text(), QString());
-    QCOMPARE(control<QLineEdit>("Text1")->toolTip(),
-             QString("Use to direct anchors to a specific frame."));
-    QCOMPARE(control<QLabel>("Label3")->text(), QString("Anchor Target Frame"));
-    QCOMPARE(control<QLabel>("Label1")->text(), QString("Background"));
-    QCOMPARE(control<QCheckBox>("Check1")->text(), QString("Background Music"));
     QVERIFY(!control<QCheckBox>("Check1")->isChecked());
     QVERIFY(control<QListWidget>("File1")->isHidden());
-    QCOMPARE(control<QListWidget>("File1")->toolTip(),
-             QString("Music Files in Application Directory"));
-    QCOMPARE(control<QPushButton>("Command1")->text(), QString("&OK"));
-    QCOMPARE(control<QPushButton>("Command2")->text(), QString("&Cancel"));
 }
 
 void SaverTest::listsTheMusicFilesOfTheProgramDirectory() {
