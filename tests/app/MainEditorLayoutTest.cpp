@@ -91,12 +91,12 @@ void MainEditorLayoutTest::controls_data() {
         {"Frame2", "client", {5880, 3720, 3615, 2175}, "Objects in Scene", "", true},
         {"List2", "Frame2", {120, 240, 3375, 1425}, "", "Selects an object currently in scene.", true},
         {"Command5", "Frame2", {120, 1800, 3375, 255}, "&Remove Object", "Removes the currently selected object from the scene", true},
-        {"Command3", "client", {120, 5760, 855, 375}, "New", "Begins a new Norvane scene", false},
-        {"Command4", "client", {960, 5760, 735, 375}, "&Open", "Opens a Norvane file", false},
-        {"Command6", "client", {1680, 5760, 735, 375}, "&Save", "Saves scene to a Norvane file", false},
-        {"Command1", "client", {2400, 5760, 2055, 375}, "Save File to VRM&L", "Saves the scene to a VRML 2.0 file.", false},
+        {"Command3", "client", {120, 5760, 855, 375}, "New", "Begins a new Norvane scene", true},
+        {"Command4", "client", {960, 5760, 735, 375}, "&Open", "Opens a Norvane file", true},
+        {"Command6", "client", {1680, 5760, 735, 375}, "&Save", "Saves scene to a Norvane file", true},
+        {"Command1", "client", {2400, 5760, 2055, 375}, "Save File to VRM&L", "Saves the scene to a VRML 2.0 file.", true},
         {"Command2", "client", {4440, 5760, 1095, 375}, "Exit", "Exits the program", true},
-        {"Command7", "client", {5880, 5880, 3615, 255}, "&Preview Scene", "Previews the 3D scene.", false},
+        {"Command7", "client", {5880, 5880, 3615, 255}, "&Preview Scene", "Previews the 3D scene.", true},
     };
     // clang-format on
     for (const Control& c : controls)
@@ -131,7 +131,7 @@ void MainEditorLayoutTest::menuItems_data() {
                                          "mnuSaveItem", "mnuDivide2",  "mnuExitItem"}
                           << QStringList{"&New",          "&Open File", "&Save File", "-",
                                          "Save to VRM&L", "-",          "&Exit"}
-                          << QList<bool>{false, false, false, true, false, true, true};
+                          << QList<bool>{true, true, true, true, true, true, true};
     QTest::newRow("View") << "mnuViewItem" << QStringList{"mnuScaleItem"} << QStringList{"&Scale"}
                           << QList<bool>{true};
     QTest::newRow("Scale") << "mnuScaleItem"
@@ -139,7 +139,7 @@ void MainEditorLayoutTest::menuItems_data() {
                            << QStringList{"&100%", "&200%", "&400%"}
                            << QList<bool>{true, true, true};
     QTest::newRow("Help") << "mnuHelpItem" << QStringList{"mnuManualItem", "mnuAboutItem"}
-                          << QStringList{"&Manual", "&About"} << QList<bool>{false, false};
+                          << QStringList{"&Manual", "&About"} << QList<bool>{true, true};
 }
 
 void MainEditorLayoutTest::menuItems() {
