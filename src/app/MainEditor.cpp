@@ -34,29 +34,27 @@ Widget* place(QWidget* parent, const char* name, int left, int top, int width, i
     return widget;
 }
 
-struct ButtonSpec {
+struct ButtonPlace {
     QPushButton* MainEditor::*member;
     const char* name;
     const char* caption;
     int left, top, width, height;
     const char* hint;
-    bool live; // commands wired so far
 };
 
-constexpr std::array<ButtonSpec, 6> kButtons{{
-    {&MainEditor::Command3, "Command3", "New", 120, 5760, 855, 375, "Begins a new Norvane scene",
-     true},
-    {&MainEditor::Command4, "Command4", "&Open", 960, 5760, 735, 375, "Opens a Norvane file", true},
+constexpr std::array<ButtonPlace, 6> kButtons{{
+    {&MainEditor::Command3, "Command3", "New", 120, 5760, 855, 375, "Begins a new Norvane scene"},
+    {&MainEditor::Command4, "Command4", "&Open", 960, 5760, 735, 375, "Opens a Norvane file"},
     {&MainEditor::Command6, "Command6", "&Save", 1680, 5760, 735, 375,
-     "Saves scene to a Norvane file", true},
+     "Saves scene to a Norvane file"},
     {&MainEditor::Command1, "Command1", "Save File to VRM&L", 2400, 5760, 2055, 375,
-     "Saves the scene to a VRML 2.0 file.", true},
-    {&MainEditor::Command2, "Command2", "Exit", 4440, 5760, 1095, 375, "Exits the program", true},
+     "Saves the scene to a VRML 2.0 file."},
+    {&MainEditor::Command2, "Command2", "Exit", 4440, 5760, 1095, 375, "Exits the program"},
     {&MainEditor::Command7, "Command7", "&Preview Scene", 5880, 5880, 3615, 255,
-     "Previews the 3D scene.", true},
+     "Previews the 3D scene."},
 }};
 
-struct OptionSpec {
+struct OptionPlace {
     QRadioButton* MainEditor::*member;
     const char* name;
     int left, top;
@@ -64,7 +62,7 @@ struct OptionSpec {
 };
 
 // Four option buttons in a cross around the frame point (2760, 3120).
-constexpr std::array<OptionSpec, 4> kOptions{{
+constexpr std::array<OptionPlace, 4> kOptions{{
     {&MainEditor::OptUp, "OptUp", 2760, 2880, "Makes the object face backward"},
     {&MainEditor::OptLeft, "OptLeft", 2400, 3120, "Makes the object face left"},
     {&MainEditor::optRight, "optRight", 3120, 3120, "Makes the object face right"},
@@ -72,26 +70,25 @@ constexpr std::array<OptionSpec, 4> kOptions{{
 }};
 
 // One menu item; a null caption is a separator.
-struct ActionSpec {
+struct ActionPlace {
     QAction* MainEditor::*member;
     const char* name;
     const char* caption;
-    bool live;
 };
 
-constexpr std::array<ActionSpec, 7> kFileMenu{{
-    {&MainEditor::mnuNewItem, "mnuNewItem", "&New", true},
-    {&MainEditor::mnuLoadItem, "mnuLoadItem", "&Open File", true},
-    {&MainEditor::mnuSave2Item, "mnuSave2Item", "&Save File", true},
-    {&MainEditor::mnuDivide1, "mnuDivide1", nullptr, true},
-    {&MainEditor::mnuSaveItem, "mnuSaveItem", "Save to VRM&L", true},
-    {&MainEditor::mnuDivide2, "mnuDivide2", nullptr, true},
-    {&MainEditor::mnuExitItem, "mnuExitItem", "&Exit", true},
+constexpr std::array<ActionPlace, 7> kFileMenu{{
+    {&MainEditor::mnuNewItem, "mnuNewItem", "&New"},
+    {&MainEditor::mnuLoadItem, "mnuLoadItem", "&Open File"},
+    {&MainEditor::mnuSave2Item, "mnuSave2Item", "&Save File"},
+    {&MainEditor::mnuDivide1, "mnuDivide1", nullptr},
+    {&MainEditor::mnuSaveItem, "mnuSaveItem", "Save to VRM&L"},
+    {&MainEditor::mnuDivide2, "mnuDivide2", nullptr},
+    {&MainEditor::mnuExitItem, "mnuExitItem", "&Exit"},
 }};
 
-constexpr std::array<ActionSpec, 2> kHelpMenu{{
-    {&MainEditor::mnuManualItem, "mnuManualItem", "&Manual", true},
-    {&MainEditor::mnuAboutItem, "mnuAboutItem", "&About", true},
+constexpr std::array<ActionPlace, 2> kHelpMenu{{
+    {&MainEditor::mnuManualItem, "mnuManualItem", "&Manual"},
+    {&MainEditor::mnuAboutItem, "mnuAboutItem", "&About"},
 }};
 
 } // namespace
@@ -148,11 +145,11 @@ void MainEditor::buildCatalogueFrame(QWidget* client) {
     Check1 = place<QCheckBox>(Frame1, "Check1", 120, 3120, 1335, 195, tr("With &Anchor"));
     Check1->setToolTip(tr("Links the object to a web page or file"));
     Label1 = place<QLabel>(Frame1, "Label1", 1560, 3120, 855, 255, tr("Orientation"));
-    for (const OptionSpec& spec : kOptions) {
+    for (const OptionPlace& entry : kOptions) {
         QRadioButton* option =
-            place<QRadioButton>(Frame1, spec.name, spec.left, spec.top, 255, 195);
-        option->setToolTip(tr(spec.hint));
-        this->*spec.member = option;
+            place<QRadioButton>(Frame1, entry.name, entry.left, entry.top, 255, 195);
+        option->setToolTip(tr(entry.hint));
+        this->*entry.member = option;
     }
     optDown->setChecked(true);
 }
@@ -166,23 +163,21 @@ void MainEditor::buildSceneFrame(QWidget* client) {
 }
 
 void MainEditor::buildButtons(QWidget* client) {
-    for (const ButtonSpec& spec : kButtons) {
-        QPushButton* button = place<QPushButton>(client, spec.name, spec.left, spec.top, spec.width,
-                                                 spec.height, tr(spec.caption));
-        button->setToolTip(tr(spec.hint));
-        button->setEnabled(spec.live);
-        this->*spec.member = button;
+    for (const ButtonPlace& entry : kButtons) {
+        QPushButton* button = place<QPushButton>(client, entry.name, entry.left, entry.top,
+                                                 entry.width, entry.height, tr(entry.caption));
+        button->setToolTip(tr(entry.hint));
+        this->*entry.member = button;
     }
 }
 
 void MainEditor::buildMenus() {
-    const auto fill = [this](QMenu* menu, const auto& specs) {
-        for (const ActionSpec& spec : specs) {
+    const auto fill = [this](QMenu* menu, const auto& entries) {
+        for (const ActionPlace& entry : entries) {
             QAction* action =
-                spec.caption ? menu->addAction(tr(spec.caption)) : menu->addSeparator();
-            action->setObjectName(QLatin1String(spec.name));
-            action->setEnabled(spec.live);
-            this->*spec.member = action;
+                entry.caption ? menu->addAction(tr(entry.caption)) : menu->addSeparator();
+            action->setObjectName(QLatin1String(entry.name));
+            this->*entry.member = action;
         }
     };
     mnuFileItem = menuBar()->addMenu(tr("&File"));
