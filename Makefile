@@ -62,7 +62,7 @@ fuzz: deps
 	$(FUZZ)/fuzz/scene_reader_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=4096 $(FUZZ)/corpus
 
 bench: deps
-	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DNORVANE_BUILD_TESTS=OFF -DNORVANE_BUILD_APP=OFF
+	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DNORVANE_BUILD_TESTS=OFF -DNORVANE_BUILD_APP=ON
 	cmake --build build-bench -j $(JOBS)
 	./build-bench/bench/norvane_bench
 

@@ -28,6 +28,7 @@ void BM_BuildWorld(benchmark::State& state) {
 BENCHMARK(BM_BuildWorld)
     ->Arg(10'000)
     ->Arg(100'000)
+    ->Arg(500'000)
     ->Arg(1'000'000)
     ->Unit(benchmark::kMillisecond)
     ->Complexity(benchmark::oN);

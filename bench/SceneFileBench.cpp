@@ -44,12 +44,14 @@ void BM_ReadSceneText(benchmark::State& state) {
 BENCHMARK(BM_WriteSceneText)
     ->Arg(10'000)
     ->Arg(100'000)
+    ->Arg(500'000)
     ->Arg(1'000'000)
     ->Unit(benchmark::kMillisecond)
     ->Complexity(benchmark::oN);
 BENCHMARK(BM_ReadSceneText)
     ->Arg(10'000)
     ->Arg(100'000)
+    ->Arg(500'000)
     ->Arg(1'000'000)
     ->Unit(benchmark::kMillisecond)
     ->Complexity(benchmark::oN);
