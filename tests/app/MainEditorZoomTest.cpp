@@ -1,226 +1,169 @@
 // Zoom commands, scroll bars and the selection marker's screen size on the main window.
-#include "ScriptedServices.h"
-#include "app/MainEditor.h"
+#include "EditorHarness.h"
 
 #include <QAction>
-#include <QListWidget>
 #include <QScrollBar>
-#include <QTest>
 
 #include <memory>
+
+namespace {
+
+const QColor kGreen(0, 192, 0);
+
+struct Zoom {
+    const char* name;
+    QList<int> steps;      // zoom commands chosen in turn
+    QPoint scrolledBefore; // scroll bar values set before the last step
+    int checked, pixels, maximum;
+    int arrow, page; // arrow -1: not checked
+};
+
+const Zoom kZooms[] = {
+    {"start", {}, {}, 100, 363, 0, -1, -1},
+    {"200%", {200}, {}, 200, 726, 5355, 544, 1089},
+    {"400%", {400}, {}, 400, 1452, 16245, 1089, 2178},
+    {"400% then 200%", {400, 200}, {}, 200, 726, 5355, 544, 1089},
+    {"200% scrolled, 200% again", {200, 200}, {5355, 1000}, 200, 726, 5355, 544, 1089},
+    // At 100 % the steps are not set: they keep the last values.
+    {"400% scrolled, then 100%", {400, 100}, {16245, 8000}, 100, 363, 0, 1089, 2178},
+};
+
+struct Scroll {
+    const char* name;
+    int percent;
+    QAbstractSlider::SliderAction horizontal, vertical;
+    QPoint offsetTwips, offsetPixels;
+};
+
+using A = QAbstractSlider;
+const Scroll kScrolls[] = {
+    {"200% right arrow, down page",
+     200,
+     A::SliderSingleStepAdd,
+     A::SliderPageStepAdd,
+     {-544, -1089},
+     {-36, -73}},
+    {"200% horizontal maximum", 200, A::SliderToMaximum, A::SliderNoAction, {-5355, 0}, {-357, 0}},
+    {"400% page right, bottom",
+     400,
+     A::SliderPageStepAdd,
+     A::SliderToMaximum,
+     {-2178, -16245},
+     {-145, -1083}},
+    {"400% arrow down", 400, A::SliderNoAction, A::SliderSingleStepAdd, {0, -1089}, {0, -73}},
+};
+
+} // namespace
 
 class MainEditorZoomTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<ScriptedServices> m_services;
-    std::unique_ptr<MainEditor> m_editor;
-
-    MainEditor& editor() { return *m_editor; }
-    QAction* zoomAction(int percent) {
-        return editor().findChild<QAction*>(QStringLiteral("mnu%1Item").arg(percent));
-    }
-    void placeAt(const QString& kind, QPoint from, QPoint to) {
-        QListWidgetItem* item = editor().List1->findItems(kind, Qt::MatchExactly).front();
-        editor().List1->scrollToItem(item);
-        QTest::mouseClick(editor().List1->viewport(), Qt::LeftButton, {},
-                          editor().List1->visualItemRect(item).center());
-        QTest::mousePress(editor().Picture1, Qt::LeftButton, {}, from);
-        QTest::mouseRelease(editor().Picture1, Qt::LeftButton, {}, to);
+    std::unique_ptr<EditorHarness> h;
+    MainEditor& editor() { return h->editor; }
+    void zoomTo(int percent) {
+        editor().findChild<QAction*>(QStringLiteral("mnu%1Item").arg(percent))->trigger();
     }
 
 private slots:
-    void init() {
-        m_services = std::make_unique<ScriptedServices>();
-        m_editor = std::make_unique<MainEditor>(m_services->services());
-        m_editor->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_editor.get()));
-    }
-    void cleanup() {
-        m_editor.reset();
-        m_services.reset();
+    void init() { h = std::make_unique<EditorHarness>(); }
+    void cleanup() { h.reset(); }
+
+    // Each zoom command resizes the map, redraws it and sets the scroll bars back to the start.
+    void zoomSetsSurfaceAndScrollBars_data() { addCases(kZooms); }
+    void zoomSetsSurfaceAndScrollBars() {
+        const Zoom& c = fetchCase<Zoom>();
+        for (int i = 0; i < c.steps.size(); ++i) {
+            if (i + 1 == c.steps.size() && !c.scrolledBefore.isNull()) {
+                editor().HScroll1->setValue(c.scrolledBefore.x());
+                editor().VScroll1->setValue(c.scrolledBefore.y());
+            }
+            zoomTo(c.steps[i]);
+        }
+        for (int percent : {100, 200, 400}) {
+            const auto* item =
+                editor().findChild<QAction*>(QStringLiteral("mnu%1Item").arg(percent));
+            QCOMPARE(item->isChecked(), percent == c.checked);
+        }
+        QCOMPARE(editor().surfaceTwips(), c.pixels * 15);
+        QCOMPARE(editor().Picture1->geometry(), QRect(0, 0, c.pixels, c.pixels));
+        QCOMPARE(editor().Picture1->image().size(), QSize(c.pixels, c.pixels));
+        QCOMPARE(editor().surfaceOffsetTwips(), QPoint(0, 0));
+        for (QScrollBar* bar : {editor().HScroll1, editor().VScroll1}) {
+            QCOMPARE(bar->minimum(), 0);
+            QCOMPARE(bar->maximum(), c.maximum);
+            QCOMPARE(bar->value(), 0);
+            if (c.arrow >= 0) {
+                QCOMPARE(bar->singleStep(), c.arrow);
+                QCOMPARE(bar->pageStep(), c.page);
+            }
+        }
+        QCOMPARE(h->colourAt(h->pixelOf(10, 10)), kGreen);
+        QVERIFY(h->colourAt(h->pixelOf(50, 96)) != kGreen); // the start marker
     }
 
-    void startsAt100Percent();
-    void zoomSetsSurfaceAndScrollBars_data();
-    void zoomSetsSurfaceAndScrollBars();
-    void scrollingMovesTheSurface_data();
-    void scrollingMovesTheSurface();
-    void zoomAgainResetsScrolling();
-    void backTo100ShowsTheWholeMap();
-    void scrollingHidesTheCrossHair();
-    void zoomKeepsStoredTexts();
-    void pointMarkerIs200TwipsAtEveryZoom();
-    void areaMarkerFollowsTheRectangle();
+    void scrollingMovesTheSurface_data() { addCases(kScrolls); }
+    void scrollingMovesTheSurface() {
+        const Scroll& c = fetchCase<Scroll>();
+        zoomTo(c.percent);
+        editor().HScroll1->triggerAction(c.horizontal);
+        editor().VScroll1->triggerAction(c.vertical);
+        QCOMPARE(editor().HScroll1->value(), -c.offsetTwips.x());
+        QCOMPARE(editor().VScroll1->value(), -c.offsetTwips.y());
+        QCOMPARE(editor().surfaceOffsetTwips(), c.offsetTwips);
+        QCOMPARE(editor().Picture1->pos(), c.offsetPixels);
+    }
+
+    void scrollingHidesTheCrossHair() {
+        zoomTo(200);
+        h->drag(QPoint(100, 100), QPoint(120, 100), Qt::RightButton);
+        QVERIFY(editor().XLine->isVisible());
+        editor().VScroll1->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        QVERIFY(!editor().XLine->isVisible());
+        QVERIFY(!editor().YLine->isVisible());
+    }
+
+    void zoomKeepsStoredTexts() {
+        zoomTo(200);
+        h->place("Tree", QPoint(300, 400));
+        const Row placed = h->rows().value(0);
+        QCOMPARE(placed.mid(1, 2), (QStringList{" 41.32232", " 55.09642"}));
+        for (int percent : {400, 100, 200}) {
+            zoomTo(percent);
+            QCOMPARE(h->rows(), QList<Row>{placed});
+            QCOMPARE(h->colourAt(h->pixelOf(41.32231, 55.09642)), QColor(0, 125, 0));
+        }
+        QVERIFY(!editor().Saved);
+    }
+
+    // A point's marker is a 200-twip square 95 twips up and left of it at every zoom.
+    void pointMarkerIs200TwipsAtEveryZoom() {
+        h->place("Bench", QPoint(200, 100));
+        const double x = 200 * 100.0 / 363, y = 100 * 100.0 / 363;
+        for (int percent : {100, 200, 400, 100}) {
+            zoomTo(percent);
+            const double twipsPerUnit = editor().surfaceTwips() / 100.0;
+            const norvane::MapRect marker = editor().shpSelector->mapRect();
+            QVERIFY(editor().shpSelector->isVisible());
+            QVERIFY(qAbs(marker.width * twipsPerUnit - 200.0) < 1e-3);
+            QVERIFY(qAbs(marker.height * twipsPerUnit - 200.0) < 1e-3);
+            QVERIFY(qAbs(marker.left * twipsPerUnit - (x * twipsPerUnit - 95.0)) < 1e-2);
+            QVERIFY(qAbs(marker.top * twipsPerUnit - (y * twipsPerUnit - 95.0)) < 1e-2);
+            const QSize onScreen = editor().shpSelector->size(); // 200 twips = 13.3 pixels
+            QVERIFY2(onScreen.width() >= 13 && onScreen.width() <= 14,
+                     qPrintable(QString::number(percent)));
+            QVERIFY(onScreen.height() >= 13 && onScreen.height() <= 14);
+        }
+    }
+
+    void areaMarkerFollowsTheRectangle() {
+        h->place("Street", QPoint(36, 72), QPoint(110, 100));
+        for (int scale : {1, 2, 4}) {
+            zoomTo(scale * 100);
+            QCOMPARE(editor().shpSelector->geometry(),
+                     QRect(36 * scale, 72 * scale, 74 * scale, 28 * scale));
+        }
+    }
 };
-
-void MainEditorZoomTest::startsAt100Percent() {
-    QVERIFY(zoomAction(100)->isChecked());
-    QVERIFY(!zoomAction(200)->isChecked());
-    QCOMPARE(editor().surfaceTwips(), 5445);
-    QCOMPARE(editor().Picture1->geometry(), QRect(0, 0, 363, 363));
-    QCOMPARE(editor().Picture2->size(), QSize(369, 369));
-    for (QScrollBar* bar : {editor().HScroll1, editor().VScroll1}) {
-        QCOMPARE(bar->minimum(), 0);
-        QCOMPARE(bar->maximum(), 0);
-    }
-    // The map shows the background and the start marker from the start.
-    const QImage& map = editor().Picture1->image();
-    QCOMPARE(map.size(), QSize(363, 363));
-    QCOMPARE(map.pixelColor(10, 10), QColor(0, 192, 0));
-    QVERIFY(map.pixelColor(181, 348) != QColor(0, 192, 0));
-}
-
-void MainEditorZoomTest::zoomSetsSurfaceAndScrollBars_data() {
-    QTest::addColumn<QList<int>>("steps"); // zoom commands chosen in turn; the last one counts
-    QTest::addColumn<int>("pixels");
-    QTest::addColumn<int>("twips");
-    QTest::addColumn<int>("maximum");
-    QTest::addColumn<int>("arrow");
-    QTest::addColumn<int>("page");
-    QTest::newRow("200%") << QList<int>{200} << 726 << 10890 << 5355 << 544 << 1089;
-    QTest::newRow("400%") << QList<int>{400} << 1452 << 21780 << 16245 << 1089 << 2178;
-    QTest::newRow("400% then 200%") << QList<int>{400, 200} << 726 << 10890 << 5355 << 544 << 1089;
-    // At 100 % the steps are not set: they keep the last values.
-    QTest::newRow("400% then 100%") << QList<int>{400, 100} << 363 << 5445 << 0 << 1089 << 2178;
-}
-
-void MainEditorZoomTest::zoomSetsSurfaceAndScrollBars() {
-    QFETCH(QList<int>, steps);
-    QFETCH(int, pixels);
-    QFETCH(int, twips);
-    QFETCH(int, maximum);
-    QFETCH(int, arrow);
-    QFETCH(int, page);
-    for (int percent : steps)
-        zoomAction(percent)->trigger();
-    for (int percent : {100, 200, 400})
-        QCOMPARE(zoomAction(percent)->isChecked(), percent == steps.back());
-    QCOMPARE(editor().surfaceTwips(), twips);
-    QCOMPARE(editor().Picture1->geometry(), QRect(0, 0, pixels, pixels));
-    QCOMPARE(editor().Picture1->image().size(), QSize(pixels, pixels));
-    QCOMPARE(editor().surfaceOffsetTwips(), QPoint(0, 0));
-    for (QScrollBar* bar : {editor().HScroll1, editor().VScroll1}) {
-        QCOMPARE(bar->minimum(), 0);
-        QCOMPARE(bar->maximum(), maximum);
-        QCOMPARE(bar->singleStep(), arrow);
-        QCOMPARE(bar->pageStep(), page);
-        QCOMPARE(bar->value(), 0);
-    }
-}
-
-void MainEditorZoomTest::scrollingMovesTheSurface_data() {
-    QTest::addColumn<int>("percent");
-    QTest::addColumn<int>("horizontal"); // QAbstractSlider::SliderAction
-    QTest::addColumn<int>("vertical");
-    QTest::addColumn<QPoint>("offsetTwips");
-    QTest::addColumn<QPoint>("offsetPixels");
-    using A = QAbstractSlider;
-    QTest::newRow("200% right arrow, down page")
-        << 200 << int(A::SliderSingleStepAdd) << int(A::SliderPageStepAdd) << QPoint(-544, -1089)
-        << QPoint(-36, -73);
-    QTest::newRow("200% horizontal maximum")
-        << 200 << int(A::SliderToMaximum) << int(A::SliderNoAction) << QPoint(-5355, 0)
-        << QPoint(-357, 0);
-    QTest::newRow("400% page right, bottom")
-        << 400 << int(A::SliderPageStepAdd) << int(A::SliderToMaximum) << QPoint(-2178, -16245)
-        << QPoint(-145, -1083);
-    QTest::newRow("400% arrow down") << 400 << int(A::SliderNoAction) << int(A::SliderSingleStepAdd)
-                                     << QPoint(0, -1089) << QPoint(0, -73);
-}
-
-void MainEditorZoomTest::scrollingMovesTheSurface() {
-    QFETCH(int, percent);
-    QFETCH(int, horizontal);
-    QFETCH(int, vertical);
-    QFETCH(QPoint, offsetTwips);
-    QFETCH(QPoint, offsetPixels);
-    zoomAction(percent)->trigger();
-    editor().HScroll1->triggerAction(QAbstractSlider::SliderAction(horizontal));
-    editor().VScroll1->triggerAction(QAbstractSlider::SliderAction(vertical));
-    QCOMPARE(editor().HScroll1->value(), -offsetTwips.x());
-    QCOMPARE(editor().VScroll1->value(), -offsetTwips.y());
-    QCOMPARE(editor().surfaceOffsetTwips(), offsetTwips);
-    QCOMPARE(editor().Picture1->pos(), offsetPixels);
-}
-
-void MainEditorZoomTest::zoomAgainResetsScrolling() {
-    zoomAction(200)->trigger();
-    editor().HScroll1->setValue(5355);
-    editor().VScroll1->setValue(1000);
-    zoomAction(200)->trigger();
-    QVERIFY(zoomAction(200)->isChecked());
-    QCOMPARE(editor().HScroll1->value(), 0);
-    QCOMPARE(editor().VScroll1->value(), 0);
-    QCOMPARE(editor().surfaceOffsetTwips(), QPoint(0, 0));
-    QCOMPARE(editor().Picture1->pos(), QPoint(0, 0));
-}
-
-void MainEditorZoomTest::backTo100ShowsTheWholeMap() {
-    zoomAction(400)->trigger();
-    editor().HScroll1->setValue(16245);
-    editor().VScroll1->setValue(8000);
-    zoomAction(100)->trigger();
-    QCOMPARE(editor().Picture1->geometry(), QRect(0, 0, 363, 363));
-    QCOMPARE(editor().surfaceOffsetTwips(), QPoint(0, 0));
-    QCOMPARE(editor().HScroll1->maximum(), 0);
-    QCOMPARE(editor().VScroll1->value(), 0);
-}
-
-void MainEditorZoomTest::scrollingHidesTheCrossHair() {
-    zoomAction(200)->trigger();
-    QTest::mousePress(editor().Picture1, Qt::RightButton, {}, QPoint(100, 100));
-    QTest::mouseMove(editor().Picture1, QPoint(120, 100));
-    QTest::mouseRelease(editor().Picture1, Qt::RightButton, {}, QPoint(120, 100));
-    QVERIFY(editor().XLine->isVisible());
-    editor().VScroll1->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    QVERIFY(!editor().XLine->isVisible());
-    QVERIFY(!editor().YLine->isVisible());
-}
-
-void MainEditorZoomTest::zoomKeepsStoredTexts() {
-    zoomAction(200)->trigger();
-    placeAt("Tree", QPoint(300, 400), QPoint(300, 400)); // map (41.32232, 55.09642)
-    const norvane::SceneObject placed = editor().scene().row(0);
-    QCOMPARE(QString::fromStdString(placed.list3), QString(" 41.32232"));
-    QCOMPARE(QString::fromStdString(placed.list4), QString(" 55.09642"));
-    for (int percent : {400, 100, 200}) {
-        zoomAction(percent)->trigger();
-        QCOMPARE(editor().scene().row(0), placed);
-        const QImage& map = editor().Picture1->image();
-        const QPoint tree(int(41.32231 * map.width() / 100), int(55.09642 * map.height() / 100));
-        QCOMPARE(map.pixelColor(tree), QColor(0, 125, 0));
-    }
-    QVERIFY(!editor().Saved);
-}
-
-void MainEditorZoomTest::pointMarkerIs200TwipsAtEveryZoom() {
-    placeAt("Bench", QPoint(200, 100), QPoint(200, 100));
-    const double x = 200 * 100.0 / 363, y = 100 * 100.0 / 363;
-    for (int percent : {100, 200, 400, 100}) {
-        zoomAction(percent)->trigger();
-        const double twipsPerUnit = editor().surfaceTwips() / 100.0;
-        const norvane::MapRect marker = editor().shpSelector->mapRect();
-        QVERIFY(editor().shpSelector->isVisible());
-        QVERIFY(qAbs(marker.width * twipsPerUnit - 200.0) < 1e-3);
-        QVERIFY(qAbs(marker.height * twipsPerUnit - 200.0) < 1e-3);
-        QVERIFY(qAbs(marker.left * twipsPerUnit - (x * twipsPerUnit - 95.0)) < 1e-2);
-        QVERIFY(qAbs(marker.top * twipsPerUnit - (y * twipsPerUnit - 95.0)) < 1e-2);
-        const QSize onScreen = editor().shpSelector->size(); // 200 twips = 13.3 pixels
-        QVERIFY2(onScreen.width() >= 13 && onScreen.width() <= 14,
-                 qPrintable(QString::number(percent)));
-        QVERIFY(onScreen.height() >= 13 && onScreen.height() <= 14);
-    }
-}
-
-void MainEditorZoomTest::areaMarkerFollowsTheRectangle() {
-    placeAt("Street", QPoint(36, 72), QPoint(110, 100));
-    for (int percent : {100, 200, 400}) {
-        zoomAction(percent)->trigger();
-        const int scale = percent / 100;
-        QCOMPARE(editor().shpSelector->geometry(),
-                 QRect(36 * scale, 72 * scale, 74 * scale, 28 * scale));
-    }
-}
 
 QTEST_MAIN(MainEditorZoomTest)
 #include "MainEditorZoomTest.moc"

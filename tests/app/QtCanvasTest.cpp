@@ -1,7 +1,6 @@
 // The Qt canvas paints Render2D's map: colours at known map points at 100 % and 400 %.
 #include "app/canvas/QtCanvas.h"
-#include "ScriptedServices.h"
-#include "app/MainEditor.h"
+#include "EditorHarness.h"
 #include "app/canvas/MapPicture.h"
 
 #include "map/MapZoom.h"
@@ -87,7 +86,6 @@ class QtCanvasTest : public QObject {
 private slots:
     void colours_data();
     void colours();
-    void lineWidthsStayInPixels_data();
     void lineWidthsStayInPixels();
     void startMarkerIsOnTop();
     void editorAndPngShowTheSamePixels();
@@ -135,17 +133,12 @@ void QtCanvasTest::colours() {
     QCOMPARE(colourAt(renderAt(percent), x, y), colour);
 }
 
-void QtCanvasTest::lineWidthsStayInPixels_data() {
-    QTest::addColumn<int>("percent");
-    QTest::newRow("100%") << 100;
-    QTest::newRow("400%") << 400;
-}
-
 void QtCanvasTest::lineWidthsStayInPixels() {
-    QFETCH(int, percent);
-    const QImage image = renderAt(percent);
-    QCOMPARE(whiteAcross(image, 80.0, 48.0, 52.0), 2); // "Text (Big)": pen 2
-    QCOMPARE(whiteAcross(image, 80.0, 28.0, 32.0), 1); // "Text (Eye-Level)": pen 1
+    for (int percent : {100, 400}) {
+        const QImage image = renderAt(percent);
+        QCOMPARE(whiteAcross(image, 80.0, 48.0, 52.0), 2); // "Text (Big)": pen 2
+        QCOMPARE(whiteAcross(image, 80.0, 28.0, 32.0), 1); // "Text (Eye-Level)": pen 1
+    }
 }
 
 void QtCanvasTest::startMarkerIsOnTop() {
@@ -158,8 +151,8 @@ void QtCanvasTest::startMarkerIsOnTop() {
 
 // The editor's map, the shared map picture and its PNG bytes (the command-line render) agree.
 void QtCanvasTest::editorAndPngShowTheSamePixels() {
-    ScriptedServices services;
-    MainEditor editor(services.services());
+    EditorHarness h;
+    MainEditor& editor = h.editor;
     editor.scene() = sampleScene();
     editor.mnu400Item->trigger();
     const QImage expected = renderAt(400);

@@ -1,32 +1,13 @@
 #include "app/QtServices.h"
+#include "UiHelpers.h"
 
-#include <QApplication>
-#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
-
-#include <functional>
-
-namespace {
-
-// Runs `act` on the modal dialog the code under test opens, once it is up.
-template <typename Dialog> void whenShown(std::function<void(Dialog*)> act) {
-    QTimer::singleShot(0, [act] {
-        Dialog* dialog = nullptr;
-        QTRY_VERIFY((dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())));
-        act(dialog);
-    });
-}
-
-} // namespace
 
 class QtServicesTest : public QObject {
     Q_OBJECT
@@ -51,7 +32,7 @@ void QtServicesTest::yesNoQuestion_data() {
 void QtServicesTest::yesNoQuestion() {
     QFETCH(int, button);
     QFETCH(bool, answer);
-    whenShown<QMessageBox>([button](QMessageBox* box) {
+    whenModal<QMessageBox>([button](QMessageBox* box) {
         QCOMPARE(box->windowTitle(), QString("Norvane"));
         QCOMPARE(box->text(), QString("Erase unsaved data?"));
         QCOMPARE(box->icon(), QMessageBox::NoIcon);
@@ -64,7 +45,7 @@ void QtServicesTest::yesNoQuestion() {
 
 void QtServicesTest::errorBoxShowsTheReason() {
     bool seen = false;
-    whenShown<QMessageBox>([&seen](QMessageBox* box) {
+    whenModal<QMessageBox>([&seen](QMessageBox* box) {
         QCOMPARE(box->windowTitle(), QString("Norvane"));
         QCOMPARE(box->text(), QString("Cannot write /x/y.wrl: No such file or directory"));
         QCOMPARE(box->icon(), QMessageBox::Warning);
@@ -86,7 +67,7 @@ void QtServicesTest::promptReturnsTheTextOrEmpty_data() {
 void QtServicesTest::promptReturnsTheTextOrEmpty() {
     QFETCH(bool, accept);
     QFETCH(QString, expected);
-    whenShown<QInputDialog>([accept](QInputDialog* dialog) {
+    whenModal<QInputDialog>([accept](QInputDialog* dialog) {
         QCOMPARE(dialog->windowTitle(), QString("VRML Anchor"));
         QCOMPARE(dialog->labelText(), QString("Enter URL"));
         dialog->setTextValue("http://example.com/");
@@ -116,7 +97,7 @@ void QtServicesTest::fileDialogStartsInTheDirectoryWithTheFilter() {
         QFile file(chosen);
         QVERIFY(file.open(QIODevice::WriteOnly));
     }
-    whenShown<QFileDialog>([&](QFileDialog* dialog) {
+    whenModal<QFileDialog>([&](QFileDialog* dialog) {
         QCOMPARE(QDir(dialog->directory()).canonicalPath(), QDir(dir.path()).canonicalPath());
         QCOMPARE(dialog->nameFilters(), QStringList{filter});
         QCOMPARE(dialog->acceptMode(), save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);

@@ -1,4 +1,4 @@
-#include "ProcessRun.h"
+#include "NorvaneCli.h"
 #include "TempDir.h"
 #include "TextDiff.h"
 

@@ -2,22 +2,9 @@
 
 namespace norvane::test {
 
-namespace {
-const char* opName(DrawCall::Op op) {
-    switch (op) {
-    case DrawCall::Op::FillRect:
-        return "fillRect";
-    case DrawCall::Op::Line:
-        return "line";
-    case DrawCall::Op::Circle:
-        return "circle";
-    }
-    return "?";
-}
-} // namespace
-
 std::ostream& operator<<(std::ostream& out, const DrawCall& call) {
-    out << opName(call.op) << '(' << call.values[0] << ", " << call.values[1] << ", "
+    static const char* const names[] = {"fillRect", "line", "circle"};
+    out << names[int(call.op)] << '(' << call.values[0] << ", " << call.values[1] << ", "
         << call.values[2] << ", " << call.values[3] << ") rgb(" << int(call.colour.red) << ','
         << int(call.colour.green) << ',' << int(call.colour.blue) << ") pen " << call.penWidth;
     return out;

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace norvane {
@@ -15,7 +16,7 @@ using test::DrawCall;
 using test::RecordingCanvas;
 using Op = DrawCall::Op;
 
-constexpr Rgb kWhite{255, 255, 255};
+constexpr Rgb kWhite{255, 255, 255}, kRed{255, 0, 0}, kBench{100, 75, 0}, kTree{0, 125, 0};
 
 SceneObject point(std::string kind, std::string x, std::string y, std::string code,
                   std::string text = "") {
@@ -65,32 +66,22 @@ TEST(Render2D, BackgroundAloneHasNoStartMarker) {
 }
 
 // Ground kinds go under a tree drawn before them; walls and shrubbery cover it.
-struct LayerCase {
-    const char* kind;
-    bool underTree;
-    Rgb colour;
-};
-
-class Render2DLayers : public ::testing::TestWithParam<LayerCase> {};
-
-TEST_P(Render2DLayers, AreaAppendedAfterTree) {
-    const LayerCase& c = GetParam();
-    const auto calls =
-        objectCalls({point("Tree", " 20", " 20", "0"), area(c.kind, "15", "15", "25", "25")});
-    ASSERT_EQ(calls.size(), 2u);
-    const DrawCall& areaCall = c.underTree ? calls[0] : calls[1];
-    const DrawCall& treeCall = c.underTree ? calls[1] : calls[0];
-    expectCall(areaCall, Op::FillRect, {15, 15, 25, 25}, c.colour, 1);
-    expectCall(treeCall, Op::Circle, {20, 20, 0.5f, 0}, {0, 125, 0}, 1);
-    EXPECT_EQ(treeCall.fillColour, (Rgb{0, 125, 0}));
+TEST(Render2D, AreaAppendedAfterATree) {
+    const std::tuple<const char*, bool, Rgb> cases[] = {{"Street", true, {60, 60, 60}},
+                                                        {"Sidewalk", true, {255, 255, 192}},
+                                                        {"Floor/Ceiling", true, {120, 120, 120}},
+                                                        {"Wall", false, {153, 153, 153}},
+                                                        {"Shrubbery", false, {0, 125, 0}}};
+    for (const auto& [kind, underTree, colour] : cases) {
+        SCOPED_TRACE(kind);
+        const auto calls =
+            objectCalls({point("Tree", " 20", " 20", "0"), area(kind, "15", "15", "25", "25")});
+        ASSERT_EQ(calls.size(), 2u);
+        expectCall(calls[underTree ? 0 : 1], Op::FillRect, {15, 15, 25, 25}, colour, 1);
+        expectCall(calls[underTree ? 1 : 0], Op::Circle, {20, 20, 0.5f, 0}, {0, 125, 0}, 1);
+        EXPECT_EQ(calls[underTree ? 1 : 0].fillColour, (Rgb{0, 125, 0}));
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Kinds, Render2DLayers,
-                         ::testing::Values(LayerCase{"Street", true, {60, 60, 60}},
-                                           LayerCase{"Sidewalk", true, {255, 255, 192}},
-                                           LayerCase{"Floor/Ceiling", true, {120, 120, 120}},
-                                           LayerCase{"Wall", false, {153, 153, 153}},
-                                           LayerCase{"Shrubbery", false, {0, 125, 0}}));
 
 TEST(Render2D, GroundKindsKeepSceneOrderAmongThemselves) {
     const auto calls =
@@ -100,68 +91,61 @@ TEST(Render2D, GroundKindsKeepSceneOrderAmongThemselves) {
     EXPECT_EQ(calls[1].colour, (Rgb{60, 60, 60}));
 }
 
-struct FigureCase {
-    const char* kind;
-    const char* code;
-    const char* text;
-    Op op;
-    std::array<float, 4> values;
-    Rgb colour;
-    int pen;
-};
-
-class Render2DFigures : public ::testing::TestWithParam<FigureCase> {};
-
-TEST_P(Render2DFigures, DrawsTheFigureOfTheCode) {
-    const FigureCase& c = GetParam();
-    const bool text = std::string(c.kind).starts_with("Text");
-    const auto calls =
-        objectCalls({point(c.kind, text ? " 50" : " 20", text ? " 50" : " 30", c.code, c.text)});
-    ASSERT_EQ(calls.size(), 1u);
-    expectCall(calls[0], c.op, c.values, c.colour, c.pen);
+// A point row at (20, 30), or at (50, 50) for a text.
+SceneObject at(std::string kind, std::string code, std::string text = "") {
+    const bool isText = !text.empty();
+    return point(std::move(kind), isText ? " 50" : " 20", isText ? " 50" : " 30", std::move(code),
+                 std::move(text));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    CarsAndTexts, Render2DFigures,
-    ::testing::Values(
-        FigureCase{
-            "Car (Red)", "0", "", Op::FillRect, {19.7f, 29.25f, 20.5f, 30.75f}, {255, 0, 0}, 1},
-        FigureCase{
-            "Car (Red)", "3.14", "", Op::FillRect, {19.7f, 29.25f, 20.5f, 30.75f}, {255, 0, 0}, 1},
-        FigureCase{
-            "Car (Red)", "1.57", "", Op::FillRect, {19.25f, 29.7f, 20.75f, 30.3f}, {255, 0, 0}, 1},
-        FigureCase{"Car (Blue)",
-                   "-1.57",
-                   "",
-                   Op::FillRect,
-                   {19.25f, 29.7f, 20.75f, 30.3f},
-                   {0, 0, 255},
-                   1},
-        FigureCase{
-            "Car (Blue)", "0", "", Op::FillRect, {19.7f, 29.25f, 20.5f, 30.75f}, {0, 0, 255}, 1},
-        FigureCase{"Text (Big)", "3.14", "Shop", Op::Line, {49, 50, 51, 50}, kWhite, 2},
-        FigureCase{"Text (Big)", "-1.57", "Shop", Op::Line, {50, 49, 50, 51}, kWhite, 2},
-        FigureCase{"Text (Eye-Level)", "0", "Shop", Op::Line, {49.5f, 50, 50.5f, 50}, kWhite, 1},
-        FigureCase{"Text (Eye-Level)", "1.57", "Shop", Op::Line, {50, 49.4f, 50, 50.6f}, kWhite, 1},
+// Cars and benches turn with the code; texts of four characters lie along X or Y; positions off
+// the map and areas of no size are drawn as written; an anchor does not change the look.
+TEST(Render2D, FigureFollowsTheRow) {
+    SceneObject linkedHouse = point("House", "-2.5", " 120", "0");
+    linkedHouse.list6 = "http://example.com/";
+    constexpr Op Rect = Op::FillRect, Line = Op::Line;
+    const struct {
+        SceneObject row;
+        Op op;
+        std::array<float, 4> values;
+        Rgb colour;
+        int pen;
+    } cases[] = {
+        // clang-format off
+        {at("Car (Red)", "0"), Rect, {19.7f, 29.25f, 20.5f, 30.75f}, kRed, 1},
+        {at("Car (Red)", "3.14"), Rect, {19.7f, 29.25f, 20.5f, 30.75f}, kRed, 1},
+        {at("Car (Red)", "1.57"), Rect, {19.25f, 29.7f, 20.75f, 30.3f}, kRed, 1},
+        {at("Car (Blue)", "-1.57"), Rect, {19.25f, 29.7f, 20.75f, 30.3f}, {0, 0, 255}, 1},
+        {at("Text (Big)", "3.14", "Shop"), Line, {49, 50, 51, 50}, kWhite, 2},
+        {at("Text (Big)", "-1.57", "Shop"), Line, {50, 49, 50, 51}, kWhite, 2},
+        {at("Text (Eye-Level)", "0", "Shop"), Line, {49.5f, 50, 50.5f, 50}, kWhite, 1},
+        {at("Text (Eye-Level)", "1.57", "Shop"), Line, {50, 49.4f, 50, 50.6f}, kWhite, 1},
         // Characters, not bytes: "Café" is four characters in five UTF-8 bytes.
-        FigureCase{"Text (Big)", "0", "Caf\xC3\xA9", Op::Line, {49, 50, 51, 50}, kWhite, 2},
-        FigureCase{"Bench", "0", "", Op::FillRect, {19.6f, 29.9f, 20.4f, 30.1f}, {100, 75, 0}, 1},
-        FigureCase{
-            "Bench", "1.57", "", Op::FillRect, {19.9f, 29.6f, 20.1f, 30.4f}, {100, 75, 0}, 1},
-        FigureCase{"Tree", "0.0", "", Op::Circle, {20, 30, 0.5f, 0}, {0, 125, 0}, 1},
-        FigureCase{"Tree", "north", "", Op::Circle, {20, 30, 0.5f, 0}, {0, 125, 0}, 1}));
+        {at("Text (Big)", "0", "Caf\xC3\xA9"), Line, {49, 50, 51, 50}, kWhite, 2},
+        {at("Bench", "0"), Rect, {19.6f, 29.9f, 20.4f, 30.1f}, kBench, 1},
+        {at("Bench", "1.57"), Rect, {19.9f, 29.6f, 20.1f, 30.4f}, kBench, 1},
+        {at("Tree", "0.0"), Op::Circle, {20, 30, 0.5f, 0}, kTree, 1},
+        {at("Tree", "north"), Op::Circle, {20, 30, 0.5f, 0}, kTree, 1},
+        {linkedHouse, Rect, {-4, 118.5f, -1, 121.5f}, {200, 0, 0}, 1},
+        {area("Wall", "10", "20", "10", "20"), Rect, {10, 20, 10, 20}, {153, 153, 153}, 1},
+        // clang-format on
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.row.kind + " " + c.row.list3 + " " + c.row.list5);
+        const auto calls = objectCalls({c.row});
+        ASSERT_EQ(calls.size(), 1u);
+        expectCall(calls[0], c.op, c.values, c.colour, c.pen);
+    }
+}
 
 // Two-figure kinds draw nothing for any text but the four codes, exactly as written.
-class Render2DUnknownCode : public ::testing::TestWithParam<const char*> {};
-
-TEST_P(Render2DUnknownCode, TwoFigureKindIsNotDrawn) {
-    for (const char* kind : {"Bench", "Chair", "Fred", "Table (Square)", "Car (Red)"})
-        EXPECT_TRUE(objectCalls({point(kind, " 20", " 30", GetParam())}).empty()) << kind;
-    EXPECT_EQ(objectCalls({point("Tree", " 20", " 30", GetParam())}).size(), 1u);
+TEST(Render2D, TwoFigureKindWithAnUnknownCodeIsNotDrawn) {
+    for (const char* code : {"0.0", " 0", "1.570", "3.14 ", "", "90", "-0"}) {
+        for (const char* kind : {"Bench", "Chair", "Fred", "Table (Square)", "Car (Red)"})
+            EXPECT_TRUE(objectCalls({point(kind, " 20", " 30", code)}).empty()) << kind << code;
+        EXPECT_EQ(objectCalls({point("Tree", " 20", " 30", code)}).size(), 1u) << code;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Codes, Render2DUnknownCode,
-                         ::testing::Values("0.0", " 0", "1.570", "3.14 ", "", "90", "-0"));
 
 TEST(Render2D, WideTextPenDoesNotCarryOver) {
     RecordingCanvas canvas;
@@ -179,28 +163,6 @@ TEST(Render2D, NamesOutsideTheCatalogueDrawNothing) {
     EXPECT_TRUE(objectCalls({point("tree", " 20", " 30", "0"), point("Tree ", " 20", " 30", "0"),
                              area("wall", "1", "1", "5", "5"), point("", " 1", " 1", "0")})
                     .empty());
-}
-
-TEST(Render2D, AnchorDoesNotChangeTheLook) {
-    SceneObject linked = point("House", " 20", " 30", "1.57");
-    linked.list6 = "http://example.com/";
-    const auto plain = objectCalls({point("House", " 20", " 30", "1.57")});
-    const auto withUrl = objectCalls({linked});
-    ASSERT_EQ(plain.size(), 1u);
-    ASSERT_EQ(withUrl.size(), 1u);
-    EXPECT_EQ(plain[0].values, withUrl[0].values);
-}
-
-TEST(Render2D, ZeroSizeAreaIsStillFilled) {
-    const auto calls = objectCalls({area("Wall", "10", "20", "10", "20")});
-    ASSERT_EQ(calls.size(), 1u);
-    expectCall(calls[0], Op::FillRect, {10, 20, 10, 20}, {153, 153, 153}, 1);
-}
-
-TEST(Render2D, OffMapPositionsAreDrawnWhereTheyFall) {
-    const auto calls = objectCalls({point("House", "-2.5", " 120", "0")});
-    ASSERT_EQ(calls.size(), 1u);
-    expectCall(calls[0], Op::FillRect, {-4, 118.5f, -1, 121.5f}, {200, 0, 0}, 1);
 }
 
 TEST(Render2D, RowsWithDamagedNumbersAreSkippedAndTheRestDrawn) {

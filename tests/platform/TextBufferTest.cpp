@@ -12,13 +12,6 @@ using norvane::TextBuffer;
 using norvane::test::readFile;
 using norvane::test::TempDir;
 
-TEST(TextBuffer, HoldsExactlyTheTextSet) {
-    TextBuffer buffer;
-    EXPECT_EQ(buffer.text(), "");
-    buffer.setText(std::string("a\r\n\0b\xff", 6));
-    EXPECT_EQ(buffer.text(), std::string("a\r\n\0b\xff", 6));
-}
-
 TEST(TextBuffer, SaveThenLoadGivesTheSameBytes) {
     TempDir dir;
     const std::string path = dir.file("FinalCode.txt").string();
@@ -34,21 +27,14 @@ TEST(TextBuffer, SaveThenLoadGivesTheSameBytes) {
     EXPECT_SAME_TEXT(bytes, loaded.text());
 }
 
-TEST(TextBuffer, FailedLoadKeepsTheText) {
+TEST(TextBuffer, FailuresThrowAndKeepTheText) {
     TempDir dir;
     TextBuffer buffer;
     buffer.setText("kept\r\n");
     EXPECT_THROW(buffer.loadFromFile(dir.file("missing.NSC").string()), norvane::Error);
     EXPECT_THROW(buffer.loadFromFile(dir.path().string()), norvane::Error);
-    EXPECT_EQ(buffer.text(), "kept\r\n");
-}
-
-TEST(TextBuffer, FailedSaveThrowsAndWritesNothing) {
-    TempDir dir;
-    TextBuffer buffer;
-    buffer.setText("text");
     const auto path = dir.file("missing") / "out.wrl";
     EXPECT_THROW(buffer.saveToFile(path.string()), norvane::Error);
     EXPECT_FALSE(std::filesystem::exists(path));
-    EXPECT_EQ(buffer.text(), "text");
+    EXPECT_EQ(buffer.text(), "kept\r\n");
 }

@@ -77,13 +77,3 @@ TEST(SceneCheck, FindsEachProblemOnItsLine) {
         }
     }
 }
-
-TEST(SceneCheck, ReportsEveryBadObjectNotJustTheFirst) {
-    std::string text;
-    for (int i = 0; i < 5; ++i)
-        text += crlf({"Lamp", " 1", " 2", "0", "", ""});
-    const std::vector<Problem> found = checkSceneText(text);
-    ASSERT_EQ(found.size(), 5u);
-    for (std::size_t i = 0; i < found.size(); ++i)
-        EXPECT_EQ(found[i].line, 1 + 6 * i);
-}

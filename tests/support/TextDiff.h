@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace norvane::test {
 
@@ -13,6 +14,12 @@ namespace norvane::test {
 
 // Joins lines with CR LF after each: crlf({"a", "b"}) == "a\r\nb\r\n".
 std::string crlf(std::initializer_list<std::string_view> lines);
+
+// How often `part` occurs in `text`, overlapping occurrences included.
+std::size_t countOf(std::string_view text, std::string_view part);
+
+// The lines of a text split at CR LF, without their ends; an unended last line is kept too.
+std::vector<std::string> crlfLines(std::string_view text);
 
 // Reads a whole file as bytes; fails the current test (and returns "") when it cannot.
 std::string readFile(const std::string& path);

@@ -6,15 +6,24 @@
 
 #include <utility>
 
-QString ScriptedPrompt::ask(QWidget*, const QString& prompt, const QString& title) {
-    asked.push_back({prompt, title});
+namespace {
+
+// Pops the next scripted answer; with none left, fails the running test and returns `none`.
+template <typename T> T nextAnswer(std::deque<T>& answers, const char* unexpected, T none) {
     if (answers.empty()) {
-        QTest::qFail("unexpected prompt", __FILE__, __LINE__);
-        return {};
+        QTest::qFail(unexpected, __FILE__, __LINE__);
+        return none;
     }
-    QString answer = answers.front();
+    T answer = answers.front();
     answers.pop_front();
     return answer;
+}
+
+} // namespace
+
+QString ScriptedPrompt::ask(QWidget*, const QString& prompt, const QString& title) {
+    asked << prompt + "|" + title;
+    return nextAnswer(answers, "unexpected prompt", QString());
 }
 
 std::optional<QString> ScriptedFileDialogs::askOpen(QWidget*, const QString& directory,
@@ -44,22 +53,7 @@ std::optional<QString> ScriptedFileDialogs::next(bool save, const QString& direc
 
 bool ScriptedMessages::askYesNo(QWidget*, const QString&, const QString& text) {
     questions << text;
-    if (answers.empty()) {
-        QTest::qFail("unexpected question", __FILE__, __LINE__);
-        return false;
-    }
-    bool answer = answers.front();
-    answers.pop_front();
-    return answer;
-}
-
-void ScriptedMessages::showError(QWidget*, const QString&, const QString& text) {
-    errors << text;
-}
-
-bool ScriptedOpener::open(const QString& path) {
-    opened << path;
-    return result;
+    return nextAnswer(answers, "unexpected question", false);
 }
 
 ScriptedServices::ScriptedServices() {
@@ -72,10 +66,6 @@ ScriptedServices::~ScriptedServices() {
     QDir(m_dir).removeRecursively();
 }
 
-Services ScriptedServices::services() {
-    return {prompt, files, messages, opener, m_dir};
-}
-
-QString ScriptedServices::appDirectory() const {
-    return m_dir;
+QString ScriptedServices::inAppDir(const QString& name) const {
+    return QDir(m_dir).filePath(name);
 }

@@ -15,11 +15,7 @@
 class ScriptedPrompt : public TextPrompt {
 public:
     std::deque<QString> answers;
-    struct Asked {
-        QString prompt;
-        QString title;
-    };
-    std::vector<Asked> asked;
+    QStringList asked; // "prompt|title"
 
     QString ask(QWidget* parent, const QString& prompt, const QString& title) override;
 };
@@ -50,7 +46,7 @@ public:
     QStringList errors;
 
     bool askYesNo(QWidget* parent, const QString& title, const QString& text) override;
-    void showError(QWidget* parent, const QString& title, const QString& text) override;
+    void showError(QWidget*, const QString&, const QString& text) override { errors << text; }
 };
 
 class ScriptedOpener : public DesktopOpener {
@@ -58,10 +54,14 @@ public:
     QStringList opened;
     bool result = true;
 
-    bool open(const QString& path) override;
+    bool open(const QString& path) override {
+        opened << path;
+        return result;
+    }
 };
 
-// One of each, bundled as Services for a window under test; appDirectory is a fresh temp dir.
+// One of each, bundled as Services for a window under test; appDirectory is a fresh temp dir,
+// removed with everything in it at the end.
 class ScriptedServices {
 public:
     ScriptedServices();
@@ -71,8 +71,9 @@ public:
     ScriptedFileDialogs files;
     ScriptedMessages messages;
     ScriptedOpener opener;
-    Services services();
-    QString appDirectory() const;
+    Services services() { return {prompt, files, messages, opener, m_dir}; }
+    QString appDirectory() const { return m_dir; }
+    QString inAppDir(const QString& name) const;
 
 private:
     QString m_dir;

@@ -4,6 +4,7 @@
 #include "TextDiff.h"
 
 #include <fcntl.h>
+#include <fstream>
 #include <spawn.h>
 #include <sstream>
 #include <sys/wait.h>
@@ -48,21 +49,24 @@ ProcessResult runProcess(const std::string& program, const std::vector<std::stri
     return result;
 }
 
-ProcessResult runNorvaneCli(const std::vector<std::string>& args) {
-    return runProcess(NORVANE_CLI, args);
-}
-
 ::testing::AssertionResult readsWithoutWarnings(const std::string& path) {
     const ProcessResult reader = runProcess("/usr/bin/tovrmlx3d", {path});
     if (reader.exitCode < 0)
         return ::testing::AssertionFailure() << "the VRML reader /usr/bin/tovrmlx3d cannot run";
-    std::istringstream lines(reader.err);
+    std::istringstream lines(reader.err + reader.out);
     for (std::string line; std::getline(lines, line);)
-        if (line.find("Warning:") != std::string::npos)
+        if (line.find("Warning") != std::string::npos)
             return ::testing::AssertionFailure() << path << ": " << line;
     if (reader.exitCode != 0)
         return ::testing::AssertionFailure() << "tovrmlx3d exit status " << reader.exitCode;
     return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult worldReadsWithoutWarnings(std::string_view world) {
+    const TempDir dir;
+    const std::string path = dir.file("world.wrl").string();
+    std::ofstream(path, std::ios::binary) << world;
+    return readsWithoutWarnings(path);
 }
 
 } // namespace norvane::test

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace norvane::test {
@@ -17,11 +18,10 @@ struct ProcessResult {
 // Runs `program` with `args` (no shell involved) and waits for it; captures stdout and stderr.
 ProcessResult runProcess(const std::string& program, const std::vector<std::string>& args);
 
-// Runs the built norvane-cli with `args`.
-ProcessResult runNorvaneCli(const std::vector<std::string>& args);
-
-// Passes when the VRML reader tovrmlx3d reads the world at `path` with exit status 0 and no
-// "Warning:" line; fails when the reader is not installed.
+// Passes when the VRML reader tovrmlx3d reads the world at `path` with exit status 0 and prints
+// no line containing "Warning"; fails when the reader is not installed.
 ::testing::AssertionResult readsWithoutWarnings(const std::string& path);
+// The same for a world text, written to a temporary file first.
+::testing::AssertionResult worldReadsWithoutWarnings(std::string_view world);
 
 } // namespace norvane::test

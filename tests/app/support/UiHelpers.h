@@ -1,0 +1,67 @@
+#pragma once
+
+// Small helpers shared by the window tests: real mouse events on lists and widgets, files in a
+// test folder, finding the window the code under test opened, and struct-per-row data tables.
+
+#include <QApplication>
+#include <QByteArray>
+#include <QListWidget>
+#include <QString>
+#include <QTest>
+#include <QTimer>
+
+#include <cstddef>
+#include <functional>
+
+// Scrolls row `row` of `list` into view and clicks it with the left button.
+void clickRow(QListWidget* list, int row);
+
+// Sends a move with no button held, as a hovering pointer does.
+void hover(QWidget* widget, QPoint at);
+
+// The bytes of a file, or "<missing>" when it cannot be read.
+QByteArray fileBytes(const QString& path);
+// Creates or replaces a file; fails the running test when it cannot.
+void writeFile(const QString& path, const QByteArray& bytes);
+
+// The visible top-level window of type W, or nullptr.
+template <typename W> W* visibleWindow() {
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* found = qobject_cast<W*>(window); found && found->isVisible())
+            return found;
+    return nullptr;
+}
+
+// Runs `act` on the modal dialog of type Dialog once the code under test has opened it.
+template <typename Dialog> void whenModal(std::function<void(Dialog*)> act) {
+    QTimer::singleShot(0, [act] {
+        Dialog* dialog = nullptr;
+        QTRY_VERIFY((dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())));
+        act(dialog);
+    });
+}
+
+// Data tables with one struct per row (the struct has a `const char* name`): addCases(cases) in
+// the _data() function, fetchCase<Case>() in the test.
+template <typename Case, std::size_t N> void addCases(const Case (&cases)[N]) {
+    QTest::addColumn<Case>("case");
+    for (const Case& c : cases)
+        QTest::newRow(c.name) << c;
+}
+
+template <typename Case> const Case& fetchCase() {
+    return *static_cast<const Case*>(QTest::qData("case", qMetaTypeId<Case>()));
+}
+
+// The same rows once for each command: rows are named "<command>, <case name>" and get the
+// command in their `command` member.
+template <typename Case, std::size_t N>
+void addCasesPerCommand(const Case (&cases)[N], std::initializer_list<const char*> commands) {
+    QTest::addColumn<Case>("case");
+    for (const char* command : commands) {
+        for (Case c : cases) {
+            c.command = command;
+            QTest::addRow("%s, %s", command, c.name) << c;
+        }
+    }
+}
