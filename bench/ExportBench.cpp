@@ -3,8 +3,6 @@
 #include "SceneMix.h"
 #include "vrml/WorldWriter.h"
 
-#include <benchmark/benchmark.h>
-
 namespace {
 
 void BM_BuildWorld(benchmark::State& state) {
@@ -17,18 +15,9 @@ void BM_BuildWorld(benchmark::State& state) {
         bytes = world.size();
         benchmark::DoNotOptimize(world.data());
     }
-    state.counters["objects"] = static_cast<double>(state.range(0));
-    state.counters["MB"] = static_cast<double>(bytes) / 1e6;
-    state.SetItemsProcessed(state.iterations() * state.range(0));
-    state.SetComplexityN(state.range(0));
+    norvane::bench::countObjects(state, bytes);
 }
 
 } // namespace
 
-BENCHMARK(BM_BuildWorld)
-    ->Arg(10'000)
-    ->Arg(100'000)
-    ->Arg(500'000)
-    ->Arg(1'000'000)
-    ->Unit(benchmark::kMillisecond)
-    ->Complexity(benchmark::oN);
+BENCHMARK(BM_BuildWorld)->Apply(norvane::bench::growingScenes);

@@ -4,18 +4,9 @@
 #include "SceneMix.h"
 #include "scenefile/SceneFile.h"
 
-#include <benchmark/benchmark.h>
-
 #include <string>
 
 namespace {
-
-void countObjects(benchmark::State& state, std::size_t bytes) {
-    state.counters["objects"] = static_cast<double>(state.range(0));
-    state.counters["MB"] = static_cast<double>(bytes) / 1e6;
-    state.SetItemsProcessed(state.iterations() * state.range(0));
-    state.SetComplexityN(state.range(0));
-}
 
 void BM_WriteSceneText(benchmark::State& state) {
     const norvane::Scene scene =
@@ -26,7 +17,7 @@ void BM_WriteSceneText(benchmark::State& state) {
         bytes = text.size();
         benchmark::DoNotOptimize(text.data());
     }
-    countObjects(state, bytes);
+    norvane::bench::countObjects(state, bytes);
 }
 
 void BM_ReadSceneText(benchmark::State& state) {
@@ -36,22 +27,10 @@ void BM_ReadSceneText(benchmark::State& state) {
         const norvane::Scene scene = norvane::readSceneText(text);
         benchmark::DoNotOptimize(scene.rows().data());
     }
-    countObjects(state, text.size());
+    norvane::bench::countObjects(state, text.size());
 }
 
 } // namespace
 
-BENCHMARK(BM_WriteSceneText)
-    ->Arg(10'000)
-    ->Arg(100'000)
-    ->Arg(500'000)
-    ->Arg(1'000'000)
-    ->Unit(benchmark::kMillisecond)
-    ->Complexity(benchmark::oN);
-BENCHMARK(BM_ReadSceneText)
-    ->Arg(10'000)
-    ->Arg(100'000)
-    ->Arg(500'000)
-    ->Arg(1'000'000)
-    ->Unit(benchmark::kMillisecond)
-    ->Complexity(benchmark::oN);
+BENCHMARK(BM_WriteSceneText)->Apply(norvane::bench::growingScenes);
+BENCHMARK(BM_ReadSceneText)->Apply(norvane::bench::growingScenes);

@@ -67,4 +67,17 @@ Scene makeMixedScene(std::size_t objects) {
     return scene;
 }
 
+void growingScenes(benchmark::internal::Benchmark* benchmark) {
+    for (const long objects : {10'000L, 100'000L, 500'000L, 1'000'000L})
+        benchmark->Arg(objects);
+    benchmark->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
+}
+
+void countObjects(benchmark::State& state, std::size_t bytes) {
+    state.counters["objects"] = static_cast<double>(state.range(0));
+    state.counters["MB"] = static_cast<double>(bytes) / 1e6;
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+    state.SetComplexityN(state.range(0));
+}
+
 } // namespace norvane::bench
