@@ -161,6 +161,8 @@ private slots:
         QVERIFY(!editor().shpSelector->isVisible());
     }
 
+    // With Yes, or nothing unsaved, New starts afresh and Exit or the close box close the window;
+    // No keeps everything as it was.
     void guardedCommands_data() {
         addCasesPerCommand(kGuards,
                            {"Command3", "mnuNewItem", "Command2", "mnuExitItem", "close box"});

@@ -10,62 +10,62 @@ class ProgramStartTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void loadsTheSceneFileNamedOnTheCommandLine_data();
-    void loadsTheSceneFileNamedOnTheCommandLine();
+    void loadsTheSceneFileNamedOnTheCommandLine_data() {
+        QTest::addColumn<QStringList>("arguments"); // %1 is a scratch folder
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<int>("objects");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("no argument") << QStringList{} << "Norvane (New)" << 0 << "";
+        QTest::newRow("scene file")
+            << QStringList{"%1/my street.nsc"} << "Norvane (%1/my street.nsc)" << 2 << "";
+        QTest::newRow("path split at its space")
+            << QStringList{"%1/my", "street.nsc"} << "Norvane (%1/my street.nsc)" << 2 << "";
+        QTest::newRow("quoted path")
+            << QStringList{"\"%1/my street.nsc\""} << "Norvane (%1/my street.nsc)" << 2 << "";
+        QTest::newRow("not a scene file")
+            << QStringList{"%1/notes.txt"} << "Norvane (New)" << 0 << "";
+        QTest::newRow("missing scene file")
+            << QStringList{"%1/gone.NSC"} << "Norvane (New)" << 0
+            << "Norvane: Cannot read %1/gone.NSC: No such file or directory";
+    }
+
+    void loadsTheSceneFileNamedOnTheCommandLine() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, title);
+        QFETCH(int, objects);
+        QFETCH(QString, error);
+        const QString program = qEnvironmentVariable("NORVANE_PROGRAM");
+        if (program.isEmpty())
+            QSKIP("NORVANE_PROGRAM is not set");
+        QTemporaryDir dir;
+        QFile scene(QDir(dir.path()).filePath("my street.nsc"));
+        QVERIFY(scene.open(QIODevice::WriteOnly));
+        scene.write(
+            "Tree\r\n 40.5\r\n 62.25\r\n0\r\n\r\n\r\nStreet\r\n10\r\n10\r\n30\r\n20\r\n\r\n");
+        scene.close();
+        for (QString& argument : arguments)
+            argument = argument.arg(dir.path());
+
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        environment.insert("NORVANE_EXIT_AFTER_START", "1");
+        process.setProcessEnvironment(environment);
+        process.start(program, arguments);
+        QVERIFY(process.waitForFinished(60000));
+
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process.exitCode(), 0);
+        QCOMPARE(
+            QString::fromUtf8(process.readAllStandardOutput()),
+            QStringLiteral("title: %1\nobjects: %2\n").arg(title.arg(dir.path())).arg(objects));
+        const QString errors = QString::fromUtf8(process.readAllStandardError());
+        if (!error.isEmpty())
+            QVERIFY2(errors.contains(error.arg(dir.path())), qPrintable(errors));
+        else
+            QVERIFY2(!errors.contains("Norvane:"), qPrintable(errors));
+    }
 };
-
-void ProgramStartTest::loadsTheSceneFileNamedOnTheCommandLine_data() {
-    QTest::addColumn<QStringList>("arguments"); // %1 is a scratch folder
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<int>("objects");
-    QTest::addColumn<QString>("error");
-    QTest::newRow("no argument") << QStringList{} << "Norvane (New)" << 0 << "";
-    QTest::newRow("scene file") << QStringList{"%1/my street.nsc"} << "Norvane (%1/my street.nsc)"
-                                << 2 << "";
-    QTest::newRow("path split at its space")
-        << QStringList{"%1/my", "street.nsc"} << "Norvane (%1/my street.nsc)" << 2 << "";
-    QTest::newRow("quoted path") << QStringList{"\"%1/my street.nsc\""}
-                                 << "Norvane (%1/my street.nsc)" << 2 << "";
-    QTest::newRow("not a scene file") << QStringList{"%1/notes.txt"} << "Norvane (New)" << 0 << "";
-    QTest::newRow("missing scene file")
-        << QStringList{"%1/gone.NSC"} << "Norvane (New)" << 0
-        << "Norvane: Cannot read %1/gone.NSC: No such file or directory";
-}
-
-void ProgramStartTest::loadsTheSceneFileNamedOnTheCommandLine() {
-    QFETCH(QStringList, arguments);
-    QFETCH(QString, title);
-    QFETCH(int, objects);
-    QFETCH(QString, error);
-    const QString program = qEnvironmentVariable("NORVANE_PROGRAM");
-    if (program.isEmpty())
-        QSKIP("NORVANE_PROGRAM is not set");
-    QTemporaryDir dir;
-    QFile scene(QDir(dir.path()).filePath("my street.nsc"));
-    QVERIFY(scene.open(QIODevice::WriteOnly));
-    scene.write("Tree\r\n 40.5\r\n 62.25\r\n0\r\n\r\n\r\nStreet\r\n10\r\n10\r\n30\r\n20\r\n\r\n");
-    scene.close();
-    for (QString& argument : arguments)
-        argument = argument.arg(dir.path());
-
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
-    environment.insert("NORVANE_EXIT_AFTER_START", "1");
-    process.setProcessEnvironment(environment);
-    process.start(program, arguments);
-    QVERIFY(process.waitForFinished(60000));
-
-    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(process.exitCode(), 0);
-    QCOMPARE(QString::fromUtf8(process.readAllStandardOutput()),
-             QStringLiteral("title: %1\nobjects: %2\n").arg(title.arg(dir.path())).arg(objects));
-    const QString errors = QString::fromUtf8(process.readAllStandardError());
-    if (!error.isEmpty())
-        QVERIFY2(errors.contains(error.arg(dir.path())), qPrintable(errors));
-    else
-        QVERIFY2(!errors.contains("Norvane:"), qPrintable(errors));
-}
 
 QTEST_GUILESS_MAIN(ProgramStartTest)
 #include "ProgramStartTest.moc"

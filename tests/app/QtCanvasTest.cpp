@@ -84,107 +84,99 @@ const QColor kGreen(0, 192, 0), kRed(255, 0, 0), kHouse(200, 0, 0), kTree(0, 125
 class QtCanvasTest : public QObject {
     Q_OBJECT
 private slots:
-    void colours_data();
-    void colours();
-    void lineWidthsStayInPixels();
-    void startMarkerIsOnTop();
-    void editorAndPngShowTheSamePixels();
-    void cullingKeepsThePicture_data();
-    void cullingKeepsThePicture();
+    void colours_data() {
+        QTest::addColumn<int>("percent");
+        QTest::addColumn<double>("x");
+        QTest::addColumn<double>("y");
+        QTest::addColumn<QColor>("colour");
+        struct Point {
+            const char* name;
+            double x, y;
+            QColor colour;
+        };
+        const Point points[] = {
+            {"background", 5.0, 5.0, kGreen},
+            {"house centre", 50.0, 50.0, kHouse},
+            {"house inside left edge", 48.6, 50.0, kHouse},
+            {"left of house", 48.3, 50.0, kGreen},
+            {"street", 12.0, 12.0, kStreet},
+            {"tree over later street", 20.0, 15.0, kTree},
+            {"wall of no width", 80.05, 75.0, kWall},
+            {"beside wall", 81.0, 75.0, kGreen},
+            {"car, right part", 70.4, 70.0, kRed},
+            {"right of car", 70.65, 70.0, kGreen},
+            {"left of car", 69.55, 70.0, kGreen},
+            {"big text line", 50.05, 80.0, kWhite},
+            {"end of big text", 50.05, 80.9, kWhite},
+            {"beyond big text", 50.05, 81.5, kGreen},
+        };
+        for (int percent : {100, 400}) {
+            for (const Point& p : points)
+                QTest::addRow("%d%% %s", percent, p.name) << percent << p.x << p.y << p.colour;
+        }
+    }
+
+    void colours() {
+        QFETCH(int, percent);
+        QFETCH(double, x);
+        QFETCH(double, y);
+        QFETCH(QColor, colour);
+        QCOMPARE(colourAt(renderAt(percent), x, y), colour);
+    }
+
+    void lineWidthsStayInPixels() {
+        for (int percent : {100, 400}) {
+            const QImage image = renderAt(percent);
+            QCOMPARE(whiteAcross(image, 80.0, 48.0, 52.0), 2); // "Text (Big)": pen 2
+            QCOMPARE(whiteAcross(image, 80.0, 28.0, 32.0), 1); // "Text (Eye-Level)": pen 1
+        }
+    }
+
+    void startMarkerIsOnTop() {
+        const QImage image = renderAt(400);
+        const QColor marker = colourAt(image, 50.0, 96.0);
+        QVERIFY2(marker == QColor(150, 150, 255) || marker == QColor(50, 50, 150),
+                 qPrintable(marker.name()));
+        QCOMPARE(colourAt(image, 50.0, 97.0), kGreen);
+    }
+
+    // The editor's map, the shared map picture and its PNG bytes (the command-line render) agree.
+    void editorAndPngShowTheSamePixels() {
+        EditorHarness h;
+        MainEditor& editor = h.editor;
+        editor.scene() = sampleScene();
+        editor.mnu400Item->trigger();
+        const QImage expected = renderAt(400);
+        QCOMPARE(editor.Picture1->image(), expected);
+        const std::string png = pngBytes(expected);
+        const QImage decoded = QImage::fromData(QByteArray::fromStdString(png), "PNG");
+        QCOMPARE(decoded.convertToFormat(QImage::Format_RGB32), expected);
+    }
+
+    void cullingKeepsThePicture_data() {
+        QTest::addColumn<int>("pixels");
+        QTest::addColumn<int>("objects");
+        for (int pixels : {363, 726, 1452}) {
+            for (int objects : {300, 6000})
+                QTest::addRow("%d px, %d objects", pixels, objects) << pixels << objects;
+        }
+    }
+
+    // The shared map picture leaves out hidden calls; it must match painting every call.
+    void cullingKeepsThePicture() {
+        QFETCH(int, pixels);
+        QFETCH(int, objects);
+        const norvane::Scene scene = randomScene(objects);
+        QImage everything = newMapPicture(pixels);
+        {
+            QtCanvas canvas(everything);
+            norvane::Render2D(scene, canvas);
+        }
+        QImage culled = newMapPicture(pixels);
+        paintMapPicture(scene, culled);
+        QCOMPARE(culled, everything);
+    }
 };
-
-void QtCanvasTest::colours_data() {
-    QTest::addColumn<int>("percent");
-    QTest::addColumn<double>("x");
-    QTest::addColumn<double>("y");
-    QTest::addColumn<QColor>("colour");
-    struct Point {
-        const char* name;
-        double x, y;
-        QColor colour;
-    };
-    const Point points[] = {
-        {"background", 5.0, 5.0, kGreen},
-        {"house centre", 50.0, 50.0, kHouse},
-        {"house inside left edge", 48.6, 50.0, kHouse},
-        {"left of house", 48.3, 50.0, kGreen},
-        {"street", 12.0, 12.0, kStreet},
-        {"tree over later street", 20.0, 15.0, kTree},
-        {"wall of no width", 80.05, 75.0, kWall},
-        {"beside wall", 81.0, 75.0, kGreen},
-        {"car, right part", 70.4, 70.0, kRed},
-        {"right of car", 70.65, 70.0, kGreen},
-        {"left of car", 69.55, 70.0, kGreen},
-        {"big text line", 50.05, 80.0, kWhite},
-        {"end of big text", 50.05, 80.9, kWhite},
-        {"beyond big text", 50.05, 81.5, kGreen},
-    };
-    for (int percent : {100, 400}) {
-        for (const Point& p : points)
-            QTest::addRow("%d%% %s", percent, p.name) << percent << p.x << p.y << p.colour;
-    }
-}
-
-void QtCanvasTest::colours() {
-    QFETCH(int, percent);
-    QFETCH(double, x);
-    QFETCH(double, y);
-    QFETCH(QColor, colour);
-    QCOMPARE(colourAt(renderAt(percent), x, y), colour);
-}
-
-void QtCanvasTest::lineWidthsStayInPixels() {
-    for (int percent : {100, 400}) {
-        const QImage image = renderAt(percent);
-        QCOMPARE(whiteAcross(image, 80.0, 48.0, 52.0), 2); // "Text (Big)": pen 2
-        QCOMPARE(whiteAcross(image, 80.0, 28.0, 32.0), 1); // "Text (Eye-Level)": pen 1
-    }
-}
-
-void QtCanvasTest::startMarkerIsOnTop() {
-    const QImage image = renderAt(400);
-    const QColor marker = colourAt(image, 50.0, 96.0);
-    QVERIFY2(marker == QColor(150, 150, 255) || marker == QColor(50, 50, 150),
-             qPrintable(marker.name()));
-    QCOMPARE(colourAt(image, 50.0, 97.0), kGreen);
-}
-
-// The editor's map, the shared map picture and its PNG bytes (the command-line render) agree.
-void QtCanvasTest::editorAndPngShowTheSamePixels() {
-    EditorHarness h;
-    MainEditor& editor = h.editor;
-    editor.scene() = sampleScene();
-    editor.mnu400Item->trigger();
-    const QImage expected = renderAt(400);
-    QCOMPARE(editor.Picture1->image(), expected);
-    const std::string png = pngBytes(expected);
-    const QImage decoded = QImage::fromData(QByteArray::fromStdString(png), "PNG");
-    QCOMPARE(decoded.convertToFormat(QImage::Format_RGB32), expected);
-}
-
-void QtCanvasTest::cullingKeepsThePicture_data() {
-    QTest::addColumn<int>("pixels");
-    QTest::addColumn<int>("objects");
-    for (int pixels : {363, 726, 1452}) {
-        for (int objects : {300, 6000})
-            QTest::addRow("%d px, %d objects", pixels, objects) << pixels << objects;
-    }
-}
-
-// The shared map picture leaves out hidden calls; it must match painting every call.
-void QtCanvasTest::cullingKeepsThePicture() {
-    QFETCH(int, pixels);
-    QFETCH(int, objects);
-    const norvane::Scene scene = randomScene(objects);
-    QImage everything = newMapPicture(pixels);
-    {
-        QtCanvas canvas(everything);
-        norvane::Render2D(scene, canvas);
-    }
-    QImage culled = newMapPicture(pixels);
-    paintMapPicture(scene, culled);
-    QCOMPARE(culled, everything);
-}
 
 QTEST_MAIN(QtCanvasTest)
 #include "QtCanvasTest.moc"
