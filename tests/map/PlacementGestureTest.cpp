@@ -18,24 +18,13 @@ public:
 
 constexpr auto Left = MouseButton::Left;
 
-// The prompts, the anchor and every placement value are checked through the main window with
-// real mouse events; these are the rubber band's steps and the gesture's odd sequences.
+// Prompts, anchors, the rubber band and every placement value are checked through the main window
+// with real mouse events; these are the gesture's odd sequences.
 struct GestureTest : ::testing::Test {
     PlacementGesture gesture;
     NoPrompt prompt;
     PlacementChoice choice{"Wall", false, "0"};
 };
-
-TEST_F(GestureTest, RubberBandGrowsOnlyRightAndDown) {
-    gesture.press(Left, {10, 10}, choice.kind);
-    EXPECT_EQ(gesture.rubberBand(), (MapRect{10, 10, 1, 1}));
-    gesture.move({15, 5});
-    EXPECT_EQ(gesture.rubberBand(), (MapRect{10, 10, 5, 1}));
-    gesture.move({12, 14});
-    EXPECT_EQ(gesture.rubberBand(), (MapRect{10, 10, 2, 4}));
-    gesture.move({10, 10});
-    EXPECT_EQ(gesture.rubberBand(), (MapRect{10, 10, 2, 4}));
-}
 
 TEST_F(GestureTest, DragUpOrLeftIsDroppedAndStaysArmed) {
     for (MapPoint end : {MapPoint{5, 30}, MapPoint{30, 5}}) {
