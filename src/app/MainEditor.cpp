@@ -91,6 +91,16 @@ constexpr std::array<ActionPlace, 2> kHelpMenu{{
     {&MainEditor::mnuAboutItem, "mnuAboutItem", "&About"},
 }};
 
+// Widens a label to the left, keeping its right edge, until its whole text fits.
+void growLeftToFitText(QLabel* label) {
+    const int needed = label->fontMetrics().horizontalAdvance(label->text());
+    if (needed <= label->width())
+        return;
+    QRect bounds = label->geometry();
+    bounds.setLeft(bounds.right() + 1 - needed);
+    label->setGeometry(bounds);
+}
+
 } // namespace
 
 MainEditor::MainEditor(Services services, QWidget* parent)
@@ -144,7 +154,10 @@ void MainEditor::buildCatalogueFrame(QWidget* client) {
         List1->addItem(QString::fromUtf8(kind.name.data(), qsizetype(kind.name.size())));
     Check1 = place<QCheckBox>(Frame1, "Check1", 120, 3120, 1335, 195, tr("With &Anchor"));
     Check1->setToolTip(tr("Links the object to a web page or file"));
-    Label1 = place<QLabel>(Frame1, "Label1", 1560, 3120, 855, 255, tr("Orientation"));
+    // The label ends just left of the left option button; in a wide font it grows leftwards.
+    Label1 = place<QLabel>(Frame1, "Label1", 1425, 3120, 945, 255, tr("Orientation"));
+    Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    growLeftToFitText(Label1);
     for (const OptionPlace& entry : kOptions) {
         QRadioButton* option =
             place<QRadioButton>(Frame1, entry.name, entry.left, entry.top, 255, 195);

@@ -42,7 +42,7 @@ const Control kControls[] = {
     {"Label3", "Frame1", {120, 360, 2055, 255}, "Objects Available", ""},
     {"List1", "Frame1", {120, 600, 3375, 2205}, "", "Objects that can be inserted in the scene"},
     {"Check1", "Frame1", {120, 3120, 1335, 195}, "With &Anchor", "Links the object to a web page or file"},
-    {"Label1", "Frame1", {1560, 3120, 855, 255}, "Orientation", ""},
+    {"Label1", "Frame1", {1425, 3120, 945, 255}, "Orientation", ""},
     {"OptUp", "Frame1", {2760, 2880, 255, 195}, "", "Makes the object face backward"},
     {"OptLeft", "Frame1", {2400, 3120, 255, 195}, "", "Makes the object face left"},
     {"optRight", "Frame1", {3120, 3120, 255, 195}, "", "Makes the object face right"},
@@ -100,6 +100,13 @@ private slots:
         QCOMPARE(widget->toolTip(), c.hint);
         QVERIFY(widget->isEnabled());
         QVERIFY(widget->isVisible());
+    }
+
+    // The caption is not cut off and does not run under the left option button.
+    void orientationLabelFits() {
+        QLabel* label = h->editor.Label1;
+        QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) <= label->width());
+        QVERIFY(label->geometry().right() < h->editor.OptLeft->geometry().left());
     }
 
     void menuItems_data() { addCases(kMenus); }
