@@ -42,7 +42,7 @@ build: deps
 run: build
 	./$(BUILD)/src/app/norvane
 
-test: test-plain test-asan fuzz
+test: format-check test-plain test-asan fuzz
 
 test-plain: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
@@ -69,7 +69,7 @@ bench: deps
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
-format-check:
+format-check: deps
 	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 clean:
