@@ -53,8 +53,12 @@ std::string decimalText(double value) {
 
 std::optional<double> parseNumber(std::string_view text) {
     text = trimSpaces(text);
-    if (!text.empty() && text.front() == '+')
+    // from_chars takes no '+' but a '-' of its own, which must not follow a '+' ("+-1").
+    if (text.starts_with('+')) {
         text.remove_prefix(1);
+        if (text.starts_with('-'))
+            return std::nullopt;
+    }
     if (text.empty())
         return std::nullopt;
     double value = 0.0;

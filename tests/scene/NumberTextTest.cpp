@@ -92,7 +92,8 @@ TEST(NumberText, DecimalTextOfComputedValues) {
 }
 
 TEST(NumberText, ParseRejectsWhatIsNotANumber) {
-    for (const char* text : {"", " ", "abc", "1.5x", "1,5", "--1", "nan", "inf", "1e999", "."})
+    for (const char* text :
+         {"", " ", "abc", "1.5x", "1,5", "--1", "+-1", "++1", "+ 1", "nan", "inf", "1e999", "."})
         EXPECT_FALSE(parseNumber(text).has_value()) << '"' << text << '"';
     EXPECT_EQ(parseNumber("  -3.5 "), -3.5);
     EXPECT_EQ(parseNumber("+2"), 2.0);

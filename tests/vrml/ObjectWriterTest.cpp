@@ -156,6 +156,7 @@ TEST(ExportVRML, RefusesADamagedRowNamingRowAndColumn) {
         {{"Bench", " 5", "", "0", "", ""}, "List4 (Y)"},
         {{"Tree", " 5", " 5", "0 children [ ]", "", ""}, "List5 (orientation)"},
         {{"Spaceship", " 5", " 5", "", "", ""}, "List5 (orientation)"},
+        {{"Chair", " 5", " 5", "+-1.57", "", ""}, "List5 (orientation)"},
         {{"Text (Big)", " 5x", " 5", "0", "", "Hi"}, "List3 (X)"},
         {{"Wall", "ten", "1", "2", "3", ""}, "List3 (X1)"},
         {{"Street", "1", "nan", "2", "3", ""}, "List4 (Y1)"},
