@@ -2,14 +2,11 @@
 
 #include "scene/NumberText.h"
 
-#include <cmath>
-#include <limits>
-
 namespace norvane {
 
 std::optional<float> mapNumber(std::string_view text) {
     const std::optional<double> value = parseNumber(text);
-    if (!value || std::fabs(*value) > std::numeric_limits<float>::max())
+    if (!value || !inCoordinateRange(*value))
         return std::nullopt;
     return static_cast<float>(*value);
 }

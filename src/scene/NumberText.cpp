@@ -3,6 +3,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 namespace norvane {
 
@@ -66,6 +67,10 @@ std::optional<double> parseNumber(std::string_view text) {
     if (error != std::errc{} || end != text.data() + text.size() || !std::isfinite(value))
         return std::nullopt;
     return value;
+}
+
+bool inCoordinateRange(double value) {
+    return std::fabs(value) <= std::numeric_limits<float>::max();
 }
 
 } // namespace norvane

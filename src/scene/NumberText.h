@@ -25,4 +25,8 @@ std::string decimalText(double value);
 // (empty, letters, trailing garbage, infinities, NaN).
 std::optional<double> parseNumber(std::string_view text);
 
+// True when `value` lies within the range of a float, as every coordinate that placement stores
+// does. Sums, differences and small multiples of such values stay finite in double arithmetic.
+bool inCoordinateRange(double value);
+
 } // namespace norvane

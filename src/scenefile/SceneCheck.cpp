@@ -50,6 +50,8 @@ std::optional<double> Checker::number(const Record& record, std::size_t column,
     std::optional<double> value = parseNumber(record[column]);
     if (!value)
         report(column, std::string(name) + " is not a number: " + quoted(record[column]));
+    else if (!inCoordinateRange(*value))
+        report(column, std::string(name) + " is out of range: " + quoted(record[column]));
     return value;
 }
 

@@ -16,8 +16,9 @@ struct Problem {
 };
 
 // Every problem of a scene file text, in line order: unknown object kinds, coordinates that are
-// not numbers, orientation codes other than the four, area corners in the wrong order, and an
-// incomplete object at the end. Lines are split as readSceneText splits them. Never throws Error.
+// not numbers or lie beyond the range of a float, orientation codes other than the four, area
+// corners in the wrong order, and an incomplete object at the end. Lines are split as readSceneText
+// splits them. Never throws Error.
 std::vector<Problem> checkSceneText(std::string_view text);
 
 } // namespace norvane

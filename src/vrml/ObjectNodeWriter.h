@@ -23,7 +23,8 @@ public:
     ObjectNodeWriter(std::string& out, std::string_view anchorTarget);
 
     // Appends the nodes of every row in order. Throws Error naming the first row with a
-    // coordinate (or orientation code) that is not a number; `out` is then left part-written.
+    // coordinate (or orientation code) that readPointPlace or readAreaRect refuses; `out` is then
+    // left part-written.
     void writeScene(const Scene& scene);
 
 private:

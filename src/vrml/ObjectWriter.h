@@ -11,7 +11,8 @@ namespace norvane {
 // between the world header and footer ("" for an empty scene). `anchorTarget` is "" or the
 // complete line from makeAnchorTarget, written after the url line of every anchor.
 // Throws Error naming the 1-based row and column when a coordinate (or a point kind's
-// orientation code) is not a number; nothing is returned then.
+// orientation code) is not a number, or a coordinate lies beyond the range of a float; nothing is
+// returned then.
 std::string ExportVRML(const Scene& scene, std::string_view anchorTarget);
 
 } // namespace norvane

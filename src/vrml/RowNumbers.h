@@ -22,7 +22,8 @@ struct AreaRect {
 
 // Reads X and Y of a point object and checks that its orientation code is a number, since the
 // code is copied into a rotation field. `row` is 0-based; throws Error naming the 1-based row and
-// the column of the first text that is not a number.
+// the column of the first text that is not a number, or of a coordinate beyond the range of a
+// float (the world's sums of it could overflow).
 PointPlace readPointPlace(const SceneObject& object, std::size_t row);
 
 // Reads the two corners of an area object; throws Error as readPointPlace.

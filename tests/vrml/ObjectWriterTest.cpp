@@ -177,3 +177,21 @@ TEST(ExportVRML, RefusesADamagedRowNamingRowAndColumn) {
         }
     }
 }
+
+// Sums of larger values could overflow into "inf", which is no VRML number.
+TEST(ExportVRML, RefusesCoordinatesBeyondTheRangeOfAFloat) {
+    const std::pair<SceneObject, std::string> cases[] = {
+        {{"Shrubbery", "-1e308", "0", "1e308", "1", ""}, "List3 (X1)"},
+        {{"Street", "0", "0", "1", "3.5e38", ""}, "List6 (Y2)"},
+        {{"Tree", " 1e39", " 5", "0", "", ""}, "List3 (X)"},
+        {{"Spaceship", " 5", "-1e39", "0", "", ""}, "List4 (Y)"},
+    };
+    for (const auto& [row, column] : cases) {
+        try {
+            ExportVRML(sceneOf({row}), "");
+            ADD_FAILURE() << "no error for " << row.kind << " " << column;
+        } catch (const Error& error) {
+            EXPECT_EQ(error.what(), "Row 1, column " + column + " is out of range.");
+        }
+    }
+}

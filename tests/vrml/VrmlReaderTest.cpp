@@ -44,6 +44,22 @@ TEST(VrmlReader, EverySkyAndAnEmptyScene) {
         EXPECT_TRUE(worldReadsWithoutWarnings(buildWorld(Scene{}, {sky, "", ""}))) << sky;
 }
 
+// The largest coordinates a scene can hold still give numbers, never "inf".
+TEST(VrmlReader, CoordinatesAtTheEndsOfTheRange) {
+    const std::string most = "3.4028234e38", least = "-3.4028234e38";
+    Scene scene;
+    for (const KindInfo& kind : kCatalogue) {
+        const std::string name(kind.name);
+        if (kind.shape == Shape::Area)
+            scene.append({name, least, least, most, most, ""});
+        else
+            scene.append({name, " " + most, least, "0", "", kind.isText ? "x" : ""});
+    }
+    const std::string world = buildPreviewWorld(scene);
+    EXPECT_EQ(world.find("inf"), std::string::npos);
+    EXPECT_TRUE(worldReadsWithoutWarnings(world));
+}
+
 // The checks above are only worth something if the reader complains about a broken string.
 TEST(VrmlReader, ComplainsAboutAnUnescapedQuote) {
     EXPECT_FALSE(worldReadsWithoutWarnings(
