@@ -34,11 +34,15 @@ std::string folderOf(const std::string& path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-// Opens a new, uniquely named file next to `path`; returns its descriptor and fills `tempPath`.
+// Opens a new, uniquely named file in the folder of `path`; returns its descriptor and fills
+// `tempPath`. The name is short, so that a target whose name is as long as the folder allows
+// still gets a temporary beside it.
 int createTemporary(const std::string& path, std::string& tempPath) {
     static std::atomic<unsigned> counter{0};
+    const std::string folder = path.substr(0, path.find_last_of('/') + 1);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        tempPath = path + ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+        tempPath = folder + ".norvane-" + std::to_string(::getpid()) + "-" +
+                   std::to_string(counter++) + ".tmp";
         const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST)
             return fd;

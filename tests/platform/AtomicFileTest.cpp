@@ -120,6 +120,15 @@ TEST(AtomicFile, ReplacementKeepsThePermissionsOfTheOldFile) {
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
+// The temporary beside it must not need a longer name than the target's.
+TEST(AtomicFile, TargetWithTheLongestFileNameIsWritten) {
+    TempDir dir;
+    const std::string name = std::string(251, 'w') + ".wrl";
+    writeFileAtomically(dir.file(name).string(), "world");
+    EXPECT_EQ(readWholeFile(dir.file(name).string()), "world");
+    EXPECT_EQ(namesIn(dir.path()), std::vector<std::string>{name});
+}
+
 TEST(AtomicFile, RelativePathIsWrittenInTheCurrentFolder) {
     TempDir dir;
     const fs::path before = fs::current_path();
