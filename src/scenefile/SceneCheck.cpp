@@ -18,9 +18,17 @@ using Record = std::array<std::string_view, kLinesPerObject>;
 
 constexpr std::size_t kShownLength = 40;
 
+// Where to cut a long value: at kShownLength bytes, moved back to the start of a UTF-8 character.
+std::size_t shownLength(std::string_view value) {
+    std::size_t cut = std::min(value.size(), kShownLength);
+    while (cut > 0 && cut < value.size() && (static_cast<unsigned char>(value[cut]) & 0xC0) == 0x80)
+        --cut;
+    return cut;
+}
+
 // A value fit for a one-line message: quoted, control bytes shown as '?', long texts cut short.
 std::string quoted(std::string_view value) {
-    std::string shown(value.substr(0, kShownLength));
+    std::string shown(value.substr(0, shownLength(value)));
     std::replace_if(
         shown.begin(), shown.end(),
         [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7f; }, '?');

@@ -70,6 +70,9 @@ TEST(SceneCheck, FindsEachProblemOnItsLine) {
         {"long value cut",
          crlf({std::string(50, 'k'), " 1", " 2", "0", "", ""}),
          {{1, "Unknown object kind \"" + std::string(40, 'k') + "...\""}}},
+        {"long value cut between characters",
+         crlf({std::string(39, 'k') + "\xC3\xA9\xC3\xA9", " 1", " 2", "0", "", ""}),
+         {{1, "Unknown object kind \"" + std::string(39, 'k') + "...\""}}},
     };
     for (const CheckCase& c : cases) {
         const std::vector<Problem> found = checkSceneText(c.text);
