@@ -40,18 +40,23 @@ WorldOptions optionsFrom(const Arguments& parsed) {
 
 } // namespace
 
-int runExport(const std::vector<std::string>& args) {
-    const Arguments parsed = parseArguments("export", args, kOptions, 2);
-    const WorldOptions options = optionsFrom(parsed);
-    const std::string& scenePath = parsed.positional[0];
+void writeWorldFile(const std::string& scenePath, const std::string& outPath,
+                    const std::function<std::string(const Scene&)>& build) {
     const Scene scene = loadSceneFile(scenePath);
     std::string world;
     try {
-        world = buildWorld(scene, options);
+        world = build(scene);
     } catch (const Error& error) {
         throw CliError(kExitBadScene, scenePath + ": " + error.what());
     }
-    writeOutputFile(parsed.positional[1], world);
+    writeOutputFile(outPath, world);
+}
+
+int runExport(const std::vector<std::string>& args) {
+    const Arguments parsed = parseArguments("export", args, kOptions, 2);
+    const WorldOptions options = optionsFrom(parsed);
+    writeWorldFile(parsed.positional[0], parsed.positional[1],
+                   [&options](const Scene& scene) { return buildWorld(scene, options); });
     return kExitSuccess;
 }
 

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "scene/Scene.h"
+
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -8,5 +11,11 @@ namespace norvane::cli {
 // export SCENE.NSC OUT.wrl [--sky NAME] [--music FILE.wav] [--target FRAME]: writes the world
 // of the scene file. Returns the exit status; throws CliError on bad usage or files.
 int runExport(const std::vector<std::string>& args);
+
+// Loads the scene file at `scenePath`, turns it into a world with `build` and writes that to
+// `outPath`. Throws CliError: kExitBadScene naming the scene file when it is not a whole number of
+// objects or `build` refuses it, kExitUsage when a file cannot be read or written.
+void writeWorldFile(const std::string& scenePath, const std::string& outPath,
+                    const std::function<std::string(const Scene&)>& build);
 
 } // namespace norvane::cli
