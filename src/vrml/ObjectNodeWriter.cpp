@@ -10,10 +10,10 @@ constexpr std::size_t kBytesPerRow = 192;
 } // namespace
 
 ObjectNodeWriter::ObjectNodeWriter(std::string& out, std::string_view anchorTarget)
-    : m_text(out), m_out(out), m_anchorTarget(anchorTarget) {}
+    : m_out(out), m_anchorTarget(anchorTarget) {}
 
 void ObjectNodeWriter::writeScene(const Scene& scene) {
-    m_text.reserve(m_text.size() + scene.count() * kBytesPerRow);
+    m_out.reserveMore(scene.count() * kBytesPerRow);
     const auto rows = scene.rows();
     for (std::size_t row = 0; row < rows.size(); ++row)
         writeRow(rows[row], row);

@@ -41,7 +41,6 @@ private:
     void writeSlab(const AreaRect& rect, const SlabLook& look);
     void writeEllipsoid(const AreaRect& rect, const SlabLook& look);
 
-    std::string& m_text;
     LineWriter m_out;
     std::string_view m_anchorTarget;
     std::array<bool, kModelCount> m_defined{}; // model groups already written with DEF
