@@ -178,9 +178,11 @@ void MainEditor::selectRow(int row) {
     List2_Click();
 }
 
+// The user can choose another row but not unselect one (Ctrl+click, Ctrl+Space): the row stays
+// selected, so the marker always frames the object that "&Remove Object" removes.
 void MainEditor::onList2SelectionChanged() {
     const QList<QListWidgetItem*> chosen = List2->selectedItems();
-    selectRow(chosen.isEmpty() ? -1 : List2->row(chosen.front()));
+    selectRow(chosen.isEmpty() ? m_scene.selectedIndex() : List2->row(chosen.front()));
 }
 
 void MainEditor::applyZoom(norvane::ZoomLevel level) {

@@ -200,6 +200,31 @@ private slots:
         QCOMPARE(editor().shpSelector->geometry().topLeft(), QPoint(44, 54));
     }
 
+    void rowCannotBeUnselected_data() {
+        QTest::addColumn<bool>("byKey");
+        QTest::newRow("Ctrl+click") << false;
+        QTest::newRow("Ctrl+Space") << true;
+    }
+    // The marker keeps framing the selected row, and that row is what Remove Object removes.
+    void rowCannotBeUnselected() {
+        QFETCH(bool, byKey);
+        h->place("Tree", QPoint(50, 60));
+        h->place("Tree", QPoint(200, 100));
+        QListWidget* list = editor().List2;
+        if (byKey) {
+            list->setFocus();
+            QTest::keyClick(list, Qt::Key_Space, Qt::ControlModifier);
+        } else {
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                              list->visualItemRect(list->item(1)).center());
+        }
+        QCOMPARE(editor().scene().selectedIndex(), 1);
+        QVERIFY(list->item(1)->isSelected());
+        QVERIFY(editor().shpSelector->isVisible());
+        QTest::mouseClick(editor().Command5, Qt::LeftButton);
+        QCOMPARE(h->rows(), (QList<Row>{{"Tree", " 13.77411", " 16.52892", "0", "", ""}}));
+    }
+
     void removal_data() { addCases(kRemovals); }
     void removal() {
         const Removal& c = fetchCase<Removal>();
