@@ -11,9 +11,10 @@ namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
 
-std::array<const std::string*, kLinesPerObject> valuesOf(const SceneObject& object) {
-    return {&object.kind,  &object.list3, &object.list4,
-            &object.list5, &object.list6, &object.list7};
+// The six values of an object in file order, as pointers (to const for a const object).
+template <typename Object> auto valuesOf(Object& object) {
+    return std::array{&object.kind,  &object.list3, &object.list4,
+                      &object.list5, &object.list6, &object.list7};
 }
 
 std::size_t textSize(const Scene& scene) {
@@ -35,8 +36,7 @@ std::string linesText(std::size_t lines) {
 
 SceneObject readObject(LineReader& reader) {
     SceneObject object;
-    for (std::string* value :
-         {&object.kind, &object.list3, &object.list4, &object.list5, &object.list6, &object.list7})
+    for (std::string* value : valuesOf(object))
         *value = *reader.next();
     return object;
 }
