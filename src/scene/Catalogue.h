@@ -5,12 +5,13 @@
 
 namespace norvane {
 
+// Whether a kind stands at one map point with an orientation, or covers a rectangle.
 enum class Shape { Point, Area };
 
 // One entry of the fixed catalogue of object kinds.
 struct KindInfo {
     std::string_view name;      // shown in the catalogue list and stored in every row
-    Shape shape;                //
+    Shape shape;                // placed by a click (point) or by dragging a rectangle (area)
     bool isText;                // asks for a display text at placement
     std::string_view modelName; // DEF name of its model; "" for text and area kinds
     int libraryEntry;           // index into the model library; -1 when there is no model

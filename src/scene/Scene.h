@@ -18,7 +18,8 @@ public:
     // Adds a row at the end; returns its index.
     std::size_t append(SceneObject object);
     // Removes row i (later rows move up). Throws Error when i is out of range.
-    // The selected index is left alone: the editor decides what to select next.
+    // The selected index keeps its number, or becomes -1 when it is now past the last row; the
+    // editor decides what to select next.
     void remove(std::size_t i);
     // Removes every row and the selection.
     void clear();
