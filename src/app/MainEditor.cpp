@@ -1,5 +1,6 @@
 #include "MainEditor.h"
 
+#include "Twips.h"
 #include "scene/Catalogue.h"
 #include "scene/Orientation.h"
 
@@ -19,20 +20,9 @@
 
 namespace {
 
-constexpr int kTwips = norvane::kTwipsPerPixel;
 constexpr int kClientWidthTwips = 9615;
 constexpr int kClientHeightTwips = 6240;
 constexpr int kFontPixels = 11;
-
-// Creates a widget named `name` on `parent` at a place given in twips (left, top, width, height).
-template <typename Widget, typename... Args>
-Widget* place(QWidget* parent, const char* name, int left, int top, int width, int height,
-              Args&&... args) {
-    auto* widget = new Widget(std::forward<Args>(args)..., parent);
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(left / kTwips, top / kTwips, width / kTwips, height / kTwips);
-    return widget;
-}
 
 struct ButtonPlace {
     QPushButton* MainEditor::*member;
@@ -109,7 +99,7 @@ MainEditor::MainEditor(Services services, QWidget* parent)
     setWindowTitle(QStringLiteral("Norvane (New)"));
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(kClientWidthTwips / kTwips, kClientHeightTwips / kTwips);
+    client->setFixedSize(sizeFromTwips(kClientWidthTwips, kClientHeightTwips));
     QFont small = client->font(); // the layout is measured for a small dialog font
     small.setPixelSize(kFontPixels);
     client->setFont(small);
@@ -130,9 +120,9 @@ MainEditor::MainEditor(Services services, QWidget* parent)
 }
 
 void MainEditor::buildMap(QWidget* client) {
-    Picture2 =
-        place<QWidget>(client, "Picture2", 0, 0, norvane::kViewportTwips, norvane::kViewportTwips);
-    Picture1 = place<MapSurface>(Picture2, "Picture1", 0, 0, 5445, 5445);
+    Picture2 = placeControl(new QWidget(client), "Picture2", 0, 0, norvane::kViewportTwips,
+                            norvane::kViewportTwips);
+    Picture1 = placeControl(new MapSurface(Picture2), "Picture1", 0, 0, 5445, 5445);
     shpSelector = new MapShape(MapShape::Look::Ring, Picture1);
     shpSelector->setObjectName(QStringLiteral("shpSelector"));
     Shape1 = new MapShape(MapShape::Look::Dashed, Picture1);
@@ -141,26 +131,29 @@ void MainEditor::buildMap(QWidget* client) {
     XLine->setObjectName(QStringLiteral("XLine"));
     YLine = new MapShape(MapShape::Look::Dashed, Picture1);
     YLine->setObjectName(QStringLiteral("YLine"));
-    HScroll1 = place<QScrollBar>(client, "HScroll1", 0, 5520, 5535, 255, Qt::Horizontal);
-    VScroll1 = place<QScrollBar>(client, "VScroll1", 5520, 0, 255, 5535, Qt::Vertical);
+    HScroll1 = placeControl(new QScrollBar(Qt::Horizontal, client), "HScroll1", 0, 5520, 5535, 255);
+    VScroll1 = placeControl(new QScrollBar(Qt::Vertical, client), "VScroll1", 5520, 0, 255, 5535);
 }
 
 void MainEditor::buildCatalogueFrame(QWidget* client) {
-    Frame1 = place<QGroupBox>(client, "Frame1", 5880, 0, 3615, 3615, tr("Create Object"));
-    Label3 = place<QLabel>(Frame1, "Label3", 120, 360, 2055, 255, tr("Objects Available"));
-    List1 = place<QListWidget>(Frame1, "List1", 120, 600, 3375, 2205);
+    Frame1 =
+        placeControl(new QGroupBox(tr("Create Object"), client), "Frame1", 5880, 0, 3615, 3615);
+    Label3 =
+        placeControl(new QLabel(tr("Objects Available"), Frame1), "Label3", 120, 360, 2055, 255);
+    List1 = placeControl(new QListWidget(Frame1), "List1", 120, 600, 3375, 2205);
     List1->setToolTip(tr("Objects that can be inserted in the scene"));
     for (const norvane::KindInfo& kind : norvane::kCatalogue)
         List1->addItem(QString::fromUtf8(kind.name.data(), qsizetype(kind.name.size())));
-    Check1 = place<QCheckBox>(Frame1, "Check1", 120, 3120, 1335, 195, tr("With &Anchor"));
+    Check1 =
+        placeControl(new QCheckBox(tr("With &Anchor"), Frame1), "Check1", 120, 3120, 1335, 195);
     Check1->setToolTip(tr("Links the object to a web page or file"));
     // The label ends just left of the left option button; in a wide font it grows leftwards.
-    Label1 = place<QLabel>(Frame1, "Label1", 1425, 3120, 945, 255, tr("Orientation"));
+    Label1 = placeControl(new QLabel(tr("Orientation"), Frame1), "Label1", 1425, 3120, 945, 255);
     Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     growLeftToFitText(Label1);
     for (const OptionPlace& entry : kOptions) {
         QRadioButton* option =
-            place<QRadioButton>(Frame1, entry.name, entry.left, entry.top, 255, 195);
+            placeControl(new QRadioButton(Frame1), entry.name, entry.left, entry.top, 255, 195);
         option->setToolTip(tr(entry.hint));
         this->*entry.member = option;
     }
@@ -168,17 +161,19 @@ void MainEditor::buildCatalogueFrame(QWidget* client) {
 }
 
 void MainEditor::buildSceneFrame(QWidget* client) {
-    Frame2 = place<QGroupBox>(client, "Frame2", 5880, 3720, 3615, 2175, tr("Objects in Scene"));
-    List2 = place<QListWidget>(Frame2, "List2", 120, 240, 3375, 1425);
+    Frame2 = placeControl(new QGroupBox(tr("Objects in Scene"), client), "Frame2", 5880, 3720, 3615,
+                          2175);
+    List2 = placeControl(new QListWidget(Frame2), "List2", 120, 240, 3375, 1425);
     List2->setToolTip(tr("Selects an object currently in scene."));
-    Command5 = place<QPushButton>(Frame2, "Command5", 120, 1800, 3375, 255, tr("&Remove Object"));
+    Command5 = placeControl(new QPushButton(tr("&Remove Object"), Frame2), "Command5", 120, 1800,
+                            3375, 255);
     Command5->setToolTip(tr("Removes the currently selected object from the scene"));
 }
 
 void MainEditor::buildButtons(QWidget* client) {
     for (const ButtonPlace& entry : kButtons) {
-        QPushButton* button = place<QPushButton>(client, entry.name, entry.left, entry.top,
-                                                 entry.width, entry.height, tr(entry.caption));
+        QPushButton* button = placeControl(new QPushButton(tr(entry.caption), client), entry.name,
+                                           entry.left, entry.top, entry.width, entry.height);
         button->setToolTip(tr(entry.hint));
         this->*entry.member = button;
     }

@@ -5,12 +5,12 @@
 #include <QPalette>
 
 QRect rectFromTwips(int left, int top, int width, int height) {
-    return {pixelsFromTwips(left), pixelsFromTwips(top), pixelsFromTwips(width),
-            pixelsFromTwips(height)};
+    return {norvane::twipsToPixels(left), norvane::twipsToPixels(top),
+            norvane::twipsToPixels(width), norvane::twipsToPixels(height)};
 }
 
 QSize sizeFromTwips(int width, int height) {
-    return {pixelsFromTwips(width), pixelsFromTwips(height)};
+    return {norvane::twipsToPixels(width), norvane::twipsToPixels(height)};
 }
 
 namespace {
@@ -22,8 +22,8 @@ void addLine(QWidget* parent, int left, int right, int top, const QColor& colour
     QPalette palette = line->palette();
     palette.setColor(QPalette::Window, colour);
     line->setPalette(palette);
-    line->setGeometry(pixelsFromTwips(left), pixelsFromTwips(top),
-                      pixelsFromTwips(right) - pixelsFromTwips(left), 1);
+    line->setGeometry(norvane::twipsToPixels(left), norvane::twipsToPixels(top),
+                      norvane::twipsToPixels(right) - norvane::twipsToPixels(left), 1);
 }
 
 } // namespace

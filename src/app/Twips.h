@@ -1,18 +1,14 @@
 #pragma once
 
+#include "map/MapZoom.h"
+
 #include <QRect>
 #include <QSize>
 #include <QString>
 #include <QWidget>
 
-// The window layouts are measured in twips (1/1440 inch); the editor shows them at
-// 15 twips per pixel.
-inline constexpr int kTwipsPerPixel = 15;
-
-// Pixels for a length in twips, rounded to the nearest pixel.
-constexpr int pixelsFromTwips(int twips) {
-    return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
-}
+// The window layouts are measured in twips (1/1440 inch) and shown at
+// norvane::kTwipsPerPixel twips per pixel, rounded to the nearest pixel like the map.
 
 // A rectangle given in twips (left, top, width, height), in pixels.
 QRect rectFromTwips(int left, int top, int width, int height);

@@ -36,7 +36,7 @@ frmAbout::frmAbout(QWidget* parent)
     Text1 = placeControl(new QPlainTextEdit(QString::fromLatin1(kDisclaimer), this), "Text1", 120,
                          1560, 5535, 1335);
     Text1->setReadOnly(true);
-    addEtchedLine(this, 0, 5730, 3120, kTwipsPerPixel);
+    addEtchedLine(this, 0, 5730, 3120, norvane::kTwipsPerPixel);
     cmdOK =
         placeControl(new QPushButton(QStringLiteral("OK"), this), "cmdOK", 4200, 3240, 1260, 345);
     cmdOK->setDefault(true);
