@@ -69,7 +69,7 @@ public:
     // Zoom state: the level, the surface's outer size and its offset in the viewport, in twips.
     norvane::ZoomLevel zoom() const { return m_zoom; }
     int surfaceTwips() const { return norvane::surfaceTwips(m_zoom); }
-    QPoint surfaceOffsetTwips() const { return m_offsetTwips; }
+    QPoint surfaceOffsetTwips() const;
 
     // Map and viewport.
     QWidget* Picture2 = nullptr;
@@ -179,7 +179,6 @@ private:
     norvane::Scene m_scene;
     norvane::PlacementGesture m_gesture;
     norvane::ZoomLevel m_zoom = norvane::ZoomLevel::Percent100;
-    QPoint m_offsetTwips;
     QActionGroup* m_scaleGroup = nullptr;
     QPointer<Saver> m_saver;
 };

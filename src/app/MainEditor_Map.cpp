@@ -122,14 +122,17 @@ void MainEditor::mnu400Item_Click() {
     applyZoom(norvane::ZoomLevel::Percent400);
 }
 
+// The scroll positions place the surface's top-left corner at minus their values.
+QPoint MainEditor::surfaceOffsetTwips() const {
+    return {-HScroll1->value(), -VScroll1->value()};
+}
+
 void MainEditor::HScroll1_Change(int position) {
-    m_offsetTwips.setX(-position);
     Picture1->move(norvane::twipsToPixels(-position), Picture1->y());
     hideCrossHair();
 }
 
 void MainEditor::VScroll1_Change(int position) {
-    m_offsetTwips.setY(-position);
     Picture1->move(Picture1->x(), norvane::twipsToPixels(-position));
     hideCrossHair();
 }
@@ -190,7 +193,6 @@ void MainEditor::applyZoom(norvane::ZoomLevel level) {
     const int twips = norvane::surfaceTwips(level);
     Picture1->setSurfacePixels(norvane::twipsToPixels(twips));
     Picture1->move(0, 0);
-    m_offsetTwips = {};
     const std::array<QAction*, 3> checks{mnu100Item, mnu200Item, mnu400Item};
     checks[static_cast<std::size_t>(level)]->setChecked(true);
     for (QScrollBar* bar : {HScroll1, VScroll1}) {
