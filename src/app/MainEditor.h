@@ -41,17 +41,16 @@ class MainEditor : public QMainWindow {
 public:
     explicit MainEditor(Services services, QWidget* parent = nullptr);
 
+    // The scene shown on the map and in List2; after changing it directly, call
+    // refreshSceneList() and Render2D().
     norvane::Scene& scene() { return m_scene; }
     // True when the scene has no unsaved changes.
     bool Saved = true;
 
     // Repaints the whole map picture from the scene.
     void Render2D();
-    // Fills the map with the background alone (no objects, no start marker), as New does.
-    void paintBackground();
     // Refills List2 from the scene's kind names and selects the scene's selected row.
     void refreshSceneList();
-    void hideSelector();
 
     // The file buffer through which scene files, worlds, the preview and the manual pass.
     norvane::TextBuffer FinalCode;
@@ -120,6 +119,8 @@ public:
     QAction* mnuAboutItem = nullptr;
 
 public slots:
+    // MainEditor_Map.cpp: the placement hint, selection, removal, the placement gesture, zoom
+    // and scrolling. Each reads the widgets, runs one map-editor step and refreshes what changed.
     void List1_Click();
     void List2_Click();
     void Command5_Click();
@@ -157,6 +158,7 @@ private:
     void connectSignals();
     void centreOnScreen();
     // MainEditor_Map.cpp: helpers of the map slots.
+    void paintBackground(); // the background alone, no objects and no start marker, as New does
     std::string_view chosenKind() const;
     std::string_view chosenOrientation() const;
     void appendPlaced(norvane::SceneObject object);

@@ -53,7 +53,7 @@ bool MainEditor::mayEraseUnsavedData() {
 void MainEditor::mnuNewItem_Click() {
     if (!mayEraseUnsavedData())
         return;
-    hideSelector();
+    shpSelector->hide();
     paintBackground();
     setWindowTitle(QStringLiteral("Norvane (New)"));
     m_scene.clear();
@@ -79,7 +79,7 @@ bool MainEditor::openSceneFile(const QString& path) {
         Saved = true;
         refreshSceneList();
         Render2D();
-        hideSelector();
+        shpSelector->hide();
         setWindowTitle(sceneTitle(path));
     });
 }

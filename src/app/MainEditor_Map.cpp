@@ -52,10 +52,6 @@ void MainEditor::refreshSceneList() {
     selectRow(m_scene.selectedIndex());
 }
 
-void MainEditor::hideSelector() {
-    shpSelector->hide();
-}
-
 void MainEditor::List1_Click() {
     if (!chosenKind().empty())
         Picture1->setToolTip(QString::fromLatin1(norvane::placementHint(chosenKind())));
