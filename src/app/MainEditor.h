@@ -65,10 +65,8 @@ public:
     float DragStartY() const { return m_gesture.dragStart().y; }
     float DragEndX() const { return m_gesture.dragEnd().x; }
     float DragEndY() const { return m_gesture.dragEnd().y; }
-    // Zoom state: the level, the surface's outer size and its offset in the viewport, in twips.
-    norvane::ZoomLevel zoom() const { return m_zoom; }
+    // The map surface's outer width and height at the current zoom, in twips.
     int surfaceTwips() const { return norvane::surfaceTwips(m_zoom); }
-    QPoint surfaceOffsetTwips() const;
 
     // Map and viewport.
     QWidget* Picture2 = nullptr;

@@ -118,11 +118,6 @@ void MainEditor::mnu400Item_Click() {
     applyZoom(norvane::ZoomLevel::Percent400);
 }
 
-// The scroll positions place the surface's top-left corner at minus their values.
-QPoint MainEditor::surfaceOffsetTwips() const {
-    return {-HScroll1->value(), -VScroll1->value()};
-}
-
 void MainEditor::HScroll1_Change(int position) {
     Picture1->move(norvane::twipsToPixels(-position), Picture1->y());
     hideCrossHair();
