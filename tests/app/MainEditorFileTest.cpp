@@ -87,6 +87,7 @@ const Open kOpens[] = {
     {"missing file", true, 1, "gone.NSC", false, true, ""},
     {"not whole objects", false, -1, "broken.NSC", false, true, ""},
     {"empty file", false, -1, "empty.NSC", true, false, ""},
+    {"name in UTF-8", false, -1, "Stra\u00dfe caf\u00e9.NSC", true, false, ""},
 };
 
 struct Save {
@@ -101,6 +102,7 @@ const Save kSaves[] = {
     {"two rows", false, "out.NSC", true, false, ""},
     {"empty scene", true, "out.NSC", true, false, ""},
     {"name without extension", false, "out", true, false, ""},
+    {"name in UTF-8", false, "\u00e9t\u00e9.NSC", true, false, ""},
     {"dialog cancelled", false, "<cancel>", false, false, ""},
     {"empty path", false, "", false, false, ""},
     {"folder missing", false, "no/out.NSC", false, true, ""},
@@ -139,6 +141,7 @@ private slots:
         h = std::make_unique<EditorHarness>();
         writeFile(h->inAppDir("a.NSC"), kFileBytes);
         writeFile(h->inAppDir("my street.NSC"), kFileBytes);
+        writeFile(h->inAppDir("Stra\u00dfe caf\u00e9.NSC"), kFileBytes);
         writeFile(h->inAppDir("notes.txt"), kFileBytes);
         writeFile(h->inAppDir("broken.NSC"), kFileBytes + "Tree\r\n");
         writeFile(h->inAppDir("empty.NSC"), "");

@@ -31,9 +31,11 @@ const Export kExports[] = {
     {"at once: Blue Sky, no sound, no anchor parameter", 0, false, -1, "", ""},
     {"Night Sky", 1, false, -1, "", ""},
     {"music on with a file", 0, true, 1, "", "b.wav"},
+    {"music file named in UTF-8", 0, true, 2, "", "\u00e9t\u00e9.wav"},
     {"music on, nothing selected: no sound", 0, true, -1, "", ""},
     {"music selected, then box cleared: no sound", 0, false, 0, "", ""},
     {"target frame with spaces", 0, false, -1, " main frame ", ""},
+    {"target frame in UTF-8", 1, false, -1, "cadre \u00e9t\u00e9", ""},
 };
 
 // Ways to leave the dialog without a new world; `chosen` answers the Save dialog of "OK":
@@ -132,13 +134,14 @@ private slots:
         const Export& c = fetchCase<Export>();
         writeFile(m_scripted->inAppDir("a.wav"), "RIFF");
         writeFile(m_scripted->inAppDir("b.wav"), "RIFF");
+        writeFile(m_scripted->inAppDir("\u00e9t\u00e9.wav"), "RIFF");
         openSaver();
         control<QComboBox>("Combo1")->setCurrentIndex(c.sky);
         control<QCheckBox>("Check1")->setChecked(c.musicRow >= 0 || c.music);
         if (c.musicRow >= 0)
             control<QListWidget>("File1")->setCurrentRow(c.musicRow);
         control<QCheckBox>("Check1")->setChecked(c.music);
-        QTest::keyClicks(control<QLineEdit>("Text1"), c.frame);
+        typeText(control<QLineEdit>("Text1"), c.frame);
         const QString target = m_scripted->inAppDir("my world.wrl");
         m_scripted->files.answers.push_back(target);
 

@@ -16,6 +16,11 @@ void hover(QWidget* widget, QPoint at) {
     QApplication::sendEvent(widget, &move);
 }
 
+void typeText(QWidget* widget, const QString& text) {
+    for (QChar character : text)
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(character), {});
+}
+
 QByteArray fileBytes(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");

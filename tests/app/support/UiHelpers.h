@@ -19,6 +19,10 @@ void clickRow(QListWidget* list, int row);
 // Sends a move with no button held, as a hovering pointer does.
 void hover(QWidget* widget, QPoint at);
 
+// Types `text` into `widget` one key press per character, each carrying its character, so that
+// letters outside ASCII arrive as a keyboard layout that has them sends them.
+void typeText(QWidget* widget, const QString& text);
+
 // The bytes of a file, or "<missing>" when it cannot be read.
 QByteArray fileBytes(const QString& path);
 // Creates or replaces a file; fails the running test when it cannot.
