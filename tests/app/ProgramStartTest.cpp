@@ -1,5 +1,6 @@
 // Starts the real norvane executable (NORVANE_PROGRAM, set by CTest) offscreen with
 // NORVANE_EXIT_AFTER_START=1, which makes it print its title and object count after start-up.
+// The scene file's name is in UTF-8, as the desktop hands it over.
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -17,11 +18,11 @@ private slots:
         QTest::addColumn<QString>("error");
         QTest::newRow("no argument") << QStringList{} << "Norvane (New)" << 0 << "";
         QTest::newRow("scene file")
-            << QStringList{"%1/my street.nsc"} << "Norvane (%1/my street.nsc)" << 2 << "";
-        QTest::newRow("path split at its space")
-            << QStringList{"%1/my", "street.nsc"} << "Norvane (%1/my street.nsc)" << 2 << "";
-        QTest::newRow("quoted path")
-            << QStringList{"\"%1/my street.nsc\""} << "Norvane (%1/my street.nsc)" << 2 << "";
+            << QStringList{"%1/my str\u00e9et.nsc"} << "Norvane (%1/my str\u00e9et.nsc)" << 2 << "";
+        QTest::newRow("path split at its space") << QStringList{"%1/my", "str\u00e9et.nsc"}
+                                                 << "Norvane (%1/my str\u00e9et.nsc)" << 2 << "";
+        QTest::newRow("quoted path") << QStringList{"\"%1/my str\u00e9et.nsc\""}
+                                     << "Norvane (%1/my str\u00e9et.nsc)" << 2 << "";
         QTest::newRow("not a scene file")
             << QStringList{"%1/notes.txt"} << "Norvane (New)" << 0 << "";
         QTest::newRow("missing scene file")
@@ -38,7 +39,7 @@ private slots:
         if (program.isEmpty())
             QSKIP("NORVANE_PROGRAM is not set");
         QTemporaryDir dir;
-        QFile scene(QDir(dir.path()).filePath("my street.nsc"));
+        QFile scene(QDir(dir.path()).filePath("my str\u00e9et.nsc"));
         QVERIFY(scene.open(QIODevice::WriteOnly));
         scene.write(
             "Tree\r\n 40.5\r\n 62.25\r\n0\r\n\r\n\r\nStreet\r\n10\r\n10\r\n30\r\n20\r\n\r\n");
