@@ -1,11 +1,26 @@
 // Starts the real norvane executable (NORVANE_PROGRAM, set by CTest) offscreen with
 // NORVANE_EXIT_AFTER_START=1, which makes it print its title and object count after start-up.
 // The scene file's name is in UTF-8, as the desktop hands it over.
+#include "UiHelpers.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+namespace {
+
+// Starts `program` offscreen in the mode that reports its start and quits.
+void startUnattended(QProcess& process, const QString& program, const QStringList& arguments) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    environment.insert("NORVANE_EXIT_AFTER_START", "1");
+    process.setProcessEnvironment(environment);
+    process.start(program, arguments);
+}
+
+} // namespace
 
 class ProgramStartTest : public QObject {
     Q_OBJECT
@@ -39,22 +54,15 @@ private slots:
         if (program.isEmpty())
             QSKIP("NORVANE_PROGRAM is not set");
         QTemporaryDir dir;
-        QFile scene(QDir(dir.path()).filePath("my str\u00e9et.nsc"));
-        QVERIFY(scene.open(QIODevice::WriteOnly));
-        scene.write(
-            "Tree\r\n 40.5\r\n 62.25\r\n0\r\n\r\n\r\nStreet\r\n10\r\n10\r\n30\r\n20\r\n\r\n");
-        scene.close();
+        writeFile(QDir(dir.path()).filePath("my str\u00e9et.nsc"),
+                  "Tree\r\n 40.5\r\n 62.25\r\n0\r\n\r\n\r\nStreet\r\n10\r\n10\r\n30\r\n20\r\n\r\n");
         for (QString& argument : arguments)
             argument = argument.arg(dir.path());
 
         QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("QT_QPA_PLATFORM", "offscreen");
-        environment.insert("NORVANE_EXIT_AFTER_START", "1");
-        process.setProcessEnvironment(environment);
-        process.start(program, arguments);
-        QVERIFY(process.waitForFinished(60000));
+        startUnattended(process, program, arguments);
 
+        QVERIFY(process.waitForFinished(60000));
         QCOMPARE(process.exitStatus(), QProcess::NormalExit);
         QCOMPARE(process.exitCode(), 0);
         QCOMPARE(
