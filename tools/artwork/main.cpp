@@ -5,6 +5,7 @@
 #include "Textures.h"
 
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 
 #include <cstdio>
@@ -35,7 +36,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: norvane_artwork <folder>\n");
         return 2;
     }
-    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    const QDir folder(QFile::decodeName(argv[1]));
     for (const Picture& picture : kPictures) {
         const QString path = folder.filePath(QString::fromLatin1(picture.name));
         if (!picture.draw().save(path, nullptr, picture.quality)) {
