@@ -5,7 +5,8 @@
 namespace {
 
 // The page with LF line ends as it reads in this file; txtManual() turns them into CR LF.
-constexpr std::string_view kPage = R"HTML(<!DOCTYPE HTML PUBLIC "-//W3C//DTD HTML 4.0//EN">
+// The banner sits between two identical colour dividers.
+constexpr std::string_view kTop = R"HTML(<!DOCTYPE HTML PUBLIC "-//W3C//DTD HTML 4.0//EN">
 <HTML>
 <HEAD>
 <TITLE>Norvane Manual</TITLE>
@@ -21,7 +22,10 @@ TABLE.divider TD { height: 8px; font-size: 1pt }
 <TABLE WIDTH="70%" BORDER="0" CELLPADDING="4">
 <TR><TD>
 
-<TABLE CLASS="divider" WIDTH="100%" BORDER="0" CELLSPACING="0" CELLPADDING="0">
+)HTML";
+
+constexpr std::string_view kDivider =
+    R"HTML(<TABLE CLASS="divider" WIDTH="100%" BORDER="0" CELLSPACING="0" CELLPADDING="0">
 <TR>
 <TD BGCOLOR="#FF00FF">&nbsp;</TD><TD BGCOLOR="#E600FF">&nbsp;</TD>
 <TD BGCOLOR="#CD00FF">&nbsp;</TD><TD BGCOLOR="#B400FF">&nbsp;</TD>
@@ -30,7 +34,9 @@ TABLE.divider TD { height: 8px; font-size: 1pt }
 <TD BGCOLOR="#3700FF">&nbsp;</TD><TD BGCOLOR="#1E00FF">&nbsp;</TD>
 </TR>
 </TABLE>
+)HTML";
 
+constexpr std::string_view kBanner = R"HTML(
 <H1 ALIGN="center"><FONT FACE="Times New Roman" SIZE="7"><B>
 <FONT COLOR="#FF00FF">N</FONT><FONT COLOR="#EC00FF">o</FONT><FONT COLOR="#DA00FF">r</FONT><FONT
 COLOR="#C700FF">v</FONT><FONT COLOR="#B400FF">a</FONT><FONT COLOR="#A100FF">n</FONT><FONT
@@ -39,16 +45,9 @@ COLOR="#8F00FF">e</FONT>
 COLOR="#4400FF">u</FONT><FONT COLOR="#3100FF">a</FONT><FONT COLOR="#1E00FF">l</FONT>
 </B></FONT></H1>
 
-<TABLE CLASS="divider" WIDTH="100%" BORDER="0" CELLSPACING="0" CELLPADDING="0">
-<TR>
-<TD BGCOLOR="#FF00FF">&nbsp;</TD><TD BGCOLOR="#E600FF">&nbsp;</TD>
-<TD BGCOLOR="#CD00FF">&nbsp;</TD><TD BGCOLOR="#B400FF">&nbsp;</TD>
-<TD BGCOLOR="#9B00FF">&nbsp;</TD><TD BGCOLOR="#8200FF">&nbsp;</TD>
-<TD BGCOLOR="#6900FF">&nbsp;</TD><TD BGCOLOR="#5000FF">&nbsp;</TD>
-<TD BGCOLOR="#3700FF">&nbsp;</TD><TD BGCOLOR="#1E00FF">&nbsp;</TD>
-</TR>
-</TABLE>
+)HTML";
 
+constexpr std::string_view kBody = R"HTML(
 <H2>Contents</H2>
 <OL>
 <LI><A HREF="#1">Letter From the Programmer</A></LI>
@@ -142,6 +141,8 @@ std::string withCrLf(std::string_view text) {
 } // namespace
 
 const std::string& txtManual() {
-    static const std::string page = withCrLf(kPage);
+    static const std::string page =
+        withCrLf(std::string(kTop) + std::string(kDivider) + std::string(kBanner) +
+                 std::string(kDivider) + std::string(kBody));
     return page;
 }
