@@ -9,14 +9,12 @@ namespace norvane {
 
 namespace {
 
-constexpr double kPixelLimit = 1.0e6;
-
 int floorPixel(double pixels) {
-    return static_cast<int>(std::floor(std::clamp(pixels, -kPixelLimit, kPixelLimit)));
+    return static_cast<int>(std::floor(clampPixels(pixels)));
 }
 
 int ceilPixel(double pixels) {
-    return static_cast<int>(std::ceil(std::clamp(pixels, -kPixelLimit, kPixelLimit)));
+    return static_cast<int>(std::ceil(clampPixels(pixels)));
 }
 
 } // namespace

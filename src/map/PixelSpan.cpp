@@ -6,13 +6,13 @@
 
 namespace norvane {
 
-namespace {
-constexpr double kPixelLimit = 1.0e6;
+double clampPixels(double pixels) {
+    return std::clamp(pixels, -kPixelLimit, kPixelLimit);
 }
 
 int pixelEdge(float units, int pixels) {
     const double at = static_cast<double>(units) * pixels / 100.0;
-    return static_cast<int>(roundHalfEven(std::clamp(at, -kPixelLimit, kPixelLimit)));
+    return static_cast<int>(roundHalfEven(clampPixels(at)));
 }
 
 PixelSpan pixelSpan(float a, float b, int pixels) {

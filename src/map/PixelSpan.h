@@ -10,8 +10,12 @@ struct PixelSpan {
     friend bool operator==(const PixelSpan&, const PixelSpan&) = default;
 };
 
-// The pixel edge nearest to map coordinate `units` on a surface `pixels` wide, kept within
-// +-1e6 so that far-off objects stay drawable.
+// Pixel positions are kept within +-kPixelLimit: far beyond any surface, yet small enough for
+// integer rasterisers, so that far-off objects stay drawable.
+inline constexpr double kPixelLimit = 1.0e6;
+double clampPixels(double pixels);
+
+// The pixel edge nearest to map coordinate `units` on a surface `pixels` wide, clamped.
 int pixelEdge(float units, int pixels);
 
 // The pixels between map coordinates `a` and `b` (either order): from the edge nearest the lower

@@ -10,8 +10,6 @@
 namespace {
 
 constexpr double kMapUnits = 100.0;
-// Far beyond any surface, small enough for QPainter's integer rasteriser.
-constexpr double kPixelLimit = 1.0e6;
 
 QColor toQColor(norvane::Rgb colour) {
     return QColor(colour.red, colour.green, colour.blue);
@@ -26,11 +24,11 @@ QtCanvas::QtCanvas(QImage& image)
 }
 
 double QtCanvas::toPixelsX(float x) const {
-    return std::clamp(x * m_pixelsPerUnitX, -kPixelLimit, kPixelLimit);
+    return norvane::clampPixels(x * m_pixelsPerUnitX);
 }
 
 double QtCanvas::toPixelsY(float y) const {
-    return std::clamp(y * m_pixelsPerUnitY, -kPixelLimit, kPixelLimit);
+    return norvane::clampPixels(y * m_pixelsPerUnitY);
 }
 
 void QtCanvas::fillRect(float x1, float y1, float x2, float y2, norvane::Rgb colour) {
@@ -53,8 +51,8 @@ void QtCanvas::circle(float cx, float cy, float radius, norvane::Rgb outline) {
         m_painter.setBrush(toQColor(m_fillColour));
     else
         m_painter.setBrush(Qt::NoBrush);
-    const double rx = std::min(std::fabs(radius * m_pixelsPerUnitX), kPixelLimit);
-    const double ry = std::min(std::fabs(radius * m_pixelsPerUnitY), kPixelLimit);
+    const double rx = std::min(std::fabs(radius * m_pixelsPerUnitX), norvane::kPixelLimit);
+    const double ry = std::min(std::fabs(radius * m_pixelsPerUnitY), norvane::kPixelLimit);
     m_painter.drawEllipse(QPointF(toPixelsX(cx), toPixelsY(cy)), rx, ry);
 }
 
