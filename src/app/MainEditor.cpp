@@ -1,5 +1,6 @@
 #include "MainEditor.h"
 
+#include "CommandTwins.h"
 #include "Twips.h"
 #include "scene/Catalogue.h"
 #include "scene/Orientation.h"
@@ -224,8 +225,7 @@ void MainEditor::connectSignals() {
     connect(List1, &QListWidget::itemSelectionChanged, this, &MainEditor::List1_Click);
     connect(List2, &QListWidget::itemSelectionChanged, this, &MainEditor::onList2SelectionChanged);
     connect(Command5, &QPushButton::clicked, this, &MainEditor::Command5_Click);
-    connect(Command2, &QPushButton::clicked, this, &MainEditor::close);
-    connect(mnuExitItem, &QAction::triggered, this, &MainEditor::close);
+    connectTwins(Command2, mnuExitItem, this, &MainEditor::close);
     connect(Picture1, &MapSurface::pressed, this, &MainEditor::Picture1_MouseDown);
     connect(Picture1, &MapSurface::moved, this, &MainEditor::Picture1_MouseMove);
     connect(Picture1, &MapSurface::released, this, &MainEditor::Picture1_MouseUp);

@@ -2,6 +2,7 @@
 // unsaved-data guard before the scene is replaced or the window closes.
 #include "MainEditor.h"
 
+#include "CommandTwins.h"
 #include "ErrorReport.h"
 #include "FileFilters.h"
 #include "LocalPath.h"
@@ -35,12 +36,9 @@ norvane::Scene readScene(const QString& path, const std::string& text) {
 } // namespace
 
 void MainEditor::connectFileCommands() {
-    connect(Command3, &QPushButton::clicked, this, &MainEditor::mnuNewItem_Click);
-    connect(mnuNewItem, &QAction::triggered, this, &MainEditor::mnuNewItem_Click);
-    connect(Command4, &QPushButton::clicked, this, &MainEditor::mnuLoadItem_Click);
-    connect(mnuLoadItem, &QAction::triggered, this, &MainEditor::mnuLoadItem_Click);
-    connect(Command6, &QPushButton::clicked, this, &MainEditor::mnuSave2Item_Click);
-    connect(mnuSave2Item, &QAction::triggered, this, &MainEditor::mnuSave2Item_Click);
+    connectTwins(Command3, mnuNewItem, this, &MainEditor::mnuNewItem_Click);
+    connectTwins(Command4, mnuLoadItem, this, &MainEditor::mnuLoadItem_Click);
+    connectTwins(Command6, mnuSave2Item, this, &MainEditor::mnuSave2Item_Click);
     connect(qApp, &QGuiApplication::commitDataRequest, this, &MainEditor::commitSessionData);
 }
 

@@ -186,8 +186,8 @@ void MainEditor::applyZoom(norvane::ZoomLevel level) {
     Picture1->move(0, 0);
     const std::array<QAction*, 3> checks{mnu100Item, mnu200Item, mnu400Item};
     checks[static_cast<std::size_t>(level)]->setChecked(true);
+    const norvane::ScrollRange range = norvane::scrollRange(twips, norvane::kViewportTwips);
     for (QScrollBar* bar : {HScroll1, VScroll1}) {
-        const norvane::ScrollRange range = norvane::scrollRange(twips, norvane::kViewportTwips);
         bar->setRange(0, range.maximum);
         if (range.arrowStep)
             bar->setSingleStep(*range.arrowStep);

@@ -2,6 +2,7 @@
 // and the About box.
 #include "MainEditor.h"
 
+#include "CommandTwins.h"
 #include "ErrorReport.h"
 #include "LocalPath.h"
 #include "ManualPage.h"
@@ -13,8 +14,7 @@
 #include <QPushButton>
 
 void MainEditor::connectShellCommands() {
-    connect(Command1, &QPushButton::clicked, this, &MainEditor::mnuSaveItem_Click);
-    connect(mnuSaveItem, &QAction::triggered, this, &MainEditor::mnuSaveItem_Click);
+    connectTwins(Command1, mnuSaveItem, this, &MainEditor::mnuSaveItem_Click);
     connect(Command7, &QPushButton::clicked, this, &MainEditor::Command7_Click);
     connect(mnuManualItem, &QAction::triggered, this, &MainEditor::mnuManualItem_Click);
     connect(mnuAboutItem, &QAction::triggered, this, &MainEditor::mnuAboutItem_Click);
