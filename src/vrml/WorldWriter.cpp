@@ -19,6 +19,11 @@ constexpr std::string_view kHead = "#VRML V2.0 utf8\r\n"
                                    "}\r\n"
                                    "DirectionalLight {\r\n"
                                    "direction 0 0 -1\r\n"
+                                   "}\r\n"
+                                   // Lights the ground and the tops of objects, which the
+                                   // horizontal light and the headlight leave black.
+                                   "DirectionalLight {\r\n"
+                                   "direction 0 -1 0\r\n"
                                    "}\r\n";
 
 struct Sky {

@@ -12,7 +12,8 @@ namespace {
 
 const std::string kHead =
     crlf({"#VRML V2.0 utf8", "Transform {", "children [", "Viewpoint {", "position 0 0.5 46",
-          "description \"Starting Point \"", "}", "DirectionalLight {", "direction 0 0 -1", "}"});
+          "description \"Starting Point \"", "}", "DirectionalLight {", "direction 0 0 -1", "}",
+          "DirectionalLight {", "direction 0 -1 0", "}"});
 const std::string kBlueSky =
     crlf({"Background {", "skyColor [ 0.1 0.1 1, 0.3 0.3 1, 0.5 0.5 1, 0.7 0.7 1 ]",
           "skyAngle [ 0.5, 1, 1.57 ]", "}"});
