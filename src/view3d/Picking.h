@@ -1,0 +1,19 @@
+#pragma once
+
+#include "WorldShapes.h"
+
+#include <optional>
+
+namespace norvane {
+
+// A ray from the eye: where it starts and which way it goes (any length but zero).
+struct Ray {
+    Vec3 origin;
+    Vec3 direction;
+};
+
+// The scene row of the nearest shape or text the ray meets in front of its origin, tested
+// against each shape's box; nothing when it meets no row (the ground has none).
+std::optional<int> pickRow(const WorldShapes& shapes, const Ray& ray);
+
+} // namespace norvane
