@@ -1,7 +1,7 @@
 // The map slots of the main window: placement, selection, removal, zoom and scrolling.
 #include "MainEditor.h"
 
-#include "canvas/MapPicture.h"
+#include "render/MapPicture.h"
 
 #include "map/SceneEdits.h"
 #include "map/SelectionMarker.h"

@@ -11,9 +11,9 @@
 
 namespace norvane {
 
-// How a shape is painted in the 3D view, following VRML's lighting: a lit shape is its colour
-// (or its texture, which replaces the colour) times the light falling on it; an unlit one (a
-// shape without a material) shows its texture or white as they are.
+// How a shape is painted in the 3D view, following VRML browsers' lighting: a lit shape is its
+// colour (times its texture, which current browsers modulate) times the light falling on it; an
+// unlit one (a shape without a material) shows its texture or white as they are.
 struct Paint {
     float colour[3] = {1.0f, 1.0f, 1.0f};
     bool lit = false;

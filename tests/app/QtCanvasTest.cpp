@@ -1,7 +1,7 @@
 // The Qt canvas paints Render2D's map: colours at known map points at 100 % and 400 %.
-#include "app/canvas/QtCanvas.h"
+#include "render/QtCanvas.h"
 #include "EditorHarness.h"
-#include "app/canvas/MapPicture.h"
+#include "render/MapPicture.h"
 
 #include "map/MapZoom.h"
 #include "map/Render2D.h"

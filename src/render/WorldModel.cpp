@@ -1,0 +1,167 @@
+#include "WorldModel.h"
+
+#include "MeshGeometry.h"
+#include "ShapeBatch.h"
+
+#include "view3d/NumberList.h"
+#include "vrml/WorldLooks.h"
+
+#include <QColor>
+#include <QGenericMatrix>
+#include <QQuaternion>
+#include <QVariantMap>
+
+#include <cmath>
+
+QObject* BatchEntry::instancing() const {
+    return m_batch;
+}
+
+namespace {
+
+QString textureSource(int texture) {
+    return texture > 0 ? QStringLiteral("qrc:/norvane/textures/source%1.jpg").arg(texture)
+                       : QString();
+}
+
+QVector3D toQt(norvane::Vec3 v) {
+    return QVector3D(float(v.x), float(v.y), float(v.z));
+}
+
+// A text's place as position, rotation and (uniform) scale, as a QML node takes them.
+QVariantMap textEntry(const norvane::TextInstance& text) {
+    const auto& m = text.place.linear;
+    const norvane::Vec3 column{m[0], m[3], m[6]};
+    const double scale = std::sqrt(norvane::dot(column, column));
+    QMatrix3x3 rotation;
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 3; ++c)
+            rotation(r, c) = float(m[std::size_t(r * 3 + c)] / (scale > 0 ? scale : 1));
+    const norvane::Paint& p = text.paint;
+    return {{QStringLiteral("text"), QString::fromStdString(text.text)},
+            {QStringLiteral("position"), toQt(text.place.offset)},
+            {QStringLiteral("rotation"), QQuaternion::fromRotationMatrix(rotation)},
+            {QStringLiteral("size"), scale * text.fontSize},
+            {QStringLiteral("colour"), QColor::fromRgbF(p.colour[0], p.colour[1], p.colour[2])}};
+}
+
+} // namespace
+
+WorldModel::WorldModel(norvane::Scene& scene, QObject* parent)
+    : QObject(parent), m_scene(scene), m_sky(QStringLiteral("Blue Sky")) {
+    m_scene.addListener(this);
+    rebuild();
+}
+
+WorldModel::~WorldModel() {
+    m_scene.removeListener(this);
+    qDeleteAll(m_entries);
+    for (const auto& [key, entry] : m_batches)
+        delete entry->batch();
+    qDeleteAll(m_geometries);
+}
+
+QVariantList WorldModel::texts() const {
+    QVariantList list;
+    for (const norvane::TextInstance& text : m_shapes.texts)
+        list.append(textEntry(text));
+    return list;
+}
+
+QVariantList WorldModel::skyColours() const {
+    const std::vector<double> n =
+        norvane::numberList(norvane::skyNamed(m_sky.toStdString()).colours);
+    QVariantList colours;
+    for (std::size_t i = 0; i + 2 < n.size(); i += 3)
+        colours.append(QVector3D(float(n[i]), float(n[i + 1]), float(n[i + 2])));
+    return colours;
+}
+
+QVector3D WorldModel::skyAngles() const {
+    const norvane::Vec3 angles =
+        norvane::vec3Of(norvane::skyNamed(m_sky.toStdString()).angles, {4, 4, 4});
+    return toQt(angles);
+}
+
+void WorldModel::setSky(const QString& name) {
+    if (name == m_sky)
+        return;
+    m_sky = name;
+    emit skyChanged();
+}
+
+void WorldModel::setHighlightedRow(int row) {
+    if (row == m_highlighted)
+        return;
+    for (const auto& [key, entry] : m_batches) {
+        entry->batch()->setHighlighted(m_highlighted, false);
+        entry->batch()->setHighlighted(row, true);
+        entry->batch()->publish();
+    }
+    m_highlighted = row;
+}
+
+std::optional<int> WorldModel::pick(const norvane::Ray& ray) const {
+    return norvane::pickRow(m_shapes, ray);
+}
+
+QString WorldModel::anchorOf(int row) const {
+    if (row < 0 || static_cast<std::size_t>(row) >= m_scene.count())
+        return {};
+    return QString::fromStdString(norvane::anchorUrl(m_scene.row(static_cast<std::size_t>(row))));
+}
+
+ShapeBatch& WorldModel::batchFor(int mesh, int texture) {
+    BatchEntry*& entry = m_batches[{mesh, texture}];
+    if (entry)
+        return *entry->batch();
+    if (m_geometries.empty())
+        for (const norvane::Mesh& kitMesh : norvane::meshKit())
+            m_geometries.push_back(new MeshGeometry(kitMesh));
+    entry = new BatchEntry(m_geometries[std::size_t(mesh)], new ShapeBatch, textureSource(texture),
+                           nullptr);
+    m_entries.append(entry);
+    m_newBatches = true;
+    return *entry->batch();
+}
+
+void WorldModel::addShapes(const norvane::WorldShapes& shapes, std::size_t firstShape) {
+    for (std::size_t i = firstShape; i < shapes.shapes.size(); ++i) {
+        const norvane::ShapeInstance& shape = shapes.shapes[i];
+        batchFor(shape.mesh, shape.paint.texture)
+            .append(shape, shape.row >= 0 && shape.row == m_highlighted);
+    }
+}
+
+void WorldModel::publish(bool textsChanged) {
+    for (const auto& [key, entry] : m_batches)
+        entry->batch()->publish();
+    if (m_newBatches)
+        emit batchesChanged();
+    m_newBatches = false;
+    if (textsChanged)
+        emit this->textsChanged();
+}
+
+void WorldModel::rebuild() {
+    for (const auto& [key, entry] : m_batches)
+        entry->batch()->clear();
+    m_shapes = norvane::sceneShapes(m_scene);
+    addShapes(m_shapes, 0);
+    publish(true);
+}
+
+void WorldModel::sceneChanged(const norvane::SceneChange& change) {
+    const bool appended = change.kind == norvane::SceneChange::Kind::Inserted &&
+                          change.first + change.count == m_scene.count();
+    if (!appended) {
+        rebuild();
+        return;
+    }
+    const std::size_t firstShape = m_shapes.shapes.size(), firstText = m_shapes.texts.size();
+    const auto rows = m_scene.rows();
+    for (std::size_t row = change.first; row < rows.size(); ++row)
+        norvane::appendObjectShapes(rows[row], static_cast<int>(row), m_shapes);
+    addShapes(m_shapes, firstShape);
+    publish(m_shapes.texts.size() != firstText);
+}
