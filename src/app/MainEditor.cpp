@@ -2,6 +2,9 @@
 
 #include "CommandTwins.h"
 #include "Twips.h"
+#include "render/WalkCamera.h"
+#include "render/WorldModel.h"
+#include "render/WorldWindow.h"
 #include "scene/Catalogue.h"
 #include "scene/Orientation.h"
 
@@ -110,14 +113,21 @@ MainEditor::MainEditor(Services services, QWidget* parent)
     buildSceneFrame(client);
     buildButtons(client);
     buildMenus();
+    build3DView();
     connectSignals();
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(client->width(), client->height() + menuBar()->sizeHint().height());
+    fitWindowToDock();
     centreOnScreen();
     Saved = true;
     applyZoom(norvane::ZoomLevel::Percent100);
+}
+
+// The world view goes before the scene it listens to.
+MainEditor::~MainEditor() {
+    delete worldWindow;
+    m_world.reset();
 }
 
 void MainEditor::buildMap(QWidget* client) {

@@ -170,6 +170,7 @@ void MainEditor::selectRow(int row) {
         List2->setCurrentRow(m_scene.selectedIndex());
     }
     List2_Click();
+    highlightIn3D(m_scene.selectedIndex());
 }
 
 // The user can choose another row but not unselect one (Ctrl+click, Ctrl+Space): the row stays

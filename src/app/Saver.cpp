@@ -58,6 +58,7 @@ void Saver::createControls() {
     addEtchedLine(this, 240, 4080, 1200, 120);
     createButtons();
     connect(Check1, &QCheckBox::toggled, this, &Saver::Check1_Click);
+    connect(Combo1, &QComboBox::currentTextChanged, this, &Saver::skyChosen);
 }
 
 void Saver::createButtons() {

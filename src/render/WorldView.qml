@@ -107,7 +107,7 @@ Item {
             elide: Text.ElideRight
             text: window3d.hoverText !== ""
                   ? "Link: " + window3d.hoverText
-                  : "Arrows or W A S D: walk and turn · drag: look · Page Up/Down: rise, fall · Home: start"
+                  : "Arrows, W A S D: walk, turn · Drag: look · PgUp/PgDn: rise, fall · Home: start"
         }
     }
 }
