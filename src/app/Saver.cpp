@@ -1,10 +1,12 @@
 #include "Saver.h"
 
+#include "AccessibleText.h"
 #include "ErrorReport.h"
 #include "FileFilters.h"
 #include "LocalPath.h"
 #include "Twips.h"
 #include "platform/TextBuffer.h"
+#include "scene/SingleLine.h"
 #include "vrml/WorldWriter.h"
 
 #include <QCheckBox>
@@ -17,9 +19,21 @@
 #include <QShowEvent>
 #include <QWindow>
 
+#include <array>
+
 namespace {
 
 const QString kFrameHint = QStringLiteral("Use to direct anchors to a specific frame.");
+
+// What screen readers say for the controls; descriptions default to the hover hints.
+constexpr std::array<AccessibleText, 6> kAccessibleTexts{{
+    {"Combo1", "Background", "The sky of the world"},
+    {"Text1", "Anchor Target Frame", nullptr},
+    {"Check1", nullptr, "Plays a music file from the list in a loop in the world"},
+    {"File1", "Music Files", nullptr},
+    {"Command1", nullptr, "Asks where to save the world and saves it with these properties"},
+    {"Command2", nullptr, "Closes without saving a world"},
+}};
 
 } // namespace
 
@@ -57,6 +71,7 @@ void Saver::createControls() {
     addEtchedLine(this, 240, 4080, 600, 120);
     addEtchedLine(this, 240, 4080, 1200, 120);
     createButtons();
+    describeControls(this, kAccessibleTexts);
     connect(Check1, &QCheckBox::toggled, this, &Saver::Check1_Click);
 }
 
@@ -133,6 +148,6 @@ norvane::WorldOptions Saver::worldOptions() const {
     const QList<QListWidgetItem*> music = File1->selectedItems();
     if (Check1->isChecked() && !music.isEmpty())
         options.musicFile = music.constFirst()->text().toStdString();
-    options.targetFrame = Text1->text().toStdString();
+    options.targetFrame = norvane::singleLine(Text1->text().toStdString());
     return options;
 }
