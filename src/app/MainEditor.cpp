@@ -168,6 +168,7 @@ void MainEditor::buildCatalogueFrame(QWidget* client) {
     Label3 =
         placeControl(new QLabel(tr("Objects Available"), Frame1), "Label3", 120, 360, 2055, 255);
     List1 = placeControl(new QListWidget(Frame1), "List1", 120, 600, 3375, 2205);
+    Label3->setBuddy(List1);
     List1->setToolTip(tr("Objects that can be inserted in the scene"));
     for (const norvane::KindInfo& kind : norvane::kCatalogue)
         List1->addItem(QString::fromUtf8(kind.name.data(), qsizetype(kind.name.size())));

@@ -52,7 +52,8 @@ Saver::Saver(QWidget* mainWindow, const norvane::Scene& scene, norvane::TextBuff
 }
 
 void Saver::createControls() {
-    placeControl(new QLabel(QStringLiteral("Background"), this), "Label1", 240, 240, 1095, 255);
+    auto* label1 =
+        placeControl(new QLabel(QStringLiteral("Background"), this), "Label1", 240, 240, 1095, 255);
     // The list and the text box start at 2130 twips so that "Anchor Target Frame" fits in
     // the toolkit's font.
     Combo1 = placeControl(new QComboBox(this), "Combo1", 2130, 240, 1965, 315);
@@ -63,6 +64,9 @@ void Saver::createControls() {
     label3->setToolTip(kFrameHint);
     Text1 = placeControl(new QLineEdit(this), "Text1", 2130, 840, 1965, 285);
     Text1->setToolTip(kFrameHint);
+    // Screen readers announce each box with its label (on Linux a combo box's name is its text).
+    label1->setBuddy(Combo1);
+    label3->setBuddy(Text1);
     Check1 = placeControl(new QCheckBox(QStringLiteral("Background Music"), this), "Check1", 240,
                           1440, 2055, 195);
     File1 = placeControl(new QListWidget(this), "File1", 240, 1680, 3855, 870);
