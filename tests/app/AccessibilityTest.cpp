@@ -1,7 +1,6 @@
 // What screen readers see: every interactive control of the main window and of World Properties
 // has a name of its own and a description.
 #include "EditorHarness.h"
-#include "app/MapSurface.h"
 #include "app/Saver.h"
 
 #include <QAccessible>
