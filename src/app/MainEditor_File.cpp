@@ -52,9 +52,9 @@ void MainEditor::mnuNewItem_Click() {
     if (!mayEraseUnsavedData())
         return;
     shpSelector->hide();
-    paintBackground();
     setWindowTitle(QStringLiteral("Norvane (New)"));
     m_scene.clear();
+    Render2D();
     refreshSceneList();
     Saved = true;
 }

@@ -191,6 +191,7 @@ private slots:
         QCOMPARE(state(), (State{"Norvane (New)", true, {}, 0}));
         QVERIFY(!editor().shpSelector->isVisible());
         QCOMPARE(h->colourAt(QPoint(1, 1)), kGreen);
+        QVERIFY(h->colourAt(h->pixelOf(50, 96)) != kGreen); // the start marker
     }
 
     // Open reads the whole file first; any failure leaves scene, Saved and title as they were.
