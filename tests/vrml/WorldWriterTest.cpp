@@ -65,10 +65,10 @@ TEST(WorldWriter, SkyChoices) {
         EXPECT_SAME_TEXT(kHead + c.background + kGround + kFooter,
                          buildWorld(Scene{}, {c.sky, "", ""}))
             << c.sky;
-    // Lines 11 and 12 of a night world: the background and its colours.
+    // Lines 14 and 15 of a night world: the background and its colours.
     const auto night = crlfLines(buildWorld(Scene{}, {"Night Sky", "", ""}));
-    EXPECT_EQ(night.at(10), "Background {");
-    EXPECT_EQ(night.at(11),
+    EXPECT_EQ(night.at(13), "Background {");
+    EXPECT_EQ(night.at(14),
               "skyColor [ 0.1 0.1 0.2, 0.05 0.05 0.1, 0.025 0.025 0.05, 0.0125 0.0125 0.025 ]");
 }
 
