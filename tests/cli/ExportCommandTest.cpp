@@ -10,6 +10,7 @@
 
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 using norvane::WorldOptions;
@@ -39,6 +40,10 @@ TEST(ExportCommand, WritesExactlyTheWorldForTheOptions) {
         {"night", {"--sky", "Night Sky"}, {"Night Sky", "", ""}},
         {"black with =", {"--sky=Black"}, {"Black", "", ""}},
         {"music path keeps the name", {"--music", "sounds/rain.wav"}, {"Blue Sky", "rain.wav", ""}},
+        {"music after a backslash", {"--music", "C:\\music\\x.wav"}, {"Blue Sky", "x.wav", ""}},
+        {"line breaks in values",
+         {"--target", "\r\nmain\n\nframe\n", "--sky=Black\n"},
+         {"Black", "", "main frame"}},
         {"target", {"--target", "main frame"}, {"Blue Sky", "", "main frame"}},
         {"all",
          {"--target=_top", "--music", "a.wav", "--sky", "White"},
@@ -117,6 +122,49 @@ TEST(ExportCommand, UnwritableOutputIsAnIoFailure) {
             EXPECT_EQ(run.exitCode, 2) << command;
             EXPECT_EQ(run.err, "norvane-cli: Cannot write " + out + ": " + reason + "\n");
         }
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
+}
+
+// Devices and pipes are written to, never replaced; the input is never the output.
+TEST(ExportCommand, OutputsThatAreNotPlainFilesOrAreTheInput) {
+    TempDir dir;
+    const std::string scene = dir.file("same.NSC").string();
+    const std::string link = dir.file("link.wrl").string();
+    const std::string locked = dir.file("locked.wrl").string();
+    norvane::writeFileAtomically(scene, readFile(mixedPath()));
+    norvane::writeFileAtomically(locked, "old");
+    std::filesystem::permissions(locked, std::filesystem::perms::owner_read);
+    std::filesystem::create_symlink(scene, link);
+    const std::string world = norvane::buildWorld(mixedScene(), {});
+    const std::vector<std::tuple<std::string, int, std::string, std::string>> cases = {
+        {"/dev/null", 0, "", ""},
+        {"/dev/stdout", 0, world, ""},
+        {"/dev/full", 2, "", "Cannot write /dev/full: No space left on device"},
+        {scene, 2, "", "Cannot write " + scene + ": it is the scene file being read"},
+        {link, 2, "", "Cannot write " + link + ": it is the scene file being read"},
+        {locked, 2, "", "Cannot write " + locked + ": Permission denied"},
+    };
+    for (const auto& [out, exitCode, printed, reason] : cases) {
+        const ProcessResult run = runNorvaneCli({"export", scene, out});
+        EXPECT_EQ(run.exitCode, exitCode) << out;
+        EXPECT_SAME_TEXT(printed, run.out) << out;
+        EXPECT_EQ(run.err, reason.empty() ? "" : "norvane-cli: " + reason + "\n");
+    }
+    EXPECT_EQ(runNorvaneCli({"preview-file", link, scene}).exitCode, 2);
+    EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
+    EXPECT_EQ(readFile(scene), readFile(mixedPath()));
+    EXPECT_EQ(readFile(locked), "old");
+}
+
+TEST(ExportCommand, MusicThatNamesNoFileIsRefused) {
+    TempDir dir;
+    for (const char* music : {"dir/", "C:\\music\\", ""}) {
+        const ProcessResult run =
+            runNorvaneCli({"export", mixedPath(), dir.file("out.wrl").string(), "--music", music});
+        EXPECT_EQ(run.exitCode, 2) << music;
+        EXPECT_EQ(run.err,
+                  "norvane-cli: export: --music names no file: \"" + std::string(music) + "\"\n");
     }
     EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
 }
