@@ -72,17 +72,29 @@ TEST(ExportCommand, WrittenWorldsPassTheVrmlReader) {
     TempDir dir;
     const std::string empty = dir.file("empty.NSC").string();
     norvane::writeFileAtomically(empty, "");
+    // Bytes that are no UTF-8, and control characters, in every kind of quoted text.
+    const std::string bytesScene = dir.file("bytes.NSC").string();
+    norvane::writeFileAtomically(
+        bytesScene, crlf({"Text (Big)", " 5", " 5", "0", "u\x02\xfe.htm", "say\x1b[2J \xe2\x82"}));
     const std::vector<std::vector<std::string>> runs = {
         {"export", empty, dir.file("empty.wrl").string()},
         {"export", mixedPath(), dir.file("night.wrl").string(), "--sky", "Night Sky", "--music",
          "r\"ain.wav", "--target", "fr\\ame \"x\""},
         {"preview-file", mixedPath(), dir.file("tester.wrl").string()},
+        {"export", bytesScene, dir.file("bytes.wrl").string(), "--music", "a\x01\xff.wav",
+         "--target", "t\x7f\xc3("},
     };
     for (const auto& args : runs) {
         ASSERT_EQ(runNorvaneCli(args).exitCode, 0) << args[2];
         EXPECT_TRUE(readsWithoutWarnings(args[2]));
     }
     EXPECT_SAME_TEXT(norvane::buildWorld({}, {}), readFile(runs[0][2]));
+    const std::string bytesWorld = readFile(runs[3][2]);
+    EXPECT_EQ(bytesWorld.find_first_of(std::string("\x01\x02\x1b\x7f\xfe\xff", 6)),
+              std::string::npos);
+    for (const char* quoted : {"\"say[2J \xEF\xBF\xBD\"", "\"u\xEF\xBF\xBD.htm\"",
+                               "\"a\xEF\xBF\xBD.wav\"", "\"target=t\xEF\xBF\xBD(\""})
+        EXPECT_NE(bytesWorld.find(quoted), std::string::npos) << quoted;
 }
 
 TEST(ExportCommand, FailuresLeaveTheOldOutputAlone) {
