@@ -25,7 +25,9 @@ std::optional<std::string_view> LineReader::next() {
 
 std::string_view LineReader::withoutByteOrderMark(std::string_view text) {
     constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-    if (text.starts_with(kByteOrderMark))
+    // All of a repeated mark, so that no first kind read ever starts with one and a scene
+    // written back reads the same.
+    while (text.starts_with(kByteOrderMark))
         text.remove_prefix(kByteOrderMark.size());
     return text;
 }

@@ -8,8 +8,8 @@ namespace norvane {
 
 // Splits a scene file's text into its values, one per line, without copying.
 // A line ends at LF; one CR just before the LF (or at the very end) is dropped; an empty line is
-// an empty value; text after the last LF is a final value. A UTF-8 byte order mark at the very
-// start is not part of the first value. The text must outlive the reader.
+// an empty value; text after the last LF is a final value. UTF-8 byte order marks at the very
+// start are not part of the first value. The text must outlive the reader.
 class LineReader {
 public:
     explicit LineReader(std::string_view text) : m_rest(withoutByteOrderMark(text)) {}
@@ -20,7 +20,7 @@ public:
     // How many values `text` holds, counted the same way as next() returns them.
     static std::size_t countLines(std::string_view text);
 
-    // `text` without a UTF-8 byte order mark at its start.
+    // `text` without the UTF-8 byte order marks at its start.
     static std::string_view withoutByteOrderMark(std::string_view text);
 
 private:

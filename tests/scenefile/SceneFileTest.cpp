@@ -115,8 +115,8 @@ TEST(SceneFile, RefusesIncompleteObjectsAndNamesTheCount) {
     }
 }
 
-TEST(SceneFile, ByteOrderMarkAtTheStartIsNotPartOfTheFirstKind) {
-    const Scene scene = readSceneText("\xEF\xBB\xBFTree\r\n 1\r\n 2\r\n0\r\n\r\n\r\n");
+TEST(SceneFile, ByteOrderMarksAtTheStartAreNotPartOfTheFirstKind) {
+    const Scene scene = readSceneText("\xEF\xBB\xBF\xEF\xBB\xBFTree\r\n 1\r\n 2\r\n0\r\n\r\n\r\n");
     ASSERT_EQ(scene.count(), 1u);
     EXPECT_EQ(scene.row(0).kind, "Tree");
 }
