@@ -26,7 +26,7 @@ std::string checkedSky(const std::string& sky) {
     return sky;
 }
 
-// The world names its music by bare file name, after the last '/' or '\\': it is looked for
+// The world names its music by bare file name, after the last '/' or '\': it is looked for
 // beside the world. A path that ends in a separator names no file and is refused.
 std::string musicFileName(const Arguments& parsed) {
     if (!parsed.options.contains("--music"))
