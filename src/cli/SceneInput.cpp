@@ -33,7 +33,7 @@ void refuseWritingInput(const std::string& inputPath, const std::string& outPath
     struct stat out {};
     if (::stat(inputPath.c_str(), &input) != 0 || ::stat(outPath.c_str(), &out) != 0)
         return;
-    if (input.st_dev == out.st_dev && input.st_ino == out.st_ino)
+    if (S_ISREG(out.st_mode) && input.st_dev == out.st_dev && input.st_ino == out.st_ino)
         throw CliError(kExitUsage,
                        "Cannot write " + shownPath(outPath) + ": it is the scene file being read");
 }

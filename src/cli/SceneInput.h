@@ -15,8 +15,9 @@ std::string readInputFile(const std::string& path);
 // read, kExitBadScene when it is not a whole number of objects.
 Scene loadSceneFile(const std::string& path);
 
-// Throws CliError(kExitUsage) when `outPath` names the same file as `inputPath` (same device and
-// inode, however it is reached), which writing would destroy before it is read whole.
+// Throws CliError(kExitUsage) when `outPath` names the same regular file as `inputPath` (same
+// device and inode, however it is reached), which the write would replace. A device such as
+// /dev/null may be both.
 void refuseWritingInput(const std::string& inputPath, const std::string& outPath);
 
 // Writes `bytes` to `path` atomically. Throws CliError(kExitUsage) when it cannot.
