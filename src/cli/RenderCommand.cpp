@@ -12,6 +12,7 @@
 #include "map/Render2D.h"
 #include "scene/Error.h"
 #include "scene/ShownPath.h"
+#include "scenefile/SceneFile.h"
 
 #include <array>
 #include <charconv>
@@ -42,8 +43,9 @@ void reportSkippedRows(const Scene& scene) {
     for (std::size_t row = 0; row < scene.count(); ++row) {
         if (drawsRow(scene.row(row)) || ++skipped > kShownSkips)
             continue;
-        std::cerr << "norvane-cli: render: row " << row + 1 << " (line " << row * 6 + 1 << ", \""
-                  << shownPath(scene.row(row).kind) << "\") is not drawn\n";
+        std::cerr << "norvane-cli: render: row " << row + 1 << " (line "
+                  << row * kLinesPerObject + 1 << ", \"" << shownPath(scene.row(row).kind)
+                  << "\") is not drawn\n";
     }
     if (skipped > kShownSkips)
         std::cerr << "norvane-cli: render: " << skipped - kShownSkips
