@@ -56,7 +56,7 @@ private:
     rlimit m_old{};
 };
 
-// Makes one step of every write fail with `code` until the end of the scope.
+// Makes one step of every write fail, as `breakStep` says, until the end of the scope.
 class FailingStep {
 public:
     explicit FailingStep(void (*breakStep)(norvane::SystemCalls&)) {
