@@ -88,7 +88,7 @@ void BM_PlacementIn100k(benchmark::State& state) {
     norvane::PlacementGesture gesture;
     NoPrompt prompt;
     for (auto _ : state) {
-        norvane::PlacementChoice choice{"Tree", false, "0"};
+        const norvane::PlacementChoice choice{"Tree", false, "0", {}};
         gesture.press(norvane::MouseButton::Left, {40.5f, 62.25f}, choice.kind);
         auto placed = gesture.release(norvane::MouseButton::Left, {40.5f, 62.25f}, choice, prompt);
         const std::size_t row = norvane::placeObject(scene, std::move(*placed));

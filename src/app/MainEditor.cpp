@@ -1,5 +1,6 @@
 #include "MainEditor.h"
 
+#include "AccessibleText.h"
 #include "CommandTwins.h"
 #include "Twips.h"
 #include "render/WalkCamera.h"
@@ -9,7 +10,6 @@
 #include "scene/Orientation.h"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -85,6 +85,31 @@ constexpr std::array<ActionPlace, 2> kHelpMenu{{
     {&MainEditor::mnuAboutItem, "mnuAboutItem", "&About"},
 }};
 
+// What screen readers say for the controls: the options and the map have no caption, the rest
+// keep their captions; descriptions default to the hover hints.
+constexpr std::array<AccessibleText, 18> kAccessibleTexts{{
+    {"Picture1", "Map",
+     "Top view of the scene. Choose an object in Objects Available, then click the map to place "
+     "it, or drag out a rectangle for a street, sidewalk, shrubbery, floor or wall."},
+    {"HScroll1", "Map horizontal scroll bar", "Moves the enlarged map left and right"},
+    {"VScroll1", "Map vertical scroll bar", "Moves the enlarged map up and down"},
+    {"List1", "Objects Available", nullptr},
+    {"Check1", nullptr, nullptr},
+    {"OptUp", "Face backward", nullptr},
+    {"OptLeft", "Face left", nullptr},
+    {"optRight", "Face right", nullptr},
+    {"optDown", "Face forward", nullptr},
+    {"List2", "Objects in Scene", nullptr},
+    {"Command5", nullptr, nullptr},
+    {"Command3", nullptr, nullptr},
+    {"Command4", nullptr, nullptr},
+    {"Command6", nullptr, nullptr},
+    {"Command1", nullptr, nullptr},
+    {"Command2", nullptr, nullptr},
+    {"Command7", nullptr, nullptr},
+    {"Picture2", "Map view", "Shows the part of the map that the scroll bars choose"},
+}};
+
 // Widens a label to the left, keeping its right edge, until its whole text fits.
 void growLeftToFitText(QLabel* label) {
     const int needed = label->fontMetrics().horizontalAdvance(label->text());
@@ -120,6 +145,7 @@ MainEditor::MainEditor(Services services, QWidget* parent)
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     fitWindowToDock();
     centreOnScreen();
+    describeControls(this, kAccessibleTexts);
     Saved = true;
     applyZoom(norvane::ZoomLevel::Percent100);
 }
@@ -152,6 +178,7 @@ void MainEditor::buildCatalogueFrame(QWidget* client) {
     Label3 =
         placeControl(new QLabel(tr("Objects Available"), Frame1), "Label3", 120, 360, 2055, 255);
     List1 = placeControl(new QListWidget(Frame1), "List1", 120, 600, 3375, 2205);
+    Label3->setBuddy(List1);
     List1->setToolTip(tr("Objects that can be inserted in the scene"));
     for (const norvane::KindInfo& kind : norvane::kCatalogue)
         List1->addItem(QString::fromUtf8(kind.name.data(), qsizetype(kind.name.size())));
@@ -209,12 +236,13 @@ void MainEditor::buildMenus() {
     mnuManualItem->setShortcut(Qt::Key_F1);
 }
 
+// The three levels are checkable items outside any exclusive group, so menus show the current
+// one with a check mark rather than a radio bullet; applyZoom keeps exactly one checked.
 void MainEditor::buildScaleMenu() {
     mnuViewItem = menuBar()->addMenu(tr("&View"));
     mnuViewItem->setObjectName(QStringLiteral("mnuViewItem"));
     mnuScaleItem = mnuViewItem->addMenu(tr("&Scale"));
     mnuScaleItem->setObjectName(QStringLiteral("mnuScaleItem"));
-    m_scaleGroup = new QActionGroup(this);
     const std::array<std::pair<QAction * MainEditor::*, const char*>, 3> levels{{
         {&MainEditor::mnu100Item, "mnu100Item"},
         {&MainEditor::mnu200Item, "mnu200Item"},
@@ -225,14 +253,13 @@ void MainEditor::buildScaleMenu() {
             mnuScaleItem->addAction(QStringLiteral("&%1%").arg(norvane::kZoomLevels[i].percent));
         action->setObjectName(QLatin1String(levels[i].second));
         action->setCheckable(true);
-        m_scaleGroup->addAction(action);
         this->*levels[i].first = action;
     }
     mnu100Item->setChecked(true);
 }
 
 void MainEditor::connectSignals() {
-    connect(List1, &QListWidget::itemSelectionChanged, this, &MainEditor::List1_Click);
+    connect(List1, &QListWidget::itemSelectionChanged, this, &MainEditor::onList1SelectionChanged);
     connect(List2, &QListWidget::itemSelectionChanged, this, &MainEditor::onList2SelectionChanged);
     connect(Command5, &QPushButton::clicked, this, &MainEditor::Command5_Click);
     connectTwins(Command2, mnuExitItem, this, &MainEditor::close);

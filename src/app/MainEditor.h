@@ -21,7 +21,6 @@
 #include <string_view>
 
 class QAction;
-class QActionGroup;
 class QCheckBox;
 class QDockWidget;
 class QGroupBox;
@@ -166,11 +165,11 @@ private:
     void connectSignals();
     void centreOnScreen();
     // MainEditor_Map.cpp: helpers of the map slots.
-    void paintBackground(); // the background alone, no objects and no start marker, as New does
     std::string_view chosenKind() const;
     std::string_view chosenOrientation() const;
     void appendPlaced(norvane::SceneObject object);
     void selectRow(int row);
+    void onList1SelectionChanged();
     void onList2SelectionChanged();
     void applyZoom(norvane::ZoomLevel level);
     void refreshGestureShapes();
@@ -196,7 +195,7 @@ private:
     norvane::Scene m_scene;
     norvane::PlacementGesture m_gesture;
     norvane::ZoomLevel m_zoom = norvane::ZoomLevel::Percent100;
-    QActionGroup* m_scaleGroup = nullptr;
+    int m_kindRow = -1; // the catalogue row chosen last
     QPointer<Saver> m_saver;
     std::unique_ptr<WorldModel> m_world;
     std::unique_ptr<WalkCamera> m_walker;

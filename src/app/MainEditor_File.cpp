@@ -7,14 +7,19 @@
 #include "FileFilters.h"
 #include "LocalPath.h"
 #include "scene/Error.h"
+#include "scene/ShownPath.h"
 #include "scenefile/CommandLine.h"
+#include "scenefile/SceneCheck.h"
 #include "scenefile/SceneFile.h"
+#include "scenefile/SceneFileInput.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QPushButton>
 #include <QSessionManager>
+
+#include <algorithm>
 
 namespace {
 
@@ -24,13 +29,53 @@ QString sceneTitle(const QString& path) {
     return QStringLiteral("Norvane (") + path + QLatin1Char(')');
 }
 
-// The scene in a scene file's text; a file that is not whole objects names itself in the error.
-norvane::Scene readScene(const QString& path, const std::string& text) {
+constexpr std::size_t kShownProblems = 5;
+
+// The wait cursor for as long as a file is read and parsed, restored however that ends.
+class BusyCursor {
+public:
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+// A scene file as read: its exact text, its objects and the problems check finds in it.
+struct SceneFileContent {
+    std::string text;
+    norvane::Scene scene;
+    std::vector<norvane::Problem> problems;
+};
+
+// Reads a regular file only (a FIFO would wait for a writer); a file that is not whole objects
+// names itself in the error.
+SceneFileContent readSceneFile(const QString& path) {
+    const BusyCursor busy;
+    SceneFileContent content;
+    content.text = norvane::readSceneFileText(localPath(path), norvane::FileTypes::RegularOnly);
     try {
-        return norvane::readSceneText(text);
+        content.scene = norvane::readSceneText(content.text);
     } catch (const norvane::Error& e) {
-        throw norvane::Error("Cannot open " + path.toStdString() + ": " + e.what());
+        throw norvane::Error("Cannot open " + norvane::shownPath(localPath(path)) + ": " +
+                             e.what());
     }
+    content.problems = norvane::checkSceneText(content.text);
+    return content;
+}
+
+// One message for all problems of an opened file: how many, and the first few by line and row.
+QString problemsMessage(const QString& path, const std::vector<norvane::Problem>& problems) {
+    const std::size_t count = problems.size();
+    QString text = QStringLiteral("%1 has %2 %3; its objects are kept as read:")
+                       .arg(QString::fromStdString(norvane::shownPath(localPath(path))))
+                       .arg(count)
+                       .arg(count == 1 ? QStringLiteral("problem") : QStringLiteral("problems"));
+    for (std::size_t i = 0; i < std::min(count, kShownProblems); ++i)
+        text += QLatin1Char('\n') + QString::fromStdString(norvane::describeProblem(problems[i]));
+    if (count > kShownProblems)
+        text += QStringLiteral("\n(and %1 more; norvane-cli check lists them all)")
+                    .arg(count - kShownProblems);
+    return text;
 }
 
 } // namespace
@@ -52,9 +97,9 @@ void MainEditor::mnuNewItem_Click() {
     if (!mayEraseUnsavedData())
         return;
     shpSelector->hide();
-    paintBackground();
     setWindowTitle(QStringLiteral("Norvane (New)"));
     m_scene.clear();
+    Render2D();
     refreshSceneList();
     Saved = true;
 }
@@ -69,17 +114,22 @@ void MainEditor::mnuLoadItem_Click() {
 }
 
 // Reads the whole file before anything changes, so a file that cannot be read or is not
-// whole objects is shown and leaves scene, `Saved` and title as they were.
+// whole objects is shown and leaves scene, `Saved` and title as they were. A file that opens
+// with problems keeps every row and says so once.
 bool MainEditor::openSceneFile(const QString& path) {
-    return runOrReport(this, m_services.messages, [&] {
-        FinalCode.loadFromFile(localPath(path));
-        m_scene = readScene(path, FinalCode.text());
-        Saved = true;
-        refreshSceneList();
-        Render2D();
-        shpSelector->hide();
-        setWindowTitle(sceneTitle(path));
-    });
+    SceneFileContent content;
+    if (!runOrReport(this, m_services.messages, [&] { content = readSceneFile(path); }))
+        return false;
+    m_scene = std::move(content.scene);
+    FinalCode.setText(std::move(content.text));
+    Saved = true;
+    refreshSceneList();
+    Render2D();
+    shpSelector->hide();
+    setWindowTitle(sceneTitle(path));
+    if (!content.problems.empty())
+        m_services.messages.showError(this, kProgramName, problemsMessage(path, content.problems));
+    return true;
 }
 
 // The scene text is made before the dialog; the title and `Saved` change only once the file

@@ -39,11 +39,6 @@ void MainEditor::Render2D() {
     Picture1->update();
 }
 
-void MainEditor::paintBackground() {
-    clearMapPicture(Picture1->image());
-    Picture1->update();
-}
-
 void MainEditor::refreshSceneList() {
     const QSignalBlocker blocker(List2);
     List2->clear();
@@ -98,9 +93,9 @@ void MainEditor::Picture1_MouseMove(norvane::MapPoint at) {
 }
 
 void MainEditor::Picture1_MouseUp(norvane::MouseButton button, norvane::MapPoint at) {
-    norvane::PlacementChoice choice{chosenKind(), Check1->isChecked(), chosenOrientation()};
+    const norvane::PlacementChoice choice{chosenKind(), Check1->isChecked(), chosenOrientation(),
+                                          [this] { Check1->setChecked(false); }};
     std::optional<norvane::SceneObject> placed = m_gesture.release(button, at, choice, m_prompt);
-    Check1->setChecked(choice.withAnchor);
     refreshGestureShapes();
     if (placed)
         appendPlaced(std::move(*placed));
@@ -173,6 +168,19 @@ void MainEditor::selectRow(int row) {
     highlightIn3D(m_scene.selectedIndex());
 }
 
+// Like List2, the catalogue keeps its chosen kind: Ctrl+click or Ctrl+Space on it chooses it again,
+// so the map's hint and what a click places always agree.
+void MainEditor::onList1SelectionChanged() {
+    const QList<QListWidgetItem*> chosen = List1->selectedItems();
+    if (chosen.isEmpty() && m_kindRow >= 0) {
+        const QSignalBlocker blocker(List1);
+        List1->item(m_kindRow)->setSelected(true);
+        return;
+    }
+    m_kindRow = chosen.isEmpty() ? -1 : List1->row(chosen.front());
+    List1_Click();
+}
+
 // The user can choose another row but not unselect one (Ctrl+click, Ctrl+Space): the row stays
 // selected, so the marker always frames the object that "&Remove Object" removes.
 void MainEditor::onList2SelectionChanged() {
@@ -186,7 +194,8 @@ void MainEditor::applyZoom(norvane::ZoomLevel level) {
     Picture1->setSurfacePixels(norvane::twipsToPixels(twips));
     Picture1->move(0, 0);
     const std::array<QAction*, 3> checks{mnu100Item, mnu200Item, mnu400Item};
-    checks[static_cast<std::size_t>(level)]->setChecked(true);
+    for (std::size_t i = 0; i < checks.size(); ++i)
+        checks[i]->setChecked(i == static_cast<std::size_t>(level));
     const norvane::ScrollRange range = norvane::scrollRange(twips, norvane::kViewportTwips);
     for (QScrollBar* bar : {HScroll1, VScroll1}) {
         bar->setRange(0, range.maximum);

@@ -3,6 +3,7 @@
 #include "MapShape.h"
 #include "render/MapPicture.h"
 
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -19,9 +20,18 @@ norvane::MouseButton toButton(Qt::MouseButton button) {
     }
 }
 
+// Screen readers present the map as a canvas (a plain widget would be an unnamed filler).
+QAccessibleInterface* accessibleMap(const QString& className, QObject* object) {
+    if (className == QLatin1String("MapSurface") && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Canvas);
+    return nullptr;
+}
+
 } // namespace
 
 MapSurface::MapSurface(QWidget* parent) : QWidget(parent) {
+    static const bool factoryInstalled = (QAccessible::installFactory(accessibleMap), true);
+    Q_UNUSED(factoryInstalled);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }

@@ -1,10 +1,12 @@
 #include "Saver.h"
 
+#include "AccessibleText.h"
 #include "ErrorReport.h"
 #include "FileFilters.h"
 #include "LocalPath.h"
 #include "Twips.h"
 #include "platform/TextBuffer.h"
+#include "scene/SingleLine.h"
 #include "vrml/WorldWriter.h"
 
 #include <QCheckBox>
@@ -17,9 +19,21 @@
 #include <QShowEvent>
 #include <QWindow>
 
+#include <array>
+
 namespace {
 
 const QString kFrameHint = QStringLiteral("Use to direct anchors to a specific frame.");
+
+// What screen readers say for the controls; descriptions default to the hover hints.
+constexpr std::array<AccessibleText, 6> kAccessibleTexts{{
+    {"Combo1", "Background", "The sky of the world"},
+    {"Text1", "Anchor Target Frame", nullptr},
+    {"Check1", nullptr, "Plays a music file from the list in a loop in the world"},
+    {"File1", "Music Files", nullptr},
+    {"Command1", nullptr, "Asks where to save the world and saves it with these properties"},
+    {"Command2", nullptr, "Closes without saving a world"},
+}};
 
 } // namespace
 
@@ -38,7 +52,8 @@ Saver::Saver(QWidget* mainWindow, const norvane::Scene& scene, norvane::TextBuff
 }
 
 void Saver::createControls() {
-    placeControl(new QLabel(QStringLiteral("Background"), this), "Label1", 240, 240, 1095, 255);
+    auto* label1 =
+        placeControl(new QLabel(QStringLiteral("Background"), this), "Label1", 240, 240, 1095, 255);
     // The list and the text box start at 2130 twips so that "Anchor Target Frame" fits in
     // the toolkit's font.
     Combo1 = placeControl(new QComboBox(this), "Combo1", 2130, 240, 1965, 315);
@@ -49,6 +64,9 @@ void Saver::createControls() {
     label3->setToolTip(kFrameHint);
     Text1 = placeControl(new QLineEdit(this), "Text1", 2130, 840, 1965, 285);
     Text1->setToolTip(kFrameHint);
+    // Screen readers announce each box with its label (on Linux a combo box's name is its text).
+    label1->setBuddy(Combo1);
+    label3->setBuddy(Text1);
     Check1 = placeControl(new QCheckBox(QStringLiteral("Background Music"), this), "Check1", 240,
                           1440, 2055, 195);
     File1 = placeControl(new QListWidget(this), "File1", 240, 1680, 3855, 870);
@@ -57,6 +75,7 @@ void Saver::createControls() {
     addEtchedLine(this, 240, 4080, 600, 120);
     addEtchedLine(this, 240, 4080, 1200, 120);
     createButtons();
+    describeControls(this, kAccessibleTexts);
     connect(Check1, &QCheckBox::toggled, this, &Saver::Check1_Click);
     connect(Combo1, &QComboBox::currentTextChanged, this, &Saver::skyChosen);
 }
@@ -134,6 +153,6 @@ norvane::WorldOptions Saver::worldOptions() const {
     const QList<QListWidgetItem*> music = File1->selectedItems();
     if (Check1->isChecked() && !music.isEmpty())
         options.musicFile = music.constFirst()->text().toStdString();
-    options.targetFrame = Text1->text().toStdString();
+    options.targetFrame = norvane::singleLine(Text1->text().toStdString());
     return options;
 }

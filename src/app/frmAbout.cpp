@@ -36,6 +36,8 @@ frmAbout::frmAbout(QWidget* parent)
     Text1 = placeControl(new QPlainTextEdit(QString::fromLatin1(kDisclaimer), this), "Text1", 120,
                          1560, 5535, 1335);
     Text1->setReadOnly(true);
+    Text1->setAccessibleName(QStringLiteral("Disclaimer"));
+    Text1->setAccessibleDescription(QStringLiteral("Disclaimer of warranty for Norvane"));
     addEtchedLine(this, 0, 5730, 3120, norvane::kTwipsPerPixel);
     cmdOK =
         placeControl(new QPushButton(QStringLiteral("OK"), this), "cmdOK", 4200, 3240, 1260, 345);

@@ -3,7 +3,7 @@
 #include "Artwork.h"
 #include "Twips.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QLabel>
 #include <QPalette>
 #include <QScreen>
@@ -43,9 +43,20 @@ void frmSplash::showEvent(QShowEvent* event) {
         Timer1->start();
 }
 
-// The main window is shown before the splash closes, so that the program never runs without
-// a window (which would end it).
 void frmSplash::Timer1_Timer() {
-    emit finished();
     close();
+}
+
+void frmSplash::showThen(std::function<void()> next) {
+    QApplication::setQuitOnLastWindowClosed(false);
+    auto* splash = new frmSplash;
+    // Queued: `next` runs after the splash's destructor, from the event loop.
+    connect(
+        splash, &QObject::destroyed, qApp,
+        [next = std::move(next)] {
+            next();
+            QApplication::setQuitOnLastWindowClosed(true);
+        },
+        Qt::QueuedConnection);
+    splash->show();
 }

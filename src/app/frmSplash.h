@@ -2,11 +2,13 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class QLabel;
 class QTimer;
 
 // The start-up splash: the splash picture on light grey, centred on the screen, with no title.
-// Once it has been shown for kShowMilliseconds it emits finished(), closes and deletes itself.
+// Once it has been shown for kShowMilliseconds it closes and deletes itself.
 class frmSplash : public QWidget {
     Q_OBJECT
 
@@ -15,9 +17,10 @@ public:
 
     explicit frmSplash(QWidget* parent = nullptr);
 
-signals:
-    // The splash is done; the main window takes over (the splash closes right after).
-    void finished();
+    // Shows a new splash; once it has closed and is gone, runs `next` (which loads and shows the
+    // main window) from the event loop. The program does not end while no window is open in
+    // between; after `next`, closing the last window ends it as usual.
+    static void showThen(std::function<void()> next);
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -8,11 +8,12 @@
 #include "Artwork.h"
 #include "ConsoleMessageBoxes.h"
 #include "MainEditor.h"
+#include "ProgramFolder.h"
 #include "QtServices.h"
 #include "frmSplash.h"
+#include "scene/Error.h"
 
 #include <QApplication>
-#include <QPointer>
 
 #include <cstdio>
 #include <memory>
@@ -29,20 +30,32 @@ void reportStart(MainEditor& editor) {
     std::fflush(stdout);
 }
 
+// The program's folder, prepared for this user. When it cannot be made, says so once and goes on
+// with the folder it wanted: editing works, the preview and the manual report their own failure.
+QString programFolder(MessageBoxes& messages) {
+    const ProgramFolderPlaces places = installedPlaces();
+    try {
+        return prepareProgramFolder(places);
+    } catch (const norvane::Error& e) {
+        messages.showError(nullptr, QStringLiteral("Norvane"), QString::fromStdString(e.what()));
+        return places.userFolder;
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     app.setWindowIcon(programIcon());
     const bool exitAfterStart = qEnvironmentVariable("NORVANE_EXIT_AFTER_START") == "1";
-    QtServices qt(QCoreApplication::applicationDirPath());
     ConsoleMessageBoxes console;
+    QtMessageBoxes boxes;
+    QtServices qt(programFolder(exitAfterStart ? static_cast<MessageBoxes&>(console) : boxes));
     const Services services = exitAfterStart ? withMessages(qt.services(), console) : qt.services();
     const QString commandLine = app.arguments().mid(1).join(QLatin1Char(' '));
 
     std::unique_ptr<MainEditor> editor;
-    QPointer<frmSplash> splash = new frmSplash;
-    QObject::connect(splash, &frmSplash::finished, [&] {
+    frmSplash::showThen([&] {
         editor = std::make_unique<MainEditor>(services);
         editor->show();
         editor->loadStartupScene(commandLine);
@@ -51,8 +64,6 @@ int main(int argc, char** argv) {
             QCoreApplication::quit();
         }
     });
-    splash->show();
     const int status = app.exec();
-    delete splash.data();
     return status;
 }

@@ -1,6 +1,7 @@
 #include "Arguments.h"
 
 #include "CliError.h"
+#include "scene/SingleLine.h"
 
 #include <algorithm>
 
@@ -43,7 +44,9 @@ Arguments parseArguments(std::string_view command, const std::vector<std::string
             usageError(command, "unknown option " + name);
         if (equals == std::string::npos && i + 1 == args.size())
             usageError(command, name + " needs a value");
-        std::string value = equals == std::string::npos ? args[++i] : args[i].substr(equals + 1);
+        // Every option value is free text typed on one line: line breaks are not part of it.
+        std::string value =
+            singleLine(equals == std::string::npos ? args[++i] : args[i].substr(equals + 1));
         if (!parsed.options.emplace(name, std::move(value)).second)
             usageError(command, name + " is given twice");
     }

@@ -17,14 +17,16 @@ namespace {
 constexpr Command kCommands[] = {
     {"export", "export SCENE.NSC OUT.wrl [--sky \"Night Sky\"] [--music FILE.wav] [--target FRAME]",
      "Writes the VRML world of a scene file. --sky: \"Blue Sky\" (default), \"Night Sky\", "
-     "\"Black\" or \"White\"; --music: looping sound named by its bare file name; --target: "
-     "frame that every hyperlink opens in.",
+     "\"Black\" or \"White\"; --music: looping sound named by its file name after the last / or "
+     "\\; --target: frame that every hyperlink opens in. Line breaks in a value are dropped at "
+     "its ends and become one space inside.",
      runExport},
     {"preview-file", "preview-file SCENE.NSC OUT.wrl",
      "Writes the world exactly as the editor's preview does (blue sky, no music, no target).",
      runPreviewFile},
     {"check", "check SCENE.NSC",
-     "Prints \"LINE: message\" for every problem of a scene file; exit status 1 when there are "
+     "Prints \"LINE: row ROW: message\" for every problem of a scene file; exit status 1 when "
+     "there are "
      "any.",
      runCheck},
 #ifdef NORVANE_CLI_HAS_RENDER

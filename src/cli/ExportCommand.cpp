@@ -4,6 +4,7 @@
 #include "CliError.h"
 #include "SceneInput.h"
 #include "scene/Error.h"
+#include "scene/ShownPath.h"
 #include "vrml/WorldWriter.h"
 
 #include <algorithm>
@@ -19,21 +20,28 @@ constexpr std::array<std::string_view, 4> kSkies{"Blue Sky", "Night Sky", "Black
 
 std::string checkedSky(const std::string& sky) {
     if (std::find(kSkies.begin(), kSkies.end(), sky) == kSkies.end())
-        throw CliError(kExitUsage, "export: unknown sky \"" + sky +
+        throw CliError(kExitUsage, "export: unknown sky \"" + shownPath(sky) +
                                        "\" (choose \"Blue Sky\", \"Night Sky\", "
                                        "\"Black\" or \"White\")");
     return sky;
 }
 
-// The world names its music by bare file name: it is looked for beside the world.
-std::string bareFileName(const std::string& path) {
-    return path.substr(path.rfind('/') + 1);
+// The world names its music by bare file name, after the last '/' or '\': it is looked for
+// beside the world. A path that ends in a separator names no file and is refused.
+std::string musicFileName(const Arguments& parsed) {
+    if (!parsed.options.contains("--music"))
+        return {};
+    const std::string path = parsed.option("--music");
+    const std::string name = path.substr(path.find_last_of("/\\") + 1);
+    if (name.empty())
+        throw CliError(kExitUsage, "export: --music names no file: \"" + shownPath(path) + "\"");
+    return name;
 }
 
 WorldOptions optionsFrom(const Arguments& parsed) {
     WorldOptions options;
     options.sky = checkedSky(parsed.option("--sky", options.sky));
-    options.musicFile = bareFileName(parsed.option("--music"));
+    options.musicFile = musicFileName(parsed);
     options.targetFrame = parsed.option("--target");
     return options;
 }
@@ -42,12 +50,13 @@ WorldOptions optionsFrom(const Arguments& parsed) {
 
 void writeWorldFile(const std::string& scenePath, const std::string& outPath,
                     const std::function<std::string(const Scene&)>& build) {
+    refuseWritingInput(scenePath, outPath);
     const Scene scene = loadSceneFile(scenePath);
     std::string world;
     try {
         world = build(scene);
     } catch (const Error& error) {
-        throw CliError(kExitBadScene, scenePath + ": " + error.what());
+        throw CliError(kExitBadScene, shownPath(scenePath) + ": " + error.what());
     }
     writeOutputFile(outPath, world);
 }

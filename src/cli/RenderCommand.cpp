@@ -9,10 +9,14 @@
 
 #include "render/MapPicture.h"
 #include "map/MapZoom.h"
+#include "map/Render2D.h"
 #include "scene/Error.h"
+#include "scene/ShownPath.h"
+#include "scenefile/SceneFile.h"
 
 #include <array>
 #include <charconv>
+#include <iostream>
 #include <string_view>
 
 namespace norvane::cli {
@@ -30,12 +34,32 @@ ZoomLevel zoomFrom(const std::string& text) {
     return *level;
 }
 
+constexpr std::size_t kShownSkips = 10;
+
+// Rows the map cannot draw are left out of the picture; say which on stderr, so none vanishes
+// without a word.
+void reportSkippedRows(const Scene& scene) {
+    std::size_t skipped = 0;
+    for (std::size_t row = 0; row < scene.count(); ++row) {
+        if (drawsRow(scene.row(row)) || ++skipped > kShownSkips)
+            continue;
+        std::cerr << "norvane-cli: render: row " << row + 1 << " (line "
+                  << row * kLinesPerObject + 1 << ", \"" << shownPath(scene.row(row).kind)
+                  << "\") is not drawn\n";
+    }
+    if (skipped > kShownSkips)
+        std::cerr << "norvane-cli: render: " << skipped - kShownSkips
+                  << " more rows are not drawn\n";
+}
+
 } // namespace
 
 int runRender(const std::vector<std::string>& args) {
     const Arguments parsed = parseArguments("render", args, kOptions, 2);
     const ZoomLevel level = zoomFrom(parsed.option("--zoom", "100"));
+    refuseWritingInput(parsed.positional[0], parsed.positional[1]);
     const Scene scene = loadSceneFile(parsed.positional[0]);
+    reportSkippedRows(scene);
     QImage picture = newMapPicture(twipsToPixels(surfaceTwips(level)));
     paintMapPicture(scene, picture);
     std::string png;

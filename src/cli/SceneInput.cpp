@@ -3,13 +3,17 @@
 #include "CliError.h"
 #include "platform/AtomicFile.h"
 #include "scene/Error.h"
+#include "scene/ShownPath.h"
 #include "scenefile/SceneFile.h"
+#include "scenefile/SceneFileInput.h"
+
+#include <sys/stat.h>
 
 namespace norvane::cli {
 
 std::string readInputFile(const std::string& path) {
     try {
-        return readWholeFile(path);
+        return readSceneFileText(path, FileTypes::Any);
     } catch (const Error& error) {
         throw CliError(kExitUsage, error.what());
     }
@@ -20,8 +24,18 @@ Scene loadSceneFile(const std::string& path) {
     try {
         return readSceneText(text);
     } catch (const Error& error) {
-        throw CliError(kExitBadScene, path + ": " + error.what());
+        throw CliError(kExitBadScene, shownPath(path) + ": " + error.what());
     }
+}
+
+void refuseWritingInput(const std::string& inputPath, const std::string& outPath) {
+    struct stat input {};
+    struct stat out {};
+    if (::stat(inputPath.c_str(), &input) != 0 || ::stat(outPath.c_str(), &out) != 0)
+        return;
+    if (S_ISREG(out.st_mode) && input.st_dev == out.st_dev && input.st_ino == out.st_ino)
+        throw CliError(kExitUsage,
+                       "Cannot write " + shownPath(outPath) + ": it is the scene file being read");
 }
 
 void writeOutputFile(const std::string& path, std::string_view bytes) {

@@ -2,6 +2,7 @@
 
 #include "scene/Catalogue.h"
 #include "scene/NumberText.h"
+#include "scene/SingleLine.h"
 
 #include <string>
 
@@ -29,14 +30,25 @@ void PlacementGesture::move(MapPoint at) {
     m_crossHairVisible = true;
 }
 
+namespace {
+
+// A prompt's answer as the one line that is stored; "" stops the placement.
+std::string askLine(Prompt& prompt, std::string_view text, std::string_view title) {
+    return singleLine(prompt.ask(text, title));
+}
+
+} // namespace
+
 std::optional<SceneObject> PlacementGesture::release(MouseButton button, MapPoint at,
-                                                     PlacementChoice& choice, Prompt& prompt) {
+                                                     const PlacementChoice& choice,
+                                                     Prompt& prompt) {
     if (button != MouseButton::Left || !m_mapPressed || !findKind(choice.kind))
         return std::nullopt;
     std::string url;
     if (choice.withAnchor) {
-        url = prompt.ask(kUrlPrompt, kUrlTitle);
-        choice.withAnchor = false;
+        url = askLine(prompt, kUrlPrompt, kUrlTitle);
+        if (choice.untickAnchor)
+            choice.untickAnchor();
         if (url.empty()) {
             m_bandVisible = false; // an abandoned drag must not leave the band behind
             return std::nullopt;
@@ -47,7 +59,7 @@ std::optional<SceneObject> PlacementGesture::release(MouseButton button, MapPoin
         placed = finishArea(at, choice.kind, std::move(url));
     } else {
         std::string text;
-        if (isTextKind(choice.kind) && (text = prompt.ask(kTextPrompt, kTextTitle)).empty())
+        if (isTextKind(choice.kind) && (text = askLine(prompt, kTextPrompt, kTextTitle)).empty())
             return std::nullopt;
         placed = SceneObject{std::string(choice.kind),        pointForm(at.x), pointForm(at.y),
                              std::string(choice.orientation), std::move(url),  std::move(text)};

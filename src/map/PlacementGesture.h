@@ -29,10 +29,11 @@ public:
     void press(MouseButton button, MapPoint at, std::string_view kind);
     // Grows the rubber band to the right and downwards and moves the cross-hair to `at`.
     void move(MapPoint at);
-    // Runs the release steps: asks for the anchor URL (clearing choice.withAnchor) and for the
-    // display text of a text kind. Returns the row to append, or nothing when the placement stops.
-    std::optional<SceneObject> release(MouseButton button, MapPoint at, PlacementChoice& choice,
-                                       Prompt& prompt);
+    // Runs the release steps: asks for the anchor URL (then runs choice.untickAnchor) and for the
+    // display text of a text kind, each answer taken as one line (singleLine). Returns the row to
+    // append, or nothing when the placement stops.
+    std::optional<SceneObject> release(MouseButton button, MapPoint at,
+                                       const PlacementChoice& choice, Prompt& prompt);
     void hideCrossHair() { m_crossHairVisible = false; }
 
     bool mapPressed() const { return m_mapPressed; }

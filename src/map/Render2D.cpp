@@ -3,6 +3,7 @@
 #include "MapNumber.h"
 #include "MapSymbols.h"
 
+#include <initializer_list>
 #include <optional>
 
 namespace norvane {
@@ -66,6 +67,13 @@ void drawLayer(const Scene& scene, MapLayer layer, Canvas& canvas) {
     }
 }
 
+bool allNumbers(std::initializer_list<const std::string*> texts) {
+    for (const std::string* text : texts)
+        if (!mapNumber(*text))
+            return false;
+    return true;
+}
+
 void drawStartMarker(Canvas& canvas) {
     canvas.setPenWidth(1);
     canvas.setFillSolid();
@@ -84,6 +92,16 @@ void Render2D(const Scene& scene, Canvas& canvas) {
     drawLayer(scene, MapLayer::Ground, canvas);
     drawLayer(scene, MapLayer::Objects, canvas);
     drawStartMarker(canvas);
+}
+
+bool drawsRow(const SceneObject& row) {
+    const MapSymbol* symbol = findSymbol(row.kind);
+    const Figure* figure = symbol ? figureFor(*symbol, row.list5) : nullptr;
+    if (!figure)
+        return false;
+    if (figure->form == FigureForm::Corners)
+        return allNumbers({&row.list3, &row.list4, &row.list5, &row.list6});
+    return allNumbers({&row.list3, &row.list4});
 }
 
 } // namespace norvane

@@ -17,6 +17,10 @@ inline constexpr Rgb kStartMarkerFill{150, 150, 255};
 // numbers draw nothing; everything else is still drawn. Keeps no state.
 void Render2D(const Scene& scene, Canvas& canvas);
 
+// False for a row Render2D draws nothing for: an unknown kind, a two-figure kind with another
+// code, or a coordinate it needs that is not a number.
+bool drawsRow(const SceneObject& row);
+
 // Fills the map with the background colour alone (no objects, no start marker).
 void paintBackground(Canvas& canvas);
 

@@ -1,6 +1,9 @@
 #include "AtomicFile.h"
 
+#include "SystemCalls.h"
+#include "WritePermission.h"
 #include "scene/Error.h"
+#include "scene/ShownPath.h"
 
 #include <atomic>
 #include <cerrno>
@@ -15,16 +18,8 @@ namespace norvane {
 
 namespace {
 
-std::string reasonFor(int code) {
-    return std::generic_category().message(code);
-}
-
 [[noreturn]] void failWrite(const std::string& path, int code) {
-    throw Error("Cannot write " + path + ": " + reasonFor(code));
-}
-
-[[noreturn]] void failRead(const std::string& path, int code) {
-    throw Error("Cannot read " + path + ": " + reasonFor(code));
+    throw Error("Cannot write " + shownPath(path) + ": " + std::generic_category().message(code));
 }
 
 std::string folderOf(const std::string& path) {
@@ -43,7 +38,8 @@ int createTemporary(const std::string& path, std::string& tempPath) {
     for (int attempt = 0; attempt < 100; ++attempt) {
         tempPath = folder + ".norvane-" + std::to_string(::getpid()) + "-" +
                    std::to_string(counter++) + ".tmp";
-        const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        const int fd =
+            systemCalls().open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST)
             return fd;
     }
@@ -54,7 +50,7 @@ int createTemporary(const std::string& path, std::string& tempPath) {
 // Writes every byte, retrying short writes; returns 0 or the errno of the failure.
 int writeAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        const ssize_t written = systemCalls().write(fd, bytes.data(), bytes.size());
         if (written < 0) {
             if (errno == EINTR)
                 continue;
@@ -76,7 +72,7 @@ void keepPermissions(int fd, const std::string& path) {
 int fillTemporary(int fd, const std::string& path, std::string_view bytes) {
     keepPermissions(fd, path);
     int code = writeAll(fd, bytes);
-    if (code == 0 && ::fsync(fd) != 0)
+    if (code == 0 && systemCalls().fsync(fd) != 0)
         code = errno;
     if (::close(fd) != 0 && code == 0)
         code = errno;
@@ -103,16 +99,14 @@ std::string replacedFile(const std::string& path) {
     return resolved.empty() ? path : resolved.string();
 }
 
-} // namespace
-
-void writeFileAtomically(const std::string& path, std::string_view bytes) {
+void replaceRegularFile(const std::string& path, std::string_view bytes) {
     const std::string target = replacedFile(path);
     std::string tempPath;
     const int fd = createTemporary(target, tempPath);
     if (fd < 0)
         failWrite(path, errno);
     int code = fillTemporary(fd, target, bytes);
-    if (code == 0 && ::rename(tempPath.c_str(), target.c_str()) != 0)
+    if (code == 0 && systemCalls().rename(tempPath.c_str(), target.c_str()) != 0)
         code = errno;
     if (code != 0) {
         ::unlink(tempPath.c_str());
@@ -121,33 +115,29 @@ void writeFileAtomically(const std::string& path, std::string_view bytes) {
     syncFolder(target);
 }
 
-std::string readWholeFile(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+// A device, FIFO or terminal cannot be replaced by a file: the bytes go to it as they are.
+void writeInPlace(const std::string& path, std::string_view bytes) {
+    const int fd = systemCalls().open(path.c_str(), O_WRONLY | O_CLOEXEC, 0);
     if (fd < 0)
-        failRead(path, errno);
+        failWrite(path, errno);
+    int code = writeAll(fd, bytes);
+    if (::close(fd) != 0 && code == 0)
+        code = errno;
+    if (code != 0)
+        failWrite(path, code);
+}
+
+} // namespace
+
+void writeFileAtomically(const std::string& path, std::string_view bytes) {
     struct stat info {};
-    if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
-        ::close(fd);
-        failRead(path, EISDIR);
-    }
-    std::string bytes;
-    bytes.reserve(info.st_size > 0 ? static_cast<std::size_t>(info.st_size) : 0);
-    char chunk[65536];
-    for (;;) {
-        const ssize_t got = ::read(fd, chunk, sizeof chunk);
-        if (got == 0)
-            break;
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0) {
-            const int code = errno;
-            ::close(fd);
-            failRead(path, code);
-        }
-        bytes.append(chunk, static_cast<std::size_t>(got));
-    }
-    ::close(fd);
-    return bytes;
+    if (::stat(path.c_str(), &info) != 0 || S_ISDIR(info.st_mode))
+        return replaceRegularFile(path, bytes);
+    if (!S_ISREG(info.st_mode))
+        return writeInPlace(path, bytes);
+    if (!mayWrite(info.st_mode, info.st_uid, info.st_gid, currentUser()))
+        failWrite(path, EACCES);
+    replaceRegularFile(path, bytes);
 }
 
 } // namespace norvane

@@ -20,11 +20,6 @@ void paintMapPicture(const norvane::Scene& scene, QImage& picture) {
     culled.finish();
 }
 
-void clearMapPicture(QImage& picture) {
-    QtCanvas canvas(picture);
-    norvane::paintBackground(canvas);
-}
-
 std::string pngBytes(const QImage& picture) {
     QByteArray bytes;
     QBuffer buffer(&bytes);

@@ -15,8 +15,5 @@ QImage newMapPicture(int pixels);
 // Paints the whole map of `scene` on `picture` with Render2D through a QtCanvas.
 void paintMapPicture(const norvane::Scene& scene, QImage& picture);
 
-// Fills `picture` with the map background alone.
-void clearMapPicture(QImage& picture);
-
 // The bytes of `picture` as a PNG file. Throws norvane::Error when it cannot be encoded.
 std::string pngBytes(const QImage& picture);

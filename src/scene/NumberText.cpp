@@ -52,21 +52,52 @@ std::string decimalText(double value) {
     return generalText(value, 15);
 }
 
-std::optional<double> parseNumber(std::string_view text) {
-    text = trimSpaces(text);
+namespace {
+
+// Parses trimmed text; an overflow that from_chars reports is OutOfRange, not NotANumber.
+NumberReading parseTrimmed(std::string_view text) {
     // from_chars takes no '+' but a '-' of its own, which must not follow a '+' ("+-1").
     if (text.starts_with('+')) {
         text.remove_prefix(1);
         if (text.starts_with('-'))
-            return std::nullopt;
+            return {};
     }
     if (text.empty())
-        return std::nullopt;
+        return {};
     double value = 0.0;
     auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc{} || end != text.data() + text.size() || !std::isfinite(value))
+    if (end != text.data() + text.size())
+        return {};
+    if (error == std::errc::result_out_of_range)
+        return {0.0, NumberFault::OutOfRange};
+    if (error != std::errc{} || !std::isfinite(value))
+        return {};
+    return {value, NumberFault::None};
+}
+
+} // namespace
+
+std::optional<double> parseNumber(std::string_view text) {
+    const NumberReading reading = parseTrimmed(trimSpaces(text));
+    if (reading.fault != NumberFault::None)
         return std::nullopt;
-    return value;
+    return reading.value;
+}
+
+NumberReading readNumberText(std::string_view text) {
+    text = trimSpaces(text);
+    if (text.size() > kLongestNumberText)
+        return {0.0, NumberFault::TooLong};
+    NumberReading reading = parseTrimmed(text);
+    if (reading.fault == NumberFault::None && !inCoordinateRange(reading.value))
+        reading = {0.0, NumberFault::OutOfRange};
+    return reading;
+}
+
+std::string_view faultWords(NumberFault fault) {
+    constexpr std::array<std::string_view, 4> kWords{
+        "", "is not a number", "is longer than 32 characters", "is out of range"};
+    return kWords[static_cast<std::size_t>(fault)];
 }
 
 bool inCoordinateRange(double value) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -24,6 +25,28 @@ std::string decimalText(double value);
 // "." is the decimal point and no zero is needed before it. Returns nothing for any other text
 // (empty, letters, trailing garbage, infinities, NaN).
 std::optional<double> parseNumber(std::string_view text);
+
+// Why a number text cannot be written into a world, if it cannot.
+enum class NumberFault { None, NotANumber, TooLong, OutOfRange };
+
+// The longest number text a world takes, not counting the spaces around it (so the point form's
+// leading space never counts): 32 characters hold every float the editor writes many times over.
+inline constexpr std::size_t kLongestNumberText = 32;
+
+// A coordinate or orientation text read as export reads it: its value, and its fault.
+struct NumberReading {
+    double value = 0.0;
+    NumberFault fault = NumberFault::NotANumber;
+};
+
+// Reads `text` as parseNumber does, and tells apart a text that is too long (over
+// kLongestNumberText characters), a value beyond the range of a float ("1e309", "-4e38") and a
+// text that is no number at all. `value` is set only when there is no fault.
+NumberReading readNumberText(std::string_view text);
+
+// The words for a fault after a field's name: "is not a number", "is longer than 32 characters",
+// "is out of range"; "" for none.
+std::string_view faultWords(NumberFault fault);
 
 // True when `value` lies within the range of a float, as every coordinate that placement stores
 // does. Sums, differences and small multiples of such values stay finite in double arithmetic.

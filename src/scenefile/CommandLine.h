@@ -9,8 +9,8 @@ namespace norvane {
 // anywhere (a folder name counts too).
 bool namesSceneFile(std::string_view commandLine);
 
-// The path in a command line: surrounding whitespace removed, then one pair of surrounding
-// double quotes when both are there. Inner text is kept as is.
+// The path in a whole command line: one pair of surrounding double quotes removed when both are
+// there. Everything else is kept as is, spaces at either end included (" sp.NSC" is a name).
 std::string unquotePath(std::string_view commandLine);
 
 } // namespace norvane

@@ -23,7 +23,17 @@ std::optional<std::string_view> LineReader::next() {
     return withoutFinalCr(line);
 }
 
+std::string_view LineReader::withoutByteOrderMark(std::string_view text) {
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    // All of a repeated mark, so that no first kind read ever starts with one and a scene
+    // written back reads the same.
+    while (text.starts_with(kByteOrderMark))
+        text.remove_prefix(kByteOrderMark.size());
+    return text;
+}
+
 std::size_t LineReader::countLines(std::string_view text) {
+    text = withoutByteOrderMark(text);
     const auto lineEnds = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
     const bool unfinishedLast = !text.empty() && text.back() != '\n';
     return lineEnds + (unfinishedLast ? 1 : 0);

@@ -46,6 +46,7 @@ private:
         m_problems.push_back({m_firstLine + column, std::move(message)});
     }
     std::optional<double> number(const Record& record, std::size_t column, std::string_view name);
+    void checkUnknown(const Record& record);
     void checkPoint(const Record& record);
     void checkArea(const Record& record);
 
@@ -55,12 +56,20 @@ private:
 
 std::optional<double> Checker::number(const Record& record, std::size_t column,
                                       std::string_view name) {
-    std::optional<double> value = parseNumber(record[column]);
-    if (!value)
-        report(column, std::string(name) + " is not a number: " + quoted(record[column]));
-    else if (!inCoordinateRange(*value))
-        report(column, std::string(name) + " is out of range: " + quoted(record[column]));
-    return value;
+    const NumberReading reading = readNumberText(record[column]);
+    if (reading.fault == NumberFault::None)
+        return reading.value;
+    report(column, std::string(name) + " " + std::string(faultWords(reading.fault)) + ": " +
+                       quoted(record[column]));
+    return std::nullopt;
+}
+
+// An unknown kind is written as a point: its X, Y and orientation must be numbers all the same.
+void Checker::checkUnknown(const Record& record) {
+    report(0, "Unknown object kind " + quoted(record[0]));
+    number(record, 1, "X");
+    number(record, 2, "Y");
+    number(record, 3, "Orientation");
 }
 
 void Checker::checkPoint(const Record& record) {
@@ -86,7 +95,7 @@ void Checker::checkRecord(const Record& record, std::size_t firstLine) {
     m_firstLine = firstLine;
     const KindInfo* kind = findKind(record[0]);
     if (kind == nullptr)
-        report(0, "Unknown object kind " + quoted(record[0]));
+        checkUnknown(record);
     else if (kind->shape == Shape::Area)
         checkArea(record);
     else
@@ -99,6 +108,15 @@ std::string incompleteMessage(std::size_t linesRead) {
 }
 
 } // namespace
+
+std::size_t rowOfLine(std::size_t line) {
+    return (line - 1) / kLinesPerObject + 1;
+}
+
+std::string describeProblem(const Problem& problem) {
+    return "line " + std::to_string(problem.line) + ", row " +
+           std::to_string(rowOfLine(problem.line)) + ": " + problem.message;
+}
 
 std::vector<Problem> checkSceneText(std::string_view text) {
     std::vector<Problem> problems;

@@ -15,10 +15,17 @@ struct Problem {
     friend bool operator==(const Problem&, const Problem&) = default;
 };
 
-// Every problem of a scene file text, in line order: unknown object kinds, coordinates that are
-// not numbers or lie beyond the range of a float, orientation codes other than the four, area
-// corners in the wrong order, and an incomplete object at the end. Lines are split as readSceneText
-// splits them. Never throws Error.
+// The 1-based row of the object that holds 1-based line `line` of a scene file.
+std::size_t rowOfLine(std::size_t line);
+
+// "line 21, row 4: <message>": a problem as one line that names both places.
+std::string describeProblem(const Problem& problem);
+
+// Every problem of a scene file text, in line order: unknown object kinds (whose X, Y and
+// orientation must still be numbers, as export writes them), coordinates that are not numbers,
+// are longer than kLongestNumberText or lie beyond the range of a float, orientation codes other
+// than the four, area corners in the wrong order, and an incomplete object at the end. Lines are
+// split as readSceneText splits them. Never throws Error.
 std::vector<Problem> checkSceneText(std::string_view text);
 
 } // namespace norvane

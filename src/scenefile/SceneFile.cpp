@@ -34,6 +34,14 @@ std::string linesText(std::size_t lines) {
     return std::to_string(lines) + (lines == 1 ? " line is" : " lines is");
 }
 
+// A file saved with CR alone between lines reads as one line; say why.
+std::string lineEndHint(std::string_view text) {
+    const std::size_t cr = text.find('\r');
+    const bool loneCr =
+        cr != std::string_view::npos && cr + 1 < text.size() && text[cr + 1] != '\n';
+    return loneCr ? " (lines ended by CR alone are not supported; use CR LF or LF)" : "";
+}
+
 SceneObject readObject(LineReader& reader) {
     SceneObject object;
     for (std::string* value : valuesOf(object))
@@ -61,7 +69,7 @@ Scene readSceneText(std::string_view text) {
     const std::size_t lines = LineReader::countLines(text);
     if (lines % kLinesPerObject != 0)
         throw Error("The scene file ends in the middle of an object: " + linesText(lines) +
-                    " not a multiple of 6");
+                    " not a multiple of 6" + lineEndHint(text));
     Scene scene;
     scene.reserve(lines / kLinesPerObject);
     LineReader reader(text);

@@ -3,7 +3,7 @@
 #include "scene/Error.h"
 #include "scene/NumberText.h"
 
-#include <optional>
+#include <algorithm>
 #include <string>
 #include <string_view>
 
@@ -11,33 +11,43 @@ namespace norvane {
 
 namespace {
 
-Error columnError(std::size_t row, std::string_view column, std::string_view fault) {
-    return Error("Row " + std::to_string(row + 1) + ", column " + std::string(column) + " " +
-                 std::string(fault));
+// A column of an object: its place among the six lines and its name for a message.
+struct Column {
+    std::size_t line; // 0 for the kind, 1 for List3, ..., 5 for List7
+    std::string_view name;
+};
+
+constexpr std::size_t kLinesPerRow = 6;
+
+Error columnError(std::size_t row, Column column, std::string_view fault) {
+    const std::size_t line = row * kLinesPerRow + column.line + 1;
+    return Error("Row " + std::to_string(row + 1) + " (line " + std::to_string(line) +
+                 "), column " + std::string(column.name) + " " + std::string(fault) + ".");
 }
 
-// The coordinate in `text`; `column` names the column for the error, e.g. "List4 (Y)".
-double coordinate(std::string_view text, std::size_t row, std::string_view column) {
-    const std::optional<double> value = parseNumber(text);
-    if (value && inCoordinateRange(*value))
-        return *value;
-    throw columnError(row, column, value ? "is out of range." : "is not a number.");
+// The number in `text`, which must be short, a number and within the range of a float.
+double number(std::string_view text, std::size_t row, Column column) {
+    const NumberReading reading = readNumberText(text);
+    if (reading.fault != NumberFault::None)
+        throw columnError(row, column, faultWords(reading.fault));
+    return reading.value;
 }
 
 } // namespace
 
 PointPlace readPointPlace(const SceneObject& object, std::size_t row) {
-    const PointPlace place{coordinate(object.list3, row, "List3 (X)"),
-                           coordinate(object.list4, row, "List4 (Y)")};
-    if (!parseNumber(object.list5))
-        throw columnError(row, "List5 (orientation)", "is not a number.");
+    const PointPlace place{number(object.list3, row, {1, "List3 (X)"}),
+                           number(object.list4, row, {2, "List4 (Y)"})};
+    number(object.list5, row, {3, "List5 (orientation)"});
     return place;
 }
 
 AreaRect readAreaRect(const SceneObject& object, std::size_t row) {
-    return {
-        coordinate(object.list3, row, "List3 (X1)"), coordinate(object.list4, row, "List4 (Y1)"),
-        coordinate(object.list5, row, "List5 (X2)"), coordinate(object.list6, row, "List6 (Y2)")};
+    const double x1 = number(object.list3, row, {1, "List3 (X1)"});
+    const double y1 = number(object.list4, row, {2, "List4 (Y1)"});
+    const double x2 = number(object.list5, row, {3, "List5 (X2)"});
+    const double y2 = number(object.list6, row, {4, "List6 (Y2)"});
+    return {std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
 }
 
 } // namespace norvane

@@ -5,8 +5,9 @@
 
 namespace norvane {
 
-// The text as the inside of a VRML string literal: '"' becomes \" and '\' becomes \\.
-// Every other byte is kept, so a text without either character comes back unchanged.
+// The text as the inside of a VRML string literal of a utf8 world: '"' becomes \" and '\'
+// becomes \\, each invalid UTF-8 sequence becomes U+FFFD, and control characters other than tab
+// (C0, DEL, C1) are dropped. Valid UTF-8 text without any of these comes back unchanged.
 std::string escapeVrmlString(std::string_view text);
 
 // Appends escapeVrmlString(text) to `out` without building a temporary string.

@@ -3,7 +3,11 @@
 #include "EditorHarness.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QFile>
 #include <QPushButton>
+
+#include <sys/stat.h>
 
 #include <memory>
 
@@ -14,10 +18,13 @@ const std::vector<norvane::SceneObject> kUnsaved{
     {"Street", "10", "10", "30", "20", "http://example.com/"}};
 const QByteArray kUnsavedBytes = "Tree\r\n 40.5\r\n 62.25\r\n0\r\n\r\n\r\n"
                                  "Street\r\n10\r\n10\r\n30\r\n20\r\nhttp://example.com/\r\n";
-const QByteArray kFileBytes = "Man\r\n 5\r\n 6\r\n1.57\r\nhttp://x/\r\n\r\n"
-                              "Big Text\r\n 50\r\n 50\r\n0\r\n\r\nHello there\r\n";
-const QList<Row> kFileRows{{"Man", " 5", " 6", "1.57", "http://x/", ""},
-                           {"Big Text", " 50", " 50", "0", "", "Hello there"}};
+const QByteArray kFileBytes = "Fred\r\n 5\r\n 6\r\n1.57\r\nhttp://x/\r\n\r\n"
+                              "Text (Big)\r\n 50\r\n 50\r\n0\r\n\r\nHello there\r\n";
+const QList<Row> kFileRows{{"Fred", " 5", " 6", "1.57", "http://x/", ""},
+                           {"Text (Big)", " 50", " 50", "0", "", "Hello there"}};
+// Kinds that differ from known ones only in case or a trailing space: kept, but never drawn.
+const QByteArray kOddBytes = "tree\r\n 5\r\n 6\r\n0\r\n\r\n\r\nTree \r\n 7\r\n 8\r\n0\r\n\r\n\r\n";
+const QList<Row> kOddRows{{"tree", " 5", " 6", "0", "", ""}, {"Tree ", " 7", " 8", "0", "", ""}};
 const QString kFilter = "Norvane Files (*.NSC)";
 const QColor kGreen(0, 192, 0);
 
@@ -75,19 +82,33 @@ struct Open {
     int answer;     // -1 not asked, 0 No, 1 Yes
     QString chosen; // "<cancel>", or a name in the program directory
     bool opens, error;
+    QString says; // what the one error says besides the path
     const char* command;
 };
 
 const Open kOpens[] = {
-    {"saved", false, -1, "a.NSC", true, false, ""},
-    {"unsaved, Yes", true, 1, "a.NSC", true, false, ""},
-    {"unsaved, No", true, 0, "", false, false, ""},
-    {"Yes, dialog cancelled", true, 1, "<cancel>", false, false, ""},
-    {"empty path", false, -1, "", false, false, ""},
-    {"missing file", true, 1, "gone.NSC", false, true, ""},
-    {"not whole objects", false, -1, "broken.NSC", false, true, ""},
-    {"empty file", false, -1, "empty.NSC", true, false, ""},
-    {"name in UTF-8", false, -1, "Stra\u00dfe caf\u00e9.NSC", true, false, ""},
+    {"saved", false, -1, "a.NSC", true, false, "", ""},
+    {"unsaved, Yes", true, 1, "a.NSC", true, false, "", ""},
+    {"unsaved, No", true, 0, "", false, false, "", ""},
+    {"Yes, dialog cancelled", true, 1, "<cancel>", false, false, "", ""},
+    {"empty path", false, -1, "", false, false, "", ""},
+    {"missing file", true, 1, "gone.NSC", false, true, ": No such file or directory", ""},
+    {"not whole objects", false, -1, "broken.NSC", false, true,
+     ": The scene file ends in the middle of an object: 13 lines is not a multiple of 6", ""},
+    {"empty file", false, -1, "empty.NSC", true, false, "", ""},
+    {"name in UTF-8", false, -1, "Stra\u00dfe caf\u00e9.NSC", true, false, "", ""},
+    {"JPEG renamed", false, -1, "photo.NSC", false, true, ": it is not a Norvane scene file", ""},
+    {"FIFO without a writer", false, -1, "fifo.NSC", false, true, ": not a regular file", ""},
+    {"CR-only line ends", false, -1, "cr.NSC", false, true,
+     ": The scene file ends in the middle of an object: 1 line is not a multiple of 6 (lines ended "
+     "by CR alone are not supported; use CR LF or LF)",
+     ""},
+    {"byte order mark", false, -1, "bom.NSC", true, false, "", ""},
+    {"kinds off by case or space", false, -1, "odd.NSC", true, true,
+     " has 2 problems; its objects are kept as read:\n"
+     "line 1, row 1: Unknown object kind \"tree\"\n"
+     "line 7, row 2: Unknown object kind \"Tree \"",
+     ""},
 };
 
 struct Save {
@@ -135,6 +156,11 @@ class MainEditorFileTest : public QObject {
             QVERIFY2(scripted().messages.errors[0].contains(naming),
                      qPrintable(scripted().messages.errors[0]));
     }
+    QList<Row> rowsOf(const QString& chosen) {
+        if (chosen == "empty.NSC")
+            return {};
+        return chosen == "odd.NSC" ? kOddRows : kFileRows;
+    }
 
 private slots:
     void init() {
@@ -145,6 +171,11 @@ private slots:
         writeFile(h->inAppDir("notes.txt"), kFileBytes);
         writeFile(h->inAppDir("broken.NSC"), kFileBytes + "Tree\r\n");
         writeFile(h->inAppDir("empty.NSC"), "");
+        writeFile(h->inAppDir("photo.NSC"), QByteArray("\xFF\xD8\xFF\xE0\0\x10JFIF\0", 11));
+        QVERIFY(mkfifo(QFile::encodeName(h->inAppDir("fifo.NSC")).constData(), 0600) == 0);
+        writeFile(h->inAppDir("cr.NSC"), "Tree\r 5\r 6\r0\r\r\r");
+        writeFile(h->inAppDir("bom.NSC"), "\xEF\xBB\xBF" + kFileBytes);
+        writeFile(h->inAppDir("odd.NSC"), kOddBytes);
     }
     void cleanup() { h.reset(); }
 
@@ -191,6 +222,7 @@ private slots:
         QCOMPARE(state(), (State{"Norvane (New)", true, {}, 0}));
         QVERIFY(!editor().shpSelector->isVisible());
         QCOMPARE(h->colourAt(QPoint(1, 1)), kGreen);
+        QVERIFY(h->colourAt(h->pixelOf(50, 96)) != kGreen); // the start marker
     }
 
     // Open reads the whole file first; any failure leaves scene, Saved and title as they were.
@@ -212,12 +244,13 @@ private slots:
         QCOMPARE(scripted().messages.questions.size(), c.answer >= 0 ? 1 : 0);
         if (c.answer != 0)
             checkAsked(false);
-        checkErrors(c.error, h->inAppDir(c.chosen));
+        checkErrors(c.error, h->inAppDir(c.chosen) + c.says);
+        QVERIFY(!QApplication::overrideCursor());
         if (!c.opens) {
             QCOMPARE(state(), before);
             return;
         }
-        const QList<Row> rows = c.chosen == "empty.NSC" ? QList<Row>{} : kFileRows;
+        const QList<Row> rows = rowsOf(c.chosen);
         QCOMPARE(state(),
                  (State{"Norvane (" + h->inAppDir(c.chosen) + ")", true, rows, int(rows.size())}));
         QVERIFY(!editor().shpSelector->isVisible());

@@ -107,10 +107,17 @@ private slots:
         editor().findChild<QRadioButton*>(c.option)->setChecked(true);
         editor().Check1->setChecked(c.anchor);
         h->scripted.prompt.answers.assign(c.answers.begin(), c.answers.end());
+        QStringList askedWhileTicked;
+        h->scripted.prompt.onAsk = [&](const QString& asked) {
+            if (editor().Check1->isChecked())
+                askedWhileTicked << asked;
+        };
 
         h->drag(c.press, c.release, c.button);
 
         QCOMPARE(h->scripted.prompt.asked, c.asked);
+        // The anchor box is unticked right after the URL prompt, before the text prompt.
+        QCOMPARE(askedWhileTicked, c.asked.contains(kUrl) ? QStringList{kUrl} : QStringList{});
         QCOMPARE(editor().Check1->isChecked(), c.anchorAfter);
         QCOMPARE(editor().MapPressed(), c.pressedAfter);
         QVERIFY(!editor().Shape1->isVisible());
@@ -223,6 +230,17 @@ private slots:
         QVERIFY(editor().shpSelector->isVisible());
         QTest::mouseClick(editor().Command5, Qt::LeftButton);
         QCOMPARE(h->rows(), (QList<Row>{{"Tree", " 13.77411", " 16.52892", "0", "", ""}}));
+    }
+
+    // The chosen kind stays chosen, so the hint and what a click places agree.
+    void kindCannotBeUnselected() {
+        h->chooseKind("Tree");
+        QListWidget* list = editor().List1;
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                          list->visualItemRect(list->currentItem()).center());
+        QVERIFY(list->currentItem()->isSelected());
+        h->click(QPoint(50, 50));
+        QCOMPARE(h->rows().size(), 1);
     }
 
     void removal_data() { addCases(kRemovals); }

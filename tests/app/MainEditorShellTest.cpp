@@ -4,6 +4,7 @@
 #include "app/ManualPage.h"
 #include "app/Saver.h"
 #include "app/frmAbout.h"
+#include "platform/SystemCalls.h"
 #include "vrml/WorldWriter.h"
 
 #include <QAction>
@@ -13,6 +14,7 @@
 #include <QPointer>
 #include <QPushButton>
 
+#include <cerrno>
 #include <memory>
 
 namespace {
@@ -33,6 +35,41 @@ const Failure kFailures[] = {
     {"preview, damaged scene", "Command7", "", "tester.wrl", true, true, false, false},
     {"preview, no application for worlds", "Command7", "", "tester.wrl", false, false, true, true},
     {"manual, Manual.htm is a folder", "mnuManualItem", "", "Manual.htm", false, true, true, false},
+};
+
+// One step of the atomic writer made to fail, as the core's own test does it.
+struct WriteFailure {
+    const char* name;
+    QString command; // "Saver": OK in World Properties; "F1": the manual key
+    QString file;    // in the program directory, holding "old" before
+    void (*breakStep)(norvane::SystemCalls&);
+    QString reason;
+};
+
+const WriteFailure kWriteFailures[] = {
+    {"Save, write", "Command6", "old.NSC",
+     [](norvane::SystemCalls& c) {
+         c.write = [](int, const void*, std::size_t) -> ssize_t { return errno = ENOSPC, -1; };
+     },
+     "No space left on device"},
+    {"World Properties, rename", "Saver", "world.wrl",
+     [](norvane::SystemCalls& c) {
+         c.rename = [](const char*, const char*) { return errno = EIO, -1; };
+     },
+     "Input/output error"},
+    {"preview, fsync", "Command7", "tester.wrl",
+     [](norvane::SystemCalls& c) { c.fsync = [](int) { return errno = EIO, -1; }; },
+     "Input/output error"},
+    {"manual, create", "F1", "Manual.htm",
+     [](norvane::SystemCalls& c) {
+         c.open = [](const char*, int, mode_t) { return errno = EACCES, -1; };
+     },
+     "Permission denied"},
+};
+
+// Puts the real system calls back when a test ends, however it ends.
+struct RealCallsAtEnd {
+    ~RealCallsAtEnd() { norvane::systemCalls() = norvane::realSystemCalls(); }
 };
 
 } // namespace
@@ -108,6 +145,33 @@ private slots:
                  qPrintable(scripted().messages.errors[0]));
         QCOMPARE(scripted().opener.opened.size(), c.opens ? 1 : 0);
         QCOMPARE(QFileInfo(path).isFile(), c.opens);
+    }
+
+    // Every command that writes a file shows one message naming it and the reason, keeps the old
+    // file and opens nothing.
+    void writeFailuresKeepTheOldFile_data() { addCases(kWriteFailures); }
+    void writeFailuresKeepTheOldFile() {
+        const WriteFailure& c = fetchCase<WriteFailure>();
+        const QString path = h->inAppDir(c.file);
+        writeFile(path, "old");
+        h->fill({kAnchoredTree});
+        const RealCallsAtEnd restore;
+        c.breakStep(norvane::systemCalls());
+        if (c.command == "F1") {
+            QTest::keyClick(&editor(), Qt::Key_F1);
+        } else if (c.command == "Saver") {
+            h->run("Command1");
+            scripted().files.answers.push_back(path);
+            QTest::mouseClick(visibleWindow<Saver>()->findChild<QPushButton*>("Command1"),
+                              Qt::LeftButton);
+        } else {
+            scripted().files.answers.push_back(path);
+            h->run(c.command);
+        }
+        QCOMPARE(scripted().messages.errors, QStringList{"Cannot write " + path + ": " + c.reason});
+        QCOMPARE(fileBytes(path), QByteArray("old"));
+        QCOMPARE(QDir(scripted().appDirectory()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+        QVERIFY(scripted().opener.opened.isEmpty());
     }
 
     // F1 writes Manual.htm byte for byte from txtManual, replacing whatever is there, and opens it.

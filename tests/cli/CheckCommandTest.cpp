@@ -24,11 +24,11 @@ TEST(CheckCommand, ProblemsArePrintedWithLinesAndExitOne) {
                                        "0", "", "Roof", " 1", " 1", "0", "", "", "Tree"}));
     const ProcessResult run = runNorvaneCli({"check", scene});
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_SAME_TEXT("3: Y is not a number: \"y\"\n"
-                     "4: Orientation is not one of 0, 3.14, 1.57, -1.57: \"45\"\n"
-                     "10: X2 is less than X1: \"1\" < \"9\"\n"
-                     "13: Unknown object kind \"Roof\"\n"
-                     "19: Incomplete object at the end of the file: 1 of 6 lines\n",
+    EXPECT_SAME_TEXT("3: row 1: Y is not a number: \"y\"\n"
+                     "4: row 1: Orientation is not one of 0, 3.14, 1.57, -1.57: \"45\"\n"
+                     "10: row 2: X2 is less than X1: \"1\" < \"9\"\n"
+                     "13: row 3: Unknown object kind \"Roof\"\n"
+                     "19: row 4: Incomplete object at the end of the file: 1 of 6 lines\n",
                      run.out);
     EXPECT_EQ(run.err, "");
 }
@@ -43,4 +43,8 @@ TEST(CheckCommand, UnreadableFileExitsTwo) {
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_EQ(run.err, "norvane-cli: Cannot read " + dir.path().string() + ": Is a directory\n");
     EXPECT_EQ(run.out, "");
+    // Endless input ends at its first chunk instead of filling memory.
+    run = runNorvaneCli({"check", "/dev/zero"});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.err, "norvane-cli: Cannot read /dev/zero: it is not a Norvane scene file\n");
 }

@@ -110,3 +110,24 @@ TEST_F(RenderCommand, ExitStatusOfEachInput) {
         EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
     }
 }
+
+// Rows the map cannot draw are named on stderr; the picture is still written.
+TEST_F(RenderCommand, NamesTheRowsItDoesNotDrawAndNeverWritesItsInput) {
+    TempDir dir;
+    const std::string scene =
+        writeScene(dir, "odd.NSC",
+                   kTreeScene +
+                       crlf({"tree", " 1", " 1", "0", "", "", "Tree ", " 1", " 1", "0", "", "",
+                             "Tree", "x", " 1", "0", "", ""}) +
+                       kTreeScene);
+    const std::string png = dir.file("odd.png").string();
+    const ProcessResult run = runNorvaneCli({"render", scene, png});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_SAME_TEXT("norvane-cli: render: row 2 (line 7, \"tree\") is not drawn\n"
+                     "norvane-cli: render: row 3 (line 13, \"Tree \") is not drawn\n"
+                     "norvane-cli: render: row 4 (line 19, \"Tree\") is not drawn\n",
+                     run.err);
+    EXPECT_EQ(readFile(png).substr(0, 8), kPngSignature);
+    EXPECT_EQ(runNorvaneCli({"render", scene, scene}).exitCode, 2);
+    EXPECT_EQ(readFile(scene).substr(0, 6), "Tree\r\n");
+}

@@ -23,7 +23,7 @@ constexpr auto Left = MouseButton::Left;
 struct GestureTest : ::testing::Test {
     PlacementGesture gesture;
     NoPrompt prompt;
-    PlacementChoice choice{"Wall", false, "0"};
+    PlacementChoice choice{"Wall", false, "0", {}};
 };
 
 TEST_F(GestureTest, DragUpOrLeftIsDroppedAndStaysArmed) {

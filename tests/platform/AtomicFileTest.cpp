@@ -1,4 +1,6 @@
 #include "platform/AtomicFile.h"
+#include "platform/SystemCalls.h"
+#include "platform/WritePermission.h"
 #include "scene/Error.h"
 
 #include "TempDir.h"
@@ -6,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <csignal>
 #include <filesystem>
 #include <functional>
@@ -53,7 +56,103 @@ private:
     rlimit m_old{};
 };
 
+// Makes one step of every write fail, as `breakStep` says, until the end of the scope.
+class FailingStep {
+public:
+    explicit FailingStep(void (*breakStep)(norvane::SystemCalls&)) {
+        breakStep(norvane::systemCalls());
+    }
+    ~FailingStep() { norvane::systemCalls() = norvane::realSystemCalls(); }
+};
+
+struct StepFailure {
+    const char* step;
+    void (*breakStep)(norvane::SystemCalls&);
+    const char* reason;
+};
+
+const StepFailure kStepFailures[] = {
+    {"create",
+     [](norvane::SystemCalls& c) {
+         c.open = [](const char*, int, mode_t) { return errno = EACCES, -1; };
+     },
+     "Permission denied"},
+    {"write",
+     [](norvane::SystemCalls& c) {
+         c.write = [](int, const void*, std::size_t) -> ssize_t { return errno = ENOSPC, -1; };
+     },
+     "No space left on device"},
+    {"fsync", [](norvane::SystemCalls& c) { c.fsync = [](int) { return errno = EIO, -1; }; },
+     "Input/output error"},
+    {"rename",
+     [](norvane::SystemCalls& c) {
+         c.rename = [](const char*, const char*) { return errno = EXDEV, -1; };
+     },
+     "Invalid cross-device link"},
+};
+
 } // namespace
+
+TEST(AtomicFile, FailureAtEachStepKeepsTheOldFileAndNamesPathAndReason) {
+    TempDir dir;
+    const std::string path = dir.file("world.wrl").string();
+    writeFileAtomically(path, "old");
+    for (const StepFailure& failure : kStepFailures) {
+        FailingStep failing(failure.breakStep);
+        EXPECT_EQ(messageOf([&] { writeFileAtomically(path, "new content"); }),
+                  "Cannot write " + path + ": " + failure.reason)
+            << failure.step;
+        EXPECT_EQ(readWholeFile(path), "old") << failure.step;
+        EXPECT_EQ(namesIn(dir.path()), std::vector<std::string>{"world.wrl"}) << failure.step;
+    }
+}
+
+TEST(AtomicFile, ControlCharactersInThePathAreShownEscaped) {
+    TempDir dir;
+    const std::string folder = dir.file("a\nb\x01").string();
+    EXPECT_EQ(messageOf([&] { writeFileAtomically(folder + "/out.wrl", "x"); }),
+              "Cannot write " + dir.path().string() +
+                  "/a\\nb\\x01/out.wrl: No such file or directory");
+}
+
+TEST(AtomicFile, DevicesAreWrittenToAndNeverReplaced) {
+    EXPECT_NO_THROW(writeFileAtomically("/dev/null", "world"));
+    EXPECT_EQ(messageOf([] { writeFileAtomically("/dev/full", "world"); }),
+              "Cannot write /dev/full: No space left on device");
+    EXPECT_TRUE(fs::is_character_file("/dev/null"));
+    EXPECT_TRUE(fs::is_character_file("/dev/full"));
+}
+
+TEST(AtomicFile, WritePermissionFollowsTheModeBitsForEveryUserIncludingRoot) {
+    struct Case {
+        mode_t mode;
+        uid_t owner;
+        gid_t group;
+        norvane::User user;
+        bool writable;
+    };
+    const std::vector<Case> cases = {
+        {0644, 10, 20, {10, {30}}, true},  {0444, 10, 20, {10, {20}}, false},
+        {0464, 10, 20, {10, {20}}, false}, {0464, 11, 20, {10, {30, 20}}, true},
+        {0646, 11, 20, {10, {20}}, false}, {0446, 11, 21, {10, {20}}, true},
+        {0444, 0, 0, {0, {0}}, false},     {0644, 10, 20, {0, {0}}, false},
+        {0200, 0, 0, {0, {0}}, true},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(norvane::mayWrite(c.mode, c.owner, c.group, c.user), c.writable)
+            << std::oct << c.mode << " owner " << c.owner << " user " << c.user.uid;
+}
+
+TEST(AtomicFile, ReadOnlyFileIsRefusedAndKept) {
+    TempDir dir;
+    const std::string path = dir.file("locked.NSC").string();
+    writeFileAtomically(path, "old");
+    fs::permissions(path, fs::perms::owner_read | fs::perms::group_read);
+    EXPECT_EQ(messageOf([&] { writeFileAtomically(path, "new"); }),
+              "Cannot write " + path + ": Permission denied");
+    EXPECT_EQ(readWholeFile(path), "old");
+    EXPECT_EQ(namesIn(dir.path()), std::vector<std::string>{"locked.NSC"});
+}
 
 TEST(AtomicFile, WritesAndReadsBytesUnchanged) {
     // Each replaces the one before, longer ones by shorter ones too.

@@ -99,3 +99,19 @@ TEST(NumberText, ParseRejectsWhatIsNotANumber) {
     EXPECT_EQ(parseNumber("+2"), 2.0);
     EXPECT_EQ(parseNumber("1e2"), 100.0);
 }
+
+// Export and check tell a value the world cannot hold from a text that is no number at all.
+TEST(NumberText, ReadingTellsTooLongAndOutOfRangeFromNotANumber) {
+    using norvane::NumberFault;
+    const std::string longest = " 0." + std::string(30, '0') + " ";
+    const std::pair<std::string, NumberFault> cases[] = {
+        {" 37.5", NumberFault::None},           {longest, NumberFault::None},
+        {" 0" + longest, NumberFault::TooLong}, {std::string(300, '9'), NumberFault::TooLong},
+        {"1e309", NumberFault::OutOfRange},     {"-1e39", NumberFault::OutOfRange},
+        {"3.4e38", NumberFault::None},          {"1e309x", NumberFault::NotANumber},
+        {"inf", NumberFault::NotANumber},       {"", NumberFault::NotANumber},
+    };
+    for (const auto& [text, fault] : cases)
+        EXPECT_EQ(norvane::readNumberText(text).fault, fault) << '"' << text << '"';
+    EXPECT_EQ(norvane::readNumberText(longest).value, 0.0);
+}

@@ -25,13 +25,14 @@ TEST(CommandLine, NamesSceneFileWhenNscAppearsInAnyCase) {
         EXPECT_EQ(namesSceneFile(line), expected) << line;
 }
 
-TEST(CommandLine, UnquotePathRemovesSpacesAndOnePairOfQuotes) {
+TEST(CommandLine, UnquotePathRemovesOnlyOnePairOfQuotes) {
     const std::vector<std::pair<std::string, std::string>> cases = {
         {"", ""},
         {"/tmp/a.NSC", "/tmp/a.NSC"},
-        {"  /tmp/a.NSC \t\r\n", "/tmp/a.NSC"},
+        {" sp.NSC", " sp.NSC"},
+        {"/tmp/a.NSC \t", "/tmp/a.NSC \t"},
         {"\"/tmp/a b.NSC\"", "/tmp/a b.NSC"},
-        {"  \"/tmp/a b.NSC\"  ", "/tmp/a b.NSC"},
+        {" \"/tmp/a b.NSC\"", " \"/tmp/a b.NSC\""},
         {"\" /tmp/inner spaces kept \"", " /tmp/inner spaces kept "},
         {"\"\"/tmp/a.NSC\"\"", "\"/tmp/a.NSC\""},
         {"\"/tmp/a.NSC", "\"/tmp/a.NSC"},

@@ -32,6 +32,15 @@ TEST(SceneCheck, FindsEachProblemOnItsLine) {
         {"unknown kind",
          kTree + crlf({"tree", " 1", " 2", "0", "", ""}),
          {{7, "Unknown object kind \"tree\""}}},
+        {"unknown kind's numbers still checked",
+         crlf({"Tree ", "x", " 2", "1e309", "", ""}),
+         {{1, "Unknown object kind \"Tree \""},
+          {2, "X is not a number: \"x\""},
+          {4, "Orientation is out of range: \"1e309\""}}},
+        {"byte order mark", "\xEF\xBB\xBF" + kTree, {}},
+        {"too long",
+         crlf({"Bench", " 0." + std::string(31, '0'), " 2", "0", "", ""}),
+         {{2, "X is longer than 32 characters: \" 0." + std::string(31, '0') + "\""}}},
         {"point X", crlf({"Bench", "x1", " 2", "0", "", ""}), {{2, "X is not a number: \"x1\""}}},
         {"point Y empty", crlf({"Bench", " 1", "", "0", "", ""}), {{3, "Y is not a number: \"\""}}},
         {"comma decimal",
@@ -49,6 +58,9 @@ TEST(SceneCheck, FindsEachProblemOnItsLine) {
         {"beyond a float",
          crlf({"Shrubbery", "-1e308", "0", "1e308", "3.4e38", ""}),
          {{2, "X1 is out of range: \"-1e308\""}, {4, "X2 is out of range: \"1e308\""}}},
+        {"beyond a double",
+         crlf({"Bench", " 1e309", " 2", "0", "", ""}),
+         {{2, "X is out of range: \" 1e309\""}}},
         {"area zero size is fine", crlf({"Wall", "10", "20", "10", "20", ""}), {}},
         {"area text",
          crlf({"Wall", "10", "y", "10", "20", "u"}),
@@ -82,4 +94,10 @@ TEST(SceneCheck, FindsEachProblemOnItsLine) {
             EXPECT_EQ(found[i].message, c.expected[i].message) << c.name;
         }
     }
+}
+
+TEST(SceneCheck, ProblemsNameTheirLineAndRow) {
+    EXPECT_EQ(norvane::describeProblem({21, "Unknown object kind \"tree\""}),
+              "line 21, row 4: Unknown object kind \"tree\"");
+    EXPECT_EQ(norvane::describeProblem({1, "x"}), "line 1, row 1: x");
 }

@@ -1,13 +1,20 @@
 #include "scenefile/SceneFile.h"
+#include "platform/AtomicFile.h"
 #include "scene/Error.h"
+#include "scenefile/SceneFileInput.h"
 
+#include "TempDir.h"
 #include "TextDiff.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
+#include <sys/stat.h>
+#include <tuple>
 #include <vector>
 
+using norvane::Error;
 using norvane::readSceneText;
 using norvane::Scene;
 using norvane::SceneObject;
@@ -15,6 +22,7 @@ using norvane::writeSceneText;
 using norvane::test::crlf;
 using norvane::test::dataDir;
 using norvane::test::readFile;
+using norvane::test::TempDir;
 
 namespace {
 
@@ -96,11 +104,51 @@ TEST(SceneFile, RefusesIncompleteObjectsAndNamesTheCount) {
         {"Tree\r\n 1\r\n 2\r\n0\r\n\r\n", "5 lines is"},
         {crlf({"a", "b", "c", "d", "e", "f", "g"}), "7 lines is"},
         {crlf({"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k", "l"}) + "m", "13 lines is"},
+        {"Tree\r 1\r 2\r0\r\r\r",
+         "1 line is not a multiple of 6 (lines ended by CR alone are not supported; use CR LF or "
+         "LF)"},
     };
-    for (const auto& [text, count] : cases)
-        EXPECT_EQ(errorOf(text), "The scene file ends in the middle of an object: " + count +
-                                     " not a multiple of 6")
+    for (const auto& [text, count] : cases) {
+        const std::string message = count.ends_with("is") ? count + " not a multiple of 6" : count;
+        EXPECT_EQ(errorOf(text), "The scene file ends in the middle of an object: " + message)
             << text;
+    }
+}
+
+TEST(SceneFile, ByteOrderMarksAtTheStartAreNotPartOfTheFirstKind) {
+    const Scene scene = readSceneText("\xEF\xBB\xBF\xEF\xBB\xBFTree\r\n 1\r\n 2\r\n0\r\n\r\n\r\n");
+    ASSERT_EQ(scene.count(), 1u);
+    EXPECT_EQ(scene.row(0).kind, "Tree");
+}
+
+// Endless devices end at their first chunk; the editor's choice never waits on a FIFO.
+TEST(SceneFile, ReadingRefusesBinaryAndEndlessInputAndOtherTypesWhenAsked) {
+    using norvane::FileTypes;
+    TempDir dir;
+    const std::string jpeg = dir.file("photo.NSC").string();
+    const std::string zeroLink = dir.file("zero.NSC").string();
+    const std::string fifo = dir.file("fifo.NSC").string();
+    norvane::writeFileAtomically(jpeg, std::string("\xFF\xD8\xFF\xE0\0\x10JFIF\0", 11));
+    std::filesystem::create_symlink("/dev/zero", zeroLink);
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const std::string binary = ": it is not a Norvane scene file";
+    const std::vector<std::tuple<std::string, FileTypes, std::string>> cases = {
+        {"/dev/zero", FileTypes::Any, binary},
+        {"/dev/urandom", FileTypes::Any, binary},
+        {zeroLink, FileTypes::Any, binary},
+        {jpeg, FileTypes::RegularOnly, binary},
+        {zeroLink, FileTypes::RegularOnly, ": not a regular file"},
+        {fifo, FileTypes::RegularOnly, ": not a regular file"},
+        {dir.path().string(), FileTypes::Any, ": Is a directory"},
+    };
+    for (const auto& [path, types, reason] : cases) {
+        try {
+            norvane::readSceneFileText(path, types);
+            ADD_FAILURE() << "no error for " << path;
+        } catch (const Error& error) {
+            EXPECT_EQ(error.what(), "Cannot read " + path + reason);
+        }
+    }
 }
 
 TEST(SceneFile, WriterRefusesValuesWithLineFeeds) {

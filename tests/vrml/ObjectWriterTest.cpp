@@ -149,30 +149,41 @@ TEST(ExportVRML, EachKindOfRowWritesExactLines) {
         EXPECT_SAME_TEXT(c.expected, ExportVRML(sceneOf({c.row}), "")) << c.name;
 }
 
-// The bad row comes second, after a good one, so the reason must name row 2.
-TEST(ExportVRML, RefusesADamagedRowNamingRowAndColumn) {
+// The bad row comes second, after a good one, so the reason must name row 2 and its line.
+TEST(ExportVRML, RefusesADamagedRowNamingRowLineAndColumn) {
+    const std::string longNumber = "0." + std::string(31, '0');
     const std::pair<SceneObject, std::string> cases[] = {
-        {{"Tree", "x", " 5", "0", "", ""}, "List3 (X)"},
-        {{"Bench", " 5", "", "0", "", ""}, "List4 (Y)"},
-        {{"Tree", " 5", " 5", "0 children [ ]", "", ""}, "List5 (orientation)"},
-        {{"Spaceship", " 5", " 5", "", "", ""}, "List5 (orientation)"},
-        {{"Chair", " 5", " 5", "+-1.57", "", ""}, "List5 (orientation)"},
-        {{"Text (Big)", " 5x", " 5", "0", "", "Hi"}, "List3 (X)"},
-        {{"Wall", "ten", "1", "2", "3", ""}, "List3 (X1)"},
-        {{"Street", "1", "nan", "2", "3", ""}, "List4 (Y1)"},
-        {{"Sidewalk", "1", "1", "1e999", "3", ""}, "List5 (X2)"},
-        {{"Floor/Ceiling", "1", "1", "2", "", "url"}, "List6 (Y2)"},
-        {{"Shrubbery", "1", "1", "2", "3,5", ""}, "List6 (Y2)"},
+        {{"Tree", "x", " 5", "0", "", ""}, "(line 8), column List3 (X) is not a number."},
+        {{"Bench", " 5", "", "0", "", ""}, "(line 9), column List4 (Y) is not a number."},
+        {{"Tree", " 5", " 5", "0 children [ ]", "", ""},
+         "(line 10), column List5 (orientation) is not a number."},
+        {{"Spaceship", " 5", " 5", "", "", ""},
+         "(line 10), column List5 (orientation) is not a number."},
+        {{"Chair", " 5", " 5", "+-1.57", "", ""},
+         "(line 10), column List5 (orientation) is not a number."},
+        {{"Chair", " 5", " 5", std::string(300, '1'), "", ""},
+         "(line 10), column List5 (orientation) is longer than 32 characters."},
+        {{"Chair", " 5", " 5", "1e309", "", ""},
+         "(line 10), column List5 (orientation) is out of range."},
+        {{"Tree", " " + longNumber, " 5", "0", "", ""},
+         "(line 8), column List3 (X) is longer than 32 characters."},
+        {{"Text (Big)", " 5x", " 5", "0", "", "Hi"}, "(line 8), column List3 (X) is not a number."},
+        {{"Wall", "ten", "1", "2", "3", ""}, "(line 8), column List3 (X1) is not a number."},
+        {{"Street", "1", "nan", "2", "3", ""}, "(line 9), column List4 (Y1) is not a number."},
+        {{"Sidewalk", "1", "1", "1e999", "3", ""}, "(line 10), column List5 (X2) is out of range."},
+        {{"Floor/Ceiling", "1", "1", "2", "", "url"},
+         "(line 11), column List6 (Y2) is not a number."},
+        {{"Shrubbery", "1", "1", "2", "3,5", ""}, "(line 11), column List6 (Y2) is not a number."},
     };
-    for (const auto& [row, column] : cases) {
+    for (const auto& [row, expected] : cases) {
         const Scene scene = sceneOf({kAnchoredTree, row});
         for (const auto& build : {+[](const Scene& s) { return ExportVRML(s, ""); },
                                   +[](const Scene& s) { return buildPreviewWorld(s); }}) {
             try {
                 build(scene);
-                ADD_FAILURE() << "no error for " << row.kind << " " << column;
+                ADD_FAILURE() << "no error for " << row.kind << " " << expected;
             } catch (const Error& error) {
-                EXPECT_EQ(error.what(), "Row 2, column " + column + " is not a number.");
+                EXPECT_EQ(error.what(), "Row 2 " + expected);
             }
         }
     }
@@ -181,17 +192,25 @@ TEST(ExportVRML, RefusesADamagedRowNamingRowAndColumn) {
 // Sums of larger values could overflow into "inf", which is no VRML number.
 TEST(ExportVRML, RefusesCoordinatesBeyondTheRangeOfAFloat) {
     const std::pair<SceneObject, std::string> cases[] = {
-        {{"Shrubbery", "-1e308", "0", "1e308", "1", ""}, "List3 (X1)"},
-        {{"Street", "0", "0", "1", "3.5e38", ""}, "List6 (Y2)"},
-        {{"Tree", " 1e39", " 5", "0", "", ""}, "List3 (X)"},
-        {{"Spaceship", " 5", "-1e39", "0", "", ""}, "List4 (Y)"},
+        {{"Shrubbery", "-1e308", "0", "1e308", "1", ""}, "(line 2), column List3 (X1)"},
+        {{"Street", "0", "0", "1", "3.5e38", ""}, "(line 5), column List6 (Y2)"},
+        {{"Tree", " 1e39", " 5", "0", "", ""}, "(line 2), column List3 (X)"},
+        {{"Spaceship", " 5", "-1e39", "0", "", ""}, "(line 3), column List4 (Y)"},
     };
     for (const auto& [row, column] : cases) {
         try {
             ExportVRML(sceneOf({row}), "");
             ADD_FAILURE() << "no error for " << row.kind << " " << column;
         } catch (const Error& error) {
-            EXPECT_EQ(error.what(), "Row 1, column " + column + " is out of range.");
+            EXPECT_EQ(error.what(), "Row 1 " + column + " is out of range.");
         }
     }
+}
+
+// A damaged file may hold an area's corners reversed: the world gets the rectangle the map draws.
+TEST(ExportVRML, ReversedAreaCornersGiveTheSameWorldAsOrderedOnes) {
+    for (const char* kind : {"Wall", "Shrubbery"})
+        EXPECT_SAME_TEXT(ExportVRML(sceneOf({{kind, "10", "20", "30", "45", ""}}), ""),
+                         ExportVRML(sceneOf({{kind, "30", "45", "10", "20", ""}}), ""))
+            << kind;
 }

@@ -10,16 +10,16 @@ Row rowTexts(const norvane::SceneObject& o) {
             QString::fromStdString(o.list6), QString::fromStdString(o.list7)};
 }
 
-EditorHarness::EditorHarness(const QString& appFolder) : editor(servicesIn(appFolder)) {
+EditorHarness::EditorHarness(const QString& appFolder, TextPrompt* prompt)
+    : editor(servicesIn(appFolder, prompt)) {
     editor.show();
     QVERIFY(QTest::qWaitForWindowActive(&editor));
 }
 
-Services EditorHarness::servicesIn(const QString& appFolder) {
-    Services services = scripted.services();
-    if (!appFolder.isEmpty())
-        services.appDirectory = scripted.inAppDir(appFolder);
-    return services;
+Services EditorHarness::servicesIn(const QString& appFolder, TextPrompt* prompt) {
+    const Services own = scripted.services();
+    return {prompt ? *prompt : own.prompt, own.files, own.messages, own.opener,
+            appFolder.isEmpty() ? own.appDirectory : scripted.inAppDir(appFolder)};
 }
 
 void EditorHarness::chooseKind(const QString& kind) {

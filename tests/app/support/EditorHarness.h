@@ -19,8 +19,9 @@ Row rowTexts(const norvane::SceneObject& object);
 class EditorHarness {
 public:
     // `appFolder`, when given, is a name in the scripted program directory to use instead of
-    // that directory (it need not exist).
-    explicit EditorHarness(const QString& appFolder = {});
+    // that directory (it need not exist). `prompt`, when given, answers the prompts instead of
+    // the scripted one; it must outlive the harness.
+    explicit EditorHarness(const QString& appFolder = {}, TextPrompt* prompt = nullptr);
 
     ScriptedServices scripted;
     MainEditor editor;
@@ -46,5 +47,5 @@ public:
     QString inAppDir(const QString& name) const { return scripted.inAppDir(name); }
 
 private:
-    Services servicesIn(const QString& appFolder);
+    Services servicesIn(const QString& appFolder, TextPrompt* prompt);
 };

@@ -23,6 +23,8 @@ template <typename T> T nextAnswer(std::deque<T>& answers, const char* unexpecte
 
 QString ScriptedPrompt::ask(QWidget*, const QString& prompt, const QString& title) {
     asked << prompt + "|" + title;
+    if (onAsk)
+        onAsk(asked.back());
     return nextAnswer(answers, "unexpected prompt", QString());
 }
 

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -15,7 +16,8 @@
 class ScriptedPrompt : public TextPrompt {
 public:
     std::deque<QString> answers;
-    QStringList asked; // "prompt|title"
+    QStringList asked;                         // "prompt|title"
+    std::function<void(const QString&)> onAsk; // runs with "prompt|title" before answering
 
     QString ask(QWidget* parent, const QString& prompt, const QString& title) override;
 };

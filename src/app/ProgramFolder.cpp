@@ -1,0 +1,55 @@
+#include "ProgramFolder.h"
+
+#include "scene/Error.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+
+#include <array>
+
+namespace {
+
+constexpr std::array<const char*, 5> kTextures{"source1.jpg", "source2.jpg", "source3.jpg",
+                                               "source4.jpg", "source5.jpg"};
+
+// Copies each texture that `folder` lacks from `dataFolder`, where it has one.
+void copyMissingTextures(const QString& dataFolder, const QString& folder) {
+    for (const char* name : kTextures) {
+        const QString target = QDir(folder).filePath(QLatin1String(name));
+        const QString source = QDir(dataFolder).filePath(QLatin1String(name));
+        if (!QFile::exists(target) && QFile::exists(source))
+            QFile::copy(source, target);
+    }
+}
+
+QString userFolderMade(const QString& folder) {
+    if (folder.isEmpty() || !QDir().mkpath(folder))
+        throw norvane::Error("Cannot create Norvane's folder " + folder.toStdString() +
+                             " for the preview, the manual and the music files");
+    return folder;
+}
+
+} // namespace
+
+ProgramFolderPlaces installedPlaces() {
+    const QString executableFolder = QCoreApplication::applicationDirPath();
+    return {executableFolder,
+            QDir::cleanPath(QDir(executableFolder).filePath(QStringLiteral(NORVANE_DATA_FROM_BIN))),
+            QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation)};
+}
+
+bool canWriteIn(const QString& folder) {
+    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".norvane-XXXXXX")));
+    return probe.open();
+}
+
+QString prepareProgramFolder(const ProgramFolderPlaces& places,
+                             const std::function<bool(const QString&)>& canWrite) {
+    const QString folder = canWrite(places.executableFolder) ? places.executableFolder
+                                                             : userFolderMade(places.userFolder);
+    copyMissingTextures(places.dataFolder, folder);
+    return folder;
+}
