@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDockWidget>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -150,8 +151,10 @@ MainEditor::MainEditor(Services services, QWidget* parent)
     applyZoom(norvane::ZoomLevel::Percent100);
 }
 
-// The world view goes before the scene it listens to.
+// The world view goes before the scene it listens to, and the dock stops fitting the window
+// once the window is on its way out.
 MainEditor::~MainEditor() {
+    dock3D->disconnect(this);
     delete worldWindow;
     m_world.reset();
 }

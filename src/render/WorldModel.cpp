@@ -55,9 +55,10 @@ WorldModel::WorldModel(norvane::Scene& scene, QObject* parent)
 
 WorldModel::~WorldModel() {
     m_scene.removeListener(this);
-    qDeleteAll(m_entries);
-    for (const auto& [key, entry] : m_batches)
+    for (const auto& [key, entry] : m_batches) {
         delete entry->batch();
+        delete entry;
+    }
     qDeleteAll(m_geometries);
 }
 
@@ -120,8 +121,7 @@ ShapeBatch& WorldModel::batchFor(int mesh, int texture) {
             m_geometries.push_back(new MeshGeometry(kitMesh));
     entry = new BatchEntry(m_geometries[std::size_t(mesh)], new ShapeBatch, textureSource(texture),
                            nullptr);
-    m_entries.append(entry);
-    m_newBatches = true;
+    m_batchList.append(entry);
     return *entry->batch();
 }
 
@@ -136,9 +136,6 @@ void WorldModel::addShapes(const norvane::WorldShapes& shapes, std::size_t first
 void WorldModel::publish(bool textsChanged) {
     for (const auto& [key, entry] : m_batches)
         entry->batch()->publish();
-    if (m_newBatches)
-        emit batchesChanged();
-    m_newBatches = false;
     if (textsChanged)
         emit this->textsChanged();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BatchEntry.h"
+#include "BatchList.h"
 
 #include "scene/Scene.h"
 #include "view3d/Picking.h"
@@ -23,7 +24,7 @@ class MeshGeometry;
 // anything else builds the world again. The scene must outlive the model.
 class WorldModel : public QObject, public norvane::SceneListener {
     Q_OBJECT
-    Q_PROPERTY(QList<QObject*> batches READ batches NOTIFY batchesChanged)
+    Q_PROPERTY(QAbstractItemModel* batches READ batches CONSTANT)
     Q_PROPERTY(QVariantList texts READ texts NOTIFY textsChanged)
     Q_PROPERTY(QVariantList skyColours READ skyColours NOTIFY skyChanged)
     Q_PROPERTY(QVector3D skyAngles READ skyAngles NOTIFY skyChanged)
@@ -31,7 +32,7 @@ public:
     explicit WorldModel(norvane::Scene& scene, QObject* parent = nullptr);
     ~WorldModel() override;
 
-    QList<QObject*> batches() const { return m_entries; }
+    QAbstractItemModel* batches() { return &m_batchList; }
     QVariantList texts() const;
     QVariantList skyColours() const;
     QVector3D skyAngles() const;
@@ -53,7 +54,6 @@ public:
     void rebuild();
 
 signals:
-    void batchesChanged();
     void textsChanged();
     void skyChanged();
 
@@ -65,9 +65,8 @@ private:
     norvane::Scene& m_scene;
     norvane::WorldShapes m_shapes;
     std::map<std::pair<int, int>, BatchEntry*> m_batches;
-    QList<QObject*> m_entries;
+    BatchList m_batchList;
     std::vector<MeshGeometry*> m_geometries;
-    bool m_newBatches = false;
     int m_highlighted = -1;
     QString m_sky;
 };

@@ -53,18 +53,19 @@ Item {
         Repeater3D {
             model: world.batches
             delegate: Model {
-                geometry: modelData.geometry
-                instancing: modelData.instancing
+                required property QtObject entry
+                geometry: entry.geometry
+                instancing: entry.instancing
                 materials: CustomMaterial {
                     shadingMode: CustomMaterial.Unshaded
                     vertexShader: "shaders/world.vert"
                     fragmentShader: "shaders/world.frag"
-                    property real hasTexture: modelData.texture === "" ? 0 : 1
+                    property real hasTexture: entry.texture === "" ? 0 : 1
                     property vector3d headlight: walker.forward
                     property TextureInput tex: TextureInput {
                         texture: Texture {
-                            source: modelData.texture === "" ? "qrc:/norvane/textures/source1.jpg"
-                                                              : modelData.texture
+                            source: entry.texture === "" ? "qrc:/norvane/textures/source1.jpg"
+                                                          : entry.texture
                             tilingModeHorizontal: Texture.Repeat
                             tilingModeVertical: Texture.Repeat
                             generateMipmaps: true
