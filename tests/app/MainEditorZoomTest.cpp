@@ -21,10 +21,6 @@ QString bar(const QScrollBar* bar) {
         .arg(bar->pageStep());
 }
 
-QString rectText(QRect r) {
-    return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
-}
-
 // The window's state as indented lines: zoom, surface, scroll bars, map colours, overlays, rows.
 QString state(EditorHarness& h) {
     MainEditor& e = h.editor;

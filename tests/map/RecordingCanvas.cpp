@@ -11,13 +11,13 @@ std::ostream& operator<<(std::ostream& out, Rgb c) {
 } // namespace
 
 void RecordingCanvas::fillRect(float x1, float y1, float x2, float y2, Rgb colour) {
-    m_calls << "fillRect " << x1 << ' ' << y1 << ' ' << x2 << ' ' << y2 << " rgb " << colour
-            << " pen " << m_penWidth << '\n';
+    m_calls << "fillRect " << x1 << ' ' << y1 << ' ' << x2 << ' ' << y2;
+    m_calls << " rgb " << colour << " pen " << m_penWidth << '\n';
 }
 
 void RecordingCanvas::line(float x1, float y1, float x2, float y2, Rgb colour) {
-    m_calls << "line " << x1 << ' ' << y1 << ' ' << x2 << ' ' << y2 << " rgb " << colour << " pen "
-            << m_penWidth << '\n';
+    m_calls << "line " << x1 << ' ' << y1 << ' ' << x2 << ' ' << y2;
+    m_calls << " rgb " << colour << " pen " << m_penWidth << '\n';
 }
 
 void RecordingCanvas::circle(float cx, float cy, float radius, Rgb outline) {

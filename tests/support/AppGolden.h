@@ -6,6 +6,7 @@
 #include "GoldenFile.h"
 
 #include <QImage>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 
@@ -13,6 +14,11 @@
 
 inline QString appDataPath(const QString& name) {
     return QStringLiteral(QT_TESTCASE_SOURCEDIR "/../data/app/") + name;
+}
+
+// A rectangle as the listings write it: "x,y widthxheight".
+inline QString rectText(QRect r) {
+    return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
 }
 
 // "" when `actual` equals the text stored in tests/data/app/<name>; otherwise the number and
