@@ -36,6 +36,9 @@ TEST(GoldenWorld, EachSceneGivesItsWorld) {
         {"every-kind-anchored", {"Night Sky", R"(my "song"\1.wav)", R"(main "frame")"}},
         // The largest coordinates a scene can hold still give numbers, never "inf".
         {"range-ends", {}},
+        // The two plain skies, on an empty scene.
+        {"black-sky", {"Black", "", ""}},
+        {"white-sky", {"White", "", ""}},
     };
     for (const GoldenCase& c : cases) {
         SCOPED_TRACE(c.folder);
@@ -45,4 +48,10 @@ TEST(GoldenWorld, EachSceneGivesItsWorld) {
         EXPECT_SAME_TEXT(goldenText(folder + "/expected.wrl", world), world);
         EXPECT_TRUE(readsWithoutWarnings(folder + "/expected.wrl"));
     }
+}
+
+// The reader checks are only worth something if the reader complains about a broken string.
+TEST(GoldenWorld, TheReaderComplainsAboutAnUnescapedQuote) {
+    EXPECT_FALSE(worldReadsWithoutWarnings(
+        "#VRML V2.0 utf8\r\nAnchor {\r\nurl \"a\"b\"\r\nchildren [ ]\r\n}\r\n"));
 }
