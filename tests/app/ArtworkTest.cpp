@@ -10,21 +10,14 @@ class ArtworkTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void texturesLieBesideTheProgram_data() {
-        QTest::addColumn<QString>("name");
-        for (const char* name :
-             {"source1.jpg", "source2.jpg", "source3.jpg", "source4.jpg", "source5.jpg"})
-            QTest::newRow(name) << name;
-    }
-
     void texturesLieBesideTheProgram() {
-        QFETCH(QString, name);
         const QString programDir = qEnvironmentVariable("NORVANE_PROGRAM_DIR");
         if (programDir.isEmpty())
             QSKIP("NORVANE_PROGRAM_DIR is not set");
-        const QImage texture(QDir(programDir).filePath(name), "JPEG");
-        QVERIFY2(!texture.isNull(), qPrintable(name));
-        QCOMPARE(texture.size(), QSize(256, 256));
+        for (const char* name : {"source1", "source2", "source3", "source4", "source5"}) {
+            const QImage texture(QDir(programDir).filePath(name + QString(".jpg")), "JPEG");
+            QVERIFY2(texture.size() == QSize(256, 256), name);
+        }
     }
 
     void iconAndSplashPictureLoad() {

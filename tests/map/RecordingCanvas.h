@@ -2,25 +2,13 @@
 
 #include "map/Canvas.h"
 
-#include <array>
-#include <ostream>
-#include <vector>
+#include <sstream>
+#include <string>
 
 namespace norvane::test {
 
-// One drawing call as a canvas received it, with the pen and fill state it was drawn with.
-struct DrawCall {
-    enum class Op { FillRect, Line, Circle } op;
-    std::array<float, 4> values; // corners (x1, y1, x2, y2) or centre and radius (cx, cy, r, 0)
-    Rgb colour;
-    int penWidth;
-    bool fillSolid;
-    Rgb fillColour;
-};
-
-std::ostream& operator<<(std::ostream& out, const DrawCall& call);
-
-// A canvas that records every drawing call in order, for the renderer tests.
+// A canvas that writes down every drawing call, one a line with the pen width it was drawn with
+// ("line 49 50 51 50 rgb 255,255,255 pen 2"), circles also with their fill when it is solid.
 class RecordingCanvas : public Canvas {
 public:
     void fillRect(float x1, float y1, float x2, float y2, Rgb colour) override;
@@ -30,13 +18,10 @@ public:
     void setFillSolid() override { m_fillSolid = true; }
     void setFillColour(Rgb colour) override { m_fillColour = colour; }
 
-    const std::vector<DrawCall>& calls() const { return m_calls; }
-    int penWidth() const { return m_penWidth; }
+    std::string calls() const { return m_calls.str(); }
 
 private:
-    void record(DrawCall::Op op, std::array<float, 4> values, Rgb colour);
-
-    std::vector<DrawCall> m_calls;
+    std::ostringstream m_calls;
     int m_penWidth = 0; // 0 until the renderer sets one
     bool m_fillSolid = false;
     Rgb m_fillColour{};
