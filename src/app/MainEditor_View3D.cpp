@@ -32,6 +32,7 @@ void MainEditor::build3DView() {
     addDockWidget(Qt::RightDockWidgetArea, dock3D);
     mnu3DViewItem = dock3D->toggleViewAction();
     mnu3DViewItem->setObjectName(QStringLiteral("mnu3DViewItem"));
+    mnu3DViewItem->setText(tr("&3D View"));
     mnu3DViewItem->setShortcut(QKeySequence(Qt::Key_F3));
     mnuViewItem->addAction(mnu3DViewItem);
     connect(dock3D, &QDockWidget::visibilityChanged, this, [this] { fitWindowToDock(); });
