@@ -19,10 +19,26 @@ Entry entryOf(const norvane::ShapeInstance& shape, bool highlighted) {
 
 } // namespace
 
+norvane::Affine ShapeBatch::placeOf(int i) const {
+    const Entry& e = reinterpret_cast<const Entry*>(m_table.constData())[i];
+    norvane::Affine place;
+    const QVector4D rows[3] = {e.row0, e.row1, e.row2};
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 3; ++c)
+            place.linear[std::size_t(r * 3 + c)] = rows[r][c];
+    place.offset = {rows[0][3], rows[1][3], rows[2][3]};
+    return place;
+}
+
 void ShapeBatch::clear() {
     m_table.clear();
     m_rows.clear();
     m_changed = true;
+}
+
+void ShapeBatch::reserve(int count) {
+    m_table.reserve(m_table.size() + qsizetype(count) * qsizetype(sizeof(Entry)));
+    m_rows.reserve(m_rows.size() + std::size_t(count));
 }
 
 void ShapeBatch::publish() {

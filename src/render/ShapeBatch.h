@@ -12,13 +12,21 @@
 class ShapeBatch : public QQuick3DInstancing {
     Q_OBJECT
 public:
-    explicit ShapeBatch(QQuick3DObject* parent = nullptr) : QQuick3DInstancing(parent) {}
+    // The batch of mesh `mesh` (a meshKit() number).
+    explicit ShapeBatch(int mesh, QQuick3DObject* parent = nullptr)
+        : QQuick3DInstancing(parent), m_mesh(mesh) {}
 
     void clear();
+    // Makes room for `count` more shapes.
+    void reserve(int count);
     void append(const norvane::ShapeInstance& shape, bool highlighted);
     // Marks the shapes of `row` highlighted (or not); false when the batch holds none of them.
     bool setHighlighted(int row, bool highlighted);
     int count() const { return static_cast<int>(m_rows.size()); }
+    int mesh() const { return m_mesh; }
+    // The scene row and the place of shape `i` (0 <= i < count()).
+    int rowOf(int i) const { return m_rows[std::size_t(i)]; }
+    norvane::Affine placeOf(int i) const;
     // Tells the renderer to upload the table again before the next frame, if it changed.
     void publish();
 
@@ -26,6 +34,7 @@ protected:
     QByteArray getInstanceBuffer(int* instanceCount) override;
 
 private:
+    int m_mesh;
     QByteArray m_table;
     std::vector<int> m_rows; // the scene row of each entry
     bool m_changed = true;

@@ -11,7 +11,12 @@
 #include <QQuaternion>
 #include <QVariantMap>
 
+#include "scene/Catalogue.h"
+
+#include <array>
 #include <cmath>
+#include <iterator>
+#include <limits>
 
 QObject* BatchEntry::instancing() const {
     return m_batch;
@@ -64,7 +69,7 @@ WorldModel::~WorldModel() {
 
 QVariantList WorldModel::texts() const {
     QVariantList list;
-    for (const norvane::TextInstance& text : m_shapes.texts)
+    for (const norvane::TextInstance& text : m_texts)
         list.append(textEntry(text));
     return list;
 }
@@ -103,7 +108,20 @@ void WorldModel::setHighlightedRow(int row) {
 }
 
 std::optional<int> WorldModel::pick(const norvane::Ray& ray) const {
-    return norvane::pickRow(m_shapes, ray);
+    std::optional<int> nearestRow;
+    double nearest = std::numeric_limits<double>::infinity();
+    const auto consider = [&](std::optional<double> at, int row) {
+        if (row >= 0 && at && *at < nearest)
+            nearest = *at, nearestRow = row;
+    };
+    for (const auto& [key, entry] : m_batches) {
+        const ShapeBatch& batch = *entry->batch();
+        for (int i = 0; i < batch.count(); ++i)
+            consider(norvane::hitDistance(batch.mesh(), batch.placeOf(i), ray), batch.rowOf(i));
+    }
+    for (const norvane::TextInstance& text : m_texts)
+        consider(norvane::hitDistance(text, ray), text.row);
+    return nearestRow;
 }
 
 QString WorldModel::anchorOf(int row) const {
@@ -119,18 +137,31 @@ ShapeBatch& WorldModel::batchFor(int mesh, int texture) {
     if (m_geometries.empty())
         for (const norvane::Mesh& kitMesh : norvane::meshKit())
             m_geometries.push_back(new MeshGeometry(kitMesh));
-    entry = new BatchEntry(m_geometries[std::size_t(mesh)], new ShapeBatch, textureSource(texture),
-                           nullptr);
+    entry = new BatchEntry(m_geometries[std::size_t(mesh)], new ShapeBatch(mesh),
+                           textureSource(texture), nullptr);
     m_batchList.append(entry);
     return *entry->batch();
 }
 
-void WorldModel::addShapes(const norvane::WorldShapes& shapes, std::size_t firstShape) {
-    for (std::size_t i = firstShape; i < shapes.shapes.size(); ++i) {
-        const norvane::ShapeInstance& shape = shapes.shapes[i];
+void WorldModel::addShapes(const norvane::WorldShapes& shapes) {
+    for (const norvane::ShapeInstance& shape : shapes.shapes)
         batchFor(shape.mesh, shape.paint.texture)
             .append(shape, shape.row >= 0 && shape.row == m_highlighted);
+    m_shapeCount += shapes.shapes.size();
+}
+
+bool WorldModel::addRows(std::size_t first) {
+    const std::size_t texts = m_texts.size();
+    norvane::WorldShapes scratch;
+    const auto rows = m_scene.rows();
+    for (std::size_t row = first; row < rows.size(); ++row) {
+        scratch.shapes.clear();
+        scratch.texts.clear();
+        norvane::appendObjectShapes(rows[row], static_cast<int>(row), scratch);
+        addShapes(scratch);
+        std::move(scratch.texts.begin(), scratch.texts.end(), std::back_inserter(m_texts));
     }
+    return m_texts.size() != texts;
 }
 
 void WorldModel::publish(bool textsChanged) {
@@ -140,11 +171,32 @@ void WorldModel::publish(bool textsChanged) {
         emit this->textsChanged();
 }
 
+// Makes room in each batch for the shapes the scene's rows will add, counted by kind from one
+// sample object of each kind, so that big scenes fill their tables without copying them.
+void WorldModel::reserveForScene() {
+    std::array<std::size_t, norvane::kCatalogue.size()> perKind{};
+    for (const norvane::SceneObject& row : m_scene.rows())
+        if (const norvane::KindInfo* kind = norvane::findKind(row.kind))
+            ++perKind[std::size_t(kind - norvane::kCatalogue.data())];
+    for (std::size_t i = 0; i < perKind.size(); ++i) {
+        if (perKind[i] == 0)
+            continue;
+        const std::string name(norvane::kCatalogue[i].name);
+        norvane::WorldShapes sample;
+        norvane::appendObjectShapes({name, "1", "1", "2", "2", ""}, 0, sample);
+        for (const norvane::ShapeInstance& shape : sample.shapes)
+            batchFor(shape.mesh, shape.paint.texture).reserve(int(perKind[i]));
+    }
+}
+
 void WorldModel::rebuild() {
     for (const auto& [key, entry] : m_batches)
         entry->batch()->clear();
-    m_shapes = norvane::sceneShapes(m_scene);
-    addShapes(m_shapes, 0);
+    reserveForScene();
+    m_texts.clear();
+    m_shapeCount = 0;
+    addShapes(norvane::groundShapes());
+    addRows(0);
     publish(true);
 }
 
@@ -155,10 +207,5 @@ void WorldModel::sceneChanged(const norvane::SceneChange& change) {
         rebuild();
         return;
     }
-    const std::size_t firstShape = m_shapes.shapes.size(), firstText = m_shapes.texts.size();
-    const auto rows = m_scene.rows();
-    for (std::size_t row = change.first; row < rows.size(); ++row)
-        norvane::appendObjectShapes(rows[row], static_cast<int>(row), m_shapes);
-    addShapes(m_shapes, firstShape);
-    publish(m_shapes.texts.size() != firstText);
+    publish(addRows(change.first));
 }

@@ -47,7 +47,7 @@ public:
     // The hyperlink of `row` ("" for none or a row that is not there).
     QString anchorOf(int row) const;
     // How many shapes the world draws now, the ground included.
-    std::size_t shapeCount() const { return m_shapes.shapes.size(); }
+    std::size_t shapeCount() const { return m_shapeCount; }
 
     void sceneChanged(const norvane::SceneChange& change) override;
     // Builds every batch and text again from the scene.
@@ -59,11 +59,15 @@ signals:
 
 private:
     ShapeBatch& batchFor(int mesh, int texture);
-    void addShapes(const norvane::WorldShapes& shapes, std::size_t firstShape);
+    void reserveForScene();
+    void addShapes(const norvane::WorldShapes& shapes);
+    // Adds the shapes and texts of rows `first` to the last; true when texts were added.
+    bool addRows(std::size_t first);
     void publish(bool textsChanged);
 
     norvane::Scene& m_scene;
-    norvane::WorldShapes m_shapes;
+    std::vector<norvane::TextInstance> m_texts;
+    std::size_t m_shapeCount = 0;
     std::map<std::pair<int, int>, BatchEntry*> m_batches;
     BatchList m_batchList;
     std::vector<MeshGeometry*> m_geometries;

@@ -64,21 +64,25 @@ Box textBox(const TextInstance& text) {
 
 } // namespace
 
+std::optional<double> hitDistance(int mesh, const Affine& place, const Ray& ray) {
+    return entryPlaced(meshBoxes()[static_cast<std::size_t>(mesh)], place, ray);
+}
+
+std::optional<double> hitDistance(const TextInstance& text, const Ray& ray) {
+    return entryPlaced(textBox(text), text.place, ray);
+}
+
 std::optional<int> pickRow(const WorldShapes& shapes, const Ray& ray) {
     std::optional<int> nearestRow;
     double nearest = std::numeric_limits<double>::infinity();
-    const auto consider = [&](const Box& box, const Affine& place, int row) {
-        if (row < 0)
-            return;
-        const std::optional<double> at = entryPlaced(box, place, ray);
-        if (at && *at < nearest)
+    const auto consider = [&](std::optional<double> at, int row) {
+        if (row >= 0 && at && *at < nearest)
             nearest = *at, nearestRow = row;
     };
-    const std::vector<Box>& boxes = meshBoxes();
     for (const ShapeInstance& shape : shapes.shapes)
-        consider(boxes[static_cast<std::size_t>(shape.mesh)], shape.place, shape.row);
+        consider(hitDistance(shape.mesh, shape.place, ray), shape.row);
     for (const TextInstance& text : shapes.texts)
-        consider(textBox(text), text.place, text.row);
+        consider(hitDistance(text, ray), text.row);
     return nearestRow;
 }
 

@@ -118,7 +118,9 @@ void appendObjectShapes(const SceneObject& object, int row, WorldShapes& out) {
 }
 
 WorldShapes sceneShapes(const Scene& scene) {
+    constexpr std::size_t kShapesPerObject = 8; // a generous average over the catalogue
     WorldShapes shapes = groundShapes();
+    shapes.shapes.reserve(1 + scene.count() * kShapesPerObject);
     const auto rows = scene.rows();
     for (std::size_t row = 0; row < rows.size(); ++row)
         appendObjectShapes(rows[row], static_cast<int>(row), shapes);
