@@ -11,7 +11,10 @@ FUZZ_SECONDS ?= 60
 SUDO    := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 PACKAGES := cmake g++ make clang libclang-rt-14-dev qt6-base-dev libgl1-mesa-dev libgtest-dev \
             libgmock-dev libbenchmark-dev view3dscene xvfb xauth locales clang-format \
-            shared-mime-info desktop-file-utils gcovr
+            shared-mime-info desktop-file-utils gcovr \
+            qt6-declarative-dev qt6-quick3d-dev qt6-shadertools-dev qml6-module-quick3d \
+            qml6-module-qtquick qml6-module-qtquick-window qml6-module-qtqml-workerscript \
+            libgl1-mesa-dri libglx-mesa0
 CMAKE_FLAGS ?= -DNORVANE_WERROR=ON
 
 .PHONY: all deps locale build run test test-plain test-asan fuzz bench coverage ratio format format-check clean
@@ -65,7 +68,7 @@ fuzz: deps
 bench: deps
 	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DNORVANE_BUILD_TESTS=OFF -DNORVANE_BUILD_APP=ON
 	cmake --build build-bench -j $(JOBS)
-	./build-bench/bench/norvane_bench
+	QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" ./build-bench/bench/norvane_bench
 
 # Line and branch coverage of src/ by the whole test suite (gcov through gcovr).
 coverage: deps

@@ -13,7 +13,7 @@
 #include <benchmark/benchmark.h>
 
 #ifdef NORVANE_HAVE_QTCANVAS
-#include "app/canvas/MapPicture.h"
+#include "render/MapPicture.h"
 #endif
 
 namespace {

@@ -3,11 +3,15 @@
 #include "AccessibleText.h"
 #include "CommandTwins.h"
 #include "Twips.h"
+#include "render/WalkCamera.h"
+#include "render/WorldModel.h"
+#include "render/WorldWindow.h"
 #include "scene/Catalogue.h"
 #include "scene/Orientation.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDockWidget>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -135,15 +139,24 @@ MainEditor::MainEditor(Services services, QWidget* parent)
     buildSceneFrame(client);
     buildButtons(client);
     buildMenus();
+    build3DView();
     connectSignals();
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(client->width(), client->height() + menuBar()->sizeHint().height());
+    fitWindowToDock();
     centreOnScreen();
     describeControls(this, kAccessibleTexts);
     Saved = true;
     applyZoom(norvane::ZoomLevel::Percent100);
+}
+
+// The world view goes before the scene it listens to, and the dock stops fitting the window
+// once the window is on its way out.
+MainEditor::~MainEditor() {
+    dock3D->disconnect(this);
+    delete worldWindow;
+    m_world.reset();
 }
 
 void MainEditor::buildMap(QWidget* client) {

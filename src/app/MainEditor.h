@@ -16,11 +16,13 @@
 #include <QPointer>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
 class QAction;
 class QCheckBox;
+class QDockWidget;
 class QGroupBox;
 class QLabel;
 class QListWidget;
@@ -30,6 +32,9 @@ class QRadioButton;
 class QScrollBar;
 class QSessionManager;
 class Saver;
+class WalkCamera;
+class WorldModel;
+class WorldWindow;
 
 // The main window: the map with its scroll bars, the catalogue with orientation and anchor
 // controls, the list of objects in the scene, the command buttons and the menu bar. Owns the
@@ -39,6 +44,7 @@ class MainEditor : public QMainWindow {
     Q_OBJECT
 public:
     explicit MainEditor(Services services, QWidget* parent = nullptr);
+    ~MainEditor() override;
 
     // The scene shown on the map and in List2; after changing it directly, call
     // refreshSceneList() and Render2D().
@@ -111,6 +117,10 @@ public:
     QAction* mnu100Item = nullptr;
     QAction* mnu200Item = nullptr;
     QAction* mnu400Item = nullptr;
+    QAction* mnu3DViewItem = nullptr; // View > "3D View" (F3): shows or hides dock3D
+    // The 3D view beside the map; worldWindow is null where there is no OpenGL.
+    QDockWidget* dock3D = nullptr;
+    WorldWindow* worldWindow = nullptr;
     QMenu* mnuHelpItem = nullptr;
     QAction* mnuManualItem = nullptr;
     QAction* mnuAboutItem = nullptr;
@@ -172,6 +182,13 @@ private:
     // MainEditor_Shell.cpp: World Properties, preview, manual and About.
     void connectShellCommands();
     void writeAndOpen(const QString& name, const std::function<std::string()>& text);
+    // MainEditor_View3D.cpp: the 3D view dock.
+    void build3DView();
+    QWidget* worldContainer();
+    QWidget* noOpenGLNote();
+    void fitWindowToDock();
+    void highlightIn3D(int row);
+    void showSkyIn3D(const QString& sky);
 
     Services m_services;
     ServicePrompt m_prompt;
@@ -180,4 +197,6 @@ private:
     norvane::ZoomLevel m_zoom = norvane::ZoomLevel::Percent100;
     int m_kindRow = -1; // the catalogue row chosen last
     QPointer<Saver> m_saver;
+    std::unique_ptr<WorldModel> m_world;
+    std::unique_ptr<WalkCamera> m_walker;
 };

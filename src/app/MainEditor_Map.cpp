@@ -1,7 +1,7 @@
 // The map slots of the main window: placement, selection, removal, zoom and scrolling.
 #include "MainEditor.h"
 
-#include "canvas/MapPicture.h"
+#include "render/MapPicture.h"
 
 #include "map/SceneEdits.h"
 #include "map/SelectionMarker.h"
@@ -165,6 +165,7 @@ void MainEditor::selectRow(int row) {
         List2->setCurrentRow(m_scene.selectedIndex());
     }
     List2_Click();
+    highlightIn3D(m_scene.selectedIndex());
 }
 
 // Like List2, the catalogue keeps its chosen kind: Ctrl+click or Ctrl+Space on it chooses it again,

@@ -27,6 +27,10 @@ void MainEditor::mnuSaveItem_Click() {
         return;
     }
     m_saver = new Saver(this, m_scene, FinalCode, m_services);
+    // The 3D view shows the sky chosen in the dialog while it is open, then the default again.
+    connect(m_saver, &Saver::skyChosen, this, &MainEditor::showSkyIn3D);
+    connect(m_saver, &QObject::destroyed, this,
+            [this] { showSkyIn3D(QStringLiteral("Blue Sky")); });
     m_saver->show();
 }
 

@@ -90,6 +90,11 @@ corner and release it at the opposite corner.</LI>
 </OL>
 <P>Save your worlds in the Norvane directory: the texture images the worlds use lie there.
 Background sounds must lie in that directory too, or they are not offered.</P>
+<P>The "3D View" beside the map shows your world as a visitor will see it, and changes as
+you place and remove objects. Walk with the arrow keys (or W, A, S and D), drag with the mouse
+to look around, use Page Up and Page Down to rise and fall, and press Home to go back to the
+starting point. Click an object to select it; rest the pointer on an object to see its link.
+F3 hides or shows the view.</P>
 
 <H3>B. Removing Objects From the Scene</H3>
 <P>Select the object in the "Objects in Scene" list and press "Remove Object".</P>

@@ -1,7 +1,7 @@
 #include "MapSurface.h"
 
 #include "MapShape.h"
-#include "canvas/MapPicture.h"
+#include "render/MapPicture.h"
 
 #include <QAccessibleWidget>
 #include <QMouseEvent>

@@ -77,6 +77,7 @@ void Saver::createControls() {
     createButtons();
     describeControls(this, kAccessibleTexts);
     connect(Check1, &QCheckBox::toggled, this, &Saver::Check1_Click);
+    connect(Combo1, &QComboBox::currentTextChanged, this, &Saver::skyChosen);
 }
 
 void Saver::createButtons() {

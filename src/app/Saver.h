@@ -30,6 +30,10 @@ public:
     // Closes the dialog whatever the result and enables the main window again.
     void done(int result) override;
 
+signals:
+    // The sky chosen in the list, at every choice, so the 3D view can show it.
+    void skyChosen(const QString& sky);
+
 protected:
     void showEvent(QShowEvent* event) override;
 

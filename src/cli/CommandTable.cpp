@@ -6,6 +6,7 @@
 
 #if defined(NORVANE_HAVE_QTCANVAS) && __has_include("RenderCommand.h")
 #include "RenderCommand.h"
+#include "SnapshotCommand.h"
 #define NORVANE_CLI_HAS_RENDER 1
 #endif
 
@@ -32,6 +33,10 @@ constexpr Command kCommands[] = {
     {"render", "render SCENE.NSC OUT.png [--zoom 100|200|400]",
      "Writes the map picture of a scene file as the editor paints it at that zoom (default 100).",
      runRender},
+    {"snapshot", "snapshot SCENE.NSC OUT.png [--size 800x600] [--sky NAME]",
+     "Writes the 3D view of a scene file from the starting point, as the editor's 3D view shows "
+     "it. Needs a display with OpenGL: run it under xvfb-run where there is none.",
+     runSnapshot},
 #endif
 };
 

@@ -7,7 +7,7 @@
 #include "CliError.h"
 #include "SceneInput.h"
 
-#include "app/canvas/MapPicture.h"
+#include "render/MapPicture.h"
 #include "map/MapZoom.h"
 #include "map/Render2D.h"
 #include "scene/Error.h"

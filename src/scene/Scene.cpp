@@ -3,6 +3,7 @@
 #include "Catalogue.h"
 #include "Error.h"
 
+#include <algorithm>
 #include <string>
 
 namespace norvane {
@@ -11,8 +12,34 @@ const std::string& anchorUrl(const SceneObject& object) {
     return isAreaKind(object.kind) ? object.list7 : object.list6;
 }
 
+Scene& Scene::operator=(const Scene& other) {
+    if (this != &other) {
+        m_objects = other.m_objects;
+        m_selected = other.m_selected;
+        notify({SceneChange::Kind::Reset});
+    }
+    return *this;
+}
+
+Scene& Scene::operator=(Scene&& other) noexcept {
+    m_objects = std::move(other.m_objects);
+    m_selected = other.m_selected;
+    notify({SceneChange::Kind::Reset});
+    return *this;
+}
+
+void Scene::removeListener(SceneListener* listener) {
+    std::erase(m_listeners, listener);
+}
+
+void Scene::notify(SceneChange change) {
+    for (SceneListener* listener : m_listeners)
+        listener->sceneChanged(change);
+}
+
 std::size_t Scene::append(SceneObject object) {
     m_objects.push_back(std::move(object));
+    notify({SceneChange::Kind::Inserted, m_objects.size() - 1, 1});
     return m_objects.size() - 1;
 }
 
@@ -22,11 +49,13 @@ void Scene::remove(std::size_t i) {
     m_objects.erase(m_objects.begin() + static_cast<std::ptrdiff_t>(i));
     if (m_selected >= static_cast<int>(m_objects.size()))
         m_selected = -1;
+    notify({SceneChange::Kind::Removed, i, 1});
 }
 
 void Scene::clear() {
     m_objects.clear();
     m_selected = -1;
+    notify({SceneChange::Kind::Reset});
 }
 
 const SceneObject& Scene::row(std::size_t i) const {

@@ -4,14 +4,42 @@
 
 #include <cstddef>
 #include <span>
+#include <utility>
 #include <vector>
 
 namespace norvane {
+
+// What a change did to the rows of a scene: `count` rows from row `first` were inserted,
+// removed or given new values, or every row was replaced (Reset, first and count 0).
+struct SceneChange {
+    enum class Kind { Inserted, Removed, Changed, Reset };
+    Kind kind;
+    std::size_t first = 0;
+    std::size_t count = 0;
+
+    friend bool operator==(const SceneChange&, const SceneChange&) = default;
+};
+
+// Told of every change of a scene's rows, after the change. Selection changes are not rows.
+class SceneListener {
+public:
+    virtual ~SceneListener() = default;
+    virtual void sceneChanged(const SceneChange& change) = 0;
+};
 
 // The ordered sequence of placed objects plus the selected row (-1 for none).
 // Every change is one small operation so that it can later become an undoable command.
 class Scene {
 public:
+    Scene() = default;
+    // A copy or a moved-from scene has no listeners: they listen to one scene.
+    Scene(const Scene& other) : m_objects(other.m_objects), m_selected(other.m_selected) {}
+    Scene(Scene&& other) noexcept
+        : m_objects(std::move(other.m_objects)), m_selected(other.m_selected) {}
+    // Takes the rows and selection of `other`, keeps its own listeners and tells them Reset.
+    Scene& operator=(const Scene& other);
+    Scene& operator=(Scene&& other) noexcept;
+
     std::size_t count() const { return m_objects.size(); }
     bool empty() const { return m_objects.empty(); }
 
@@ -34,11 +62,18 @@ public:
 
     void reserve(std::size_t n) { m_objects.reserve(n); }
 
+    // `listener` is told of every later change until it is removed; not owned.
+    void addListener(SceneListener* listener) { m_listeners.push_back(listener); }
+    void removeListener(SceneListener* listener);
+
     friend bool operator==(const Scene& a, const Scene& b) { return a.m_objects == b.m_objects; }
 
 private:
+    void notify(SceneChange change);
+
     std::vector<SceneObject> m_objects;
     int m_selected = -1;
+    std::vector<SceneListener*> m_listeners;
 };
 
 } // namespace norvane

@@ -23,6 +23,19 @@ struct AreaLook {
 
 inline constexpr SlabLook kCeilingLook{" 1 ", " 0.04 ", "0.9 0.9 0.9"};
 
+// The shrubbery's ellipsoid: a sphere of `radius` scaled to the rectangle's width and depth and
+// to `heightScale`, its texture repeated `repeatsPerMetre` times per metre each way and turned
+// by `texRotation`.
+struct EllipsoidLook {
+    std::string_view radius;
+    std::string_view heightScale;
+    std::string_view texture;
+    double repeatsPerMetre;
+    std::string_view texRotation;
+};
+
+inline constexpr EllipsoidLook kEllipsoidLook{"0.5", "0.3", "source1.jpg", 3.0, "0.7"};
+
 inline constexpr std::array<AreaLook, 5> kAreaLooks{{
     {"Floor/Ceiling", {" 0.02 ", " 0.04 ", "0.8 0.8 0.8"}, false, true},
     {"Shrubbery", {" 0.15 ", "", "0 0 1"}, true, false},
@@ -39,16 +52,16 @@ constexpr const AreaLook* findAreaLook(std::string_view kind) {
     return nullptr;
 }
 
-// The lift and font size of a text kind's Text node.
+// The lift and font size of a text kind's centred Text node, which has no appearance.
 struct TextLook {
     std::string_view kind;
-    std::string_view translation; // the whole translation line
-    std::string_view size;        // the whole size line of the font style
+    std::string_view lift; // translation above the object's place
+    std::string_view size; // font size
 };
 
 inline constexpr std::array<TextLook, 2> kTextLooks{{
-    {"Text (Big)", "translation 0 2 0", "size 1"},
-    {"Text (Eye-Level)", "translation 0 0.5 0", "size 0.5"},
+    {"Text (Big)", "0 2 0", "1"},
+    {"Text (Eye-Level)", "0 0.5 0", "0.5"},
 }};
 
 // The look of a text kind, or nullptr for any other name.

@@ -77,13 +77,13 @@ void ObjectNodeWriter::writeFurnishedBody(const KindInfo& kind) {
 
 void ObjectNodeWriter::writeTextBody(const TextLook& look, std::string_view text) {
     m_out.line("Transform {");
-    m_out.line(look.translation);
+    m_out.line("translation ", look.lift);
     m_out.line("children [");
     m_out.line("Shape {");
     m_out.line("geometry Text {");
     m_out.line("string ", Quoted{text});
     m_out.line("fontStyle FontStyle {");
-    m_out.line(look.size);
+    m_out.line("size ", look.size);
     m_out.line("justify \"MIDDLE\"");
     m_out.line("}");
     m_out.line("}");

@@ -57,16 +57,18 @@ void ObjectNodeWriter::writeSlab(const AreaRect& rect, const SlabLook& look) {
 void ObjectNodeWriter::writeEllipsoid(const AreaRect& rect, const SlabLook& look) {
     m_out.line("Transform {");
     m_out.line("translation ", Number{centreX(rect)}, look.height, Number{centreZ(rect)});
-    m_out.line("scale ", Number{width(rect)}, " 0.3 ", Number{depth(rect)});
+    const EllipsoidLook& e = kEllipsoidLook;
+    m_out.line("scale ", Number{width(rect)}, " ", e.heightScale, " ", Number{depth(rect)});
     m_out.line("children [");
     m_out.line("Shape {");
-    m_out.line("geometry Sphere { radius 0.5 }");
+    m_out.line("geometry Sphere { radius ", e.radius, " }");
     m_out.line("appearance Appearance {");
     m_out.line("material Material { diffuseColor ", look.colour, " }");
-    m_out.line("texture ImageTexture { url \"source1.jpg\" }");
+    m_out.line("texture ImageTexture { url \"", e.texture, "\" }");
     m_out.line("textureTransform TextureTransform {");
-    m_out.line("scale ", Number{width(rect) * 3}, " ", Number{depth(rect) * 3});
-    m_out.line("rotation 0.7");
+    m_out.line("scale ", Number{width(rect) * e.repeatsPerMetre}, " ",
+               Number{depth(rect) * e.repeatsPerMetre});
+    m_out.line("rotation ", e.texRotation);
     m_out.line("}");
     m_out.line("}");
     m_out.line("}");

@@ -1,8 +1,8 @@
 // The Qt canvas paints Render2D's map as tests/data/app/qt-canvas-*.png show it.
-#include "app/canvas/QtCanvas.h"
+#include "render/QtCanvas.h"
 #include "../support/AppGolden.h"
 #include "EditorHarness.h"
-#include "app/canvas/MapPicture.h"
+#include "render/MapPicture.h"
 
 #include "map/Render2D.h"
 #include "scene/Catalogue.h"

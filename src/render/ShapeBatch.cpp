@@ -1,0 +1,74 @@
+#include "ShapeBatch.h"
+
+#include <QVector4D>
+
+namespace {
+
+using Entry = QQuick3DInstancing::InstanceTableEntry;
+
+Entry entryOf(const norvane::ShapeInstance& shape, bool highlighted) {
+    const auto& m = shape.place.linear;
+    const auto& o = shape.place.offset;
+    const norvane::Paint& p = shape.paint;
+    return {QVector4D(float(m[0]), float(m[1]), float(m[2]), float(o.x)),
+            QVector4D(float(m[3]), float(m[4]), float(m[5]), float(o.y)),
+            QVector4D(float(m[6]), float(m[7]), float(m[8]), float(o.z)),
+            QVector4D(p.colour[0], p.colour[1], p.colour[2], p.lit ? 1.0f : 0.0f),
+            QVector4D(p.texRotation, p.texScale[0], p.texScale[1], highlighted ? 1.0f : 0.0f)};
+}
+
+} // namespace
+
+norvane::Affine ShapeBatch::placeOf(int i) const {
+    const Entry& e = reinterpret_cast<const Entry*>(m_table.constData())[i];
+    norvane::Affine place;
+    const QVector4D rows[3] = {e.row0, e.row1, e.row2};
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 3; ++c)
+            place.linear[std::size_t(r * 3 + c)] = rows[r][c];
+    place.offset = {rows[0][3], rows[1][3], rows[2][3]};
+    return place;
+}
+
+void ShapeBatch::clear() {
+    m_table.clear();
+    m_rows.clear();
+    m_changed = true;
+}
+
+void ShapeBatch::reserve(int count) {
+    m_table.reserve(m_table.size() + qsizetype(count) * qsizetype(sizeof(Entry)));
+    m_rows.reserve(m_rows.size() + std::size_t(count));
+}
+
+void ShapeBatch::publish() {
+    if (m_changed)
+        markDirty();
+    m_changed = false;
+}
+
+void ShapeBatch::append(const norvane::ShapeInstance& shape, bool highlighted) {
+    const Entry entry = entryOf(shape, highlighted);
+    m_table.append(reinterpret_cast<const char*>(&entry), sizeof entry);
+    m_rows.push_back(shape.row);
+    m_changed = true;
+}
+
+bool ShapeBatch::setHighlighted(int row, bool highlighted) {
+    bool found = false;
+    auto* entries = reinterpret_cast<Entry*>(m_table.data());
+    for (std::size_t i = 0; i < m_rows.size(); ++i) {
+        if (m_rows[i] != row)
+            continue;
+        entries[i].instanceData.setW(highlighted ? 1.0f : 0.0f);
+        found = true;
+    }
+    m_changed = m_changed || found;
+    return found;
+}
+
+QByteArray ShapeBatch::getInstanceBuffer(int* instanceCount) {
+    if (instanceCount)
+        *instanceCount = count();
+    return m_table;
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "view3d/WorldShapes.h"
+
+#include <QByteArray>
+#include <QQuick3DInstancing>
+
+#include <vector>
+
+// The instance table of one mesh and texture: every shape of the world drawn with them, each
+// with its transform, its colour (alpha 1 when lit) and its texture transform and highlight.
+class ShapeBatch : public QQuick3DInstancing {
+    Q_OBJECT
+public:
+    // The batch of mesh `mesh` (a meshKit() number).
+    explicit ShapeBatch(int mesh, QQuick3DObject* parent = nullptr)
+        : QQuick3DInstancing(parent), m_mesh(mesh) {}
+
+    void clear();
+    // Makes room for `count` more shapes.
+    void reserve(int count);
+    void append(const norvane::ShapeInstance& shape, bool highlighted);
+    // Marks the shapes of `row` highlighted (or not); false when the batch holds none of them.
+    bool setHighlighted(int row, bool highlighted);
+    int count() const { return static_cast<int>(m_rows.size()); }
+    int mesh() const { return m_mesh; }
+    // The scene row and the place of shape `i` (0 <= i < count()).
+    int rowOf(int i) const { return m_rows[std::size_t(i)]; }
+    norvane::Affine placeOf(int i) const;
+    // Tells the renderer to upload the table again before the next frame, if it changed.
+    void publish();
+
+protected:
+    QByteArray getInstanceBuffer(int* instanceCount) override;
+
+private:
+    int m_mesh;
+    QByteArray m_table;
+    std::vector<int> m_rows; // the scene row of each entry
+    bool m_changed = true;
+};

@@ -1,0 +1,211 @@
+#include "WorldModel.h"
+
+#include "MeshGeometry.h"
+#include "ShapeBatch.h"
+
+#include "view3d/NumberList.h"
+#include "vrml/WorldLooks.h"
+
+#include <QColor>
+#include <QGenericMatrix>
+#include <QQuaternion>
+#include <QVariantMap>
+
+#include "scene/Catalogue.h"
+
+#include <array>
+#include <cmath>
+#include <iterator>
+#include <limits>
+
+QObject* BatchEntry::instancing() const {
+    return m_batch;
+}
+
+namespace {
+
+QString textureSource(int texture) {
+    return texture > 0 ? QStringLiteral("qrc:/norvane/textures/source%1.jpg").arg(texture)
+                       : QString();
+}
+
+QVector3D toQt(norvane::Vec3 v) {
+    return QVector3D(float(v.x), float(v.y), float(v.z));
+}
+
+// A text's place as position, rotation and (uniform) scale, as a QML node takes them.
+QVariantMap textEntry(const norvane::TextInstance& text) {
+    const auto& m = text.place.linear;
+    const norvane::Vec3 column{m[0], m[3], m[6]};
+    const double scale = std::sqrt(norvane::dot(column, column));
+    QMatrix3x3 rotation;
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 3; ++c)
+            rotation(r, c) = float(m[std::size_t(r * 3 + c)] / (scale > 0 ? scale : 1));
+    const norvane::Paint& p = text.paint;
+    return {{QStringLiteral("text"), QString::fromStdString(text.text)},
+            {QStringLiteral("position"), toQt(text.place.offset)},
+            {QStringLiteral("rotation"), QQuaternion::fromRotationMatrix(rotation)},
+            {QStringLiteral("size"), scale * text.fontSize},
+            {QStringLiteral("colour"), QColor::fromRgbF(p.colour[0], p.colour[1], p.colour[2])}};
+}
+
+} // namespace
+
+WorldModel::WorldModel(norvane::Scene& scene, QObject* parent)
+    : QObject(parent), m_scene(scene), m_sky(QStringLiteral("Blue Sky")) {
+    m_scene.addListener(this);
+    rebuild();
+}
+
+WorldModel::~WorldModel() {
+    m_scene.removeListener(this);
+    for (const auto& [key, entry] : m_batches) {
+        delete entry->batch();
+        delete entry;
+    }
+    qDeleteAll(m_geometries);
+}
+
+QVariantList WorldModel::texts() const {
+    QVariantList list;
+    for (const norvane::TextInstance& text : m_texts)
+        list.append(textEntry(text));
+    return list;
+}
+
+QVariantList WorldModel::skyColours() const {
+    const std::vector<double> n =
+        norvane::numberList(norvane::skyNamed(m_sky.toStdString()).colours);
+    QVariantList colours;
+    for (std::size_t i = 0; i + 2 < n.size(); i += 3)
+        colours.append(QVector3D(float(n[i]), float(n[i + 1]), float(n[i + 2])));
+    return colours;
+}
+
+QVector3D WorldModel::skyAngles() const {
+    const norvane::Vec3 angles =
+        norvane::vec3Of(norvane::skyNamed(m_sky.toStdString()).angles, {4, 4, 4});
+    return toQt(angles);
+}
+
+void WorldModel::setSky(const QString& name) {
+    if (name == m_sky)
+        return;
+    m_sky = name;
+    emit skyChanged();
+}
+
+void WorldModel::setHighlightedRow(int row) {
+    if (row == m_highlighted)
+        return;
+    for (const auto& [key, entry] : m_batches) {
+        entry->batch()->setHighlighted(m_highlighted, false);
+        entry->batch()->setHighlighted(row, true);
+        entry->batch()->publish();
+    }
+    m_highlighted = row;
+}
+
+std::optional<int> WorldModel::pick(const norvane::Ray& ray) const {
+    std::optional<int> nearestRow;
+    double nearest = std::numeric_limits<double>::infinity();
+    const auto consider = [&](std::optional<double> at, int row) {
+        if (row >= 0 && at && *at < nearest)
+            nearest = *at, nearestRow = row;
+    };
+    for (const auto& [key, entry] : m_batches) {
+        const ShapeBatch& batch = *entry->batch();
+        for (int i = 0; i < batch.count(); ++i)
+            consider(norvane::hitDistance(batch.mesh(), batch.placeOf(i), ray), batch.rowOf(i));
+    }
+    for (const norvane::TextInstance& text : m_texts)
+        consider(norvane::hitDistance(text, ray), text.row);
+    return nearestRow;
+}
+
+QString WorldModel::anchorOf(int row) const {
+    if (row < 0 || static_cast<std::size_t>(row) >= m_scene.count())
+        return {};
+    return QString::fromStdString(norvane::anchorUrl(m_scene.row(static_cast<std::size_t>(row))));
+}
+
+ShapeBatch& WorldModel::batchFor(int mesh, int texture) {
+    BatchEntry*& entry = m_batches[{mesh, texture}];
+    if (entry)
+        return *entry->batch();
+    if (m_geometries.empty())
+        for (const norvane::Mesh& kitMesh : norvane::meshKit())
+            m_geometries.push_back(new MeshGeometry(kitMesh));
+    entry = new BatchEntry(m_geometries[std::size_t(mesh)], new ShapeBatch(mesh),
+                           textureSource(texture), nullptr);
+    m_batchList.append(entry);
+    return *entry->batch();
+}
+
+void WorldModel::addShapes(const norvane::WorldShapes& shapes) {
+    for (const norvane::ShapeInstance& shape : shapes.shapes)
+        batchFor(shape.mesh, shape.paint.texture)
+            .append(shape, shape.row >= 0 && shape.row == m_highlighted);
+    m_shapeCount += shapes.shapes.size();
+}
+
+bool WorldModel::addRows(std::size_t first) {
+    const std::size_t texts = m_texts.size();
+    norvane::WorldShapes scratch;
+    const auto rows = m_scene.rows();
+    for (std::size_t row = first; row < rows.size(); ++row) {
+        scratch.shapes.clear();
+        scratch.texts.clear();
+        norvane::appendObjectShapes(rows[row], static_cast<int>(row), scratch);
+        addShapes(scratch);
+        std::move(scratch.texts.begin(), scratch.texts.end(), std::back_inserter(m_texts));
+    }
+    return m_texts.size() != texts;
+}
+
+void WorldModel::publish(bool textsChanged) {
+    for (const auto& [key, entry] : m_batches)
+        entry->batch()->publish();
+    if (textsChanged)
+        emit this->textsChanged();
+}
+
+// Makes room in each batch for the shapes the scene's rows will add, counted by kind from one
+// sample object of each kind, so that big scenes fill their tables without copying them.
+void WorldModel::reserveForScene() {
+    std::array<std::size_t, norvane::kCatalogue.size()> perKind{};
+    for (const norvane::SceneObject& row : m_scene.rows())
+        if (const norvane::KindInfo* kind = norvane::findKind(row.kind))
+            ++perKind[std::size_t(kind - norvane::kCatalogue.data())];
+    for (std::size_t i = 0; i < perKind.size(); ++i) {
+        if (perKind[i] == 0)
+            continue;
+        const std::string name(norvane::kCatalogue[i].name);
+        norvane::WorldShapes sample;
+        norvane::appendObjectShapes({name, "1", "1", "2", "2", ""}, 0, sample);
+        for (const norvane::ShapeInstance& shape : sample.shapes)
+            batchFor(shape.mesh, shape.paint.texture).reserve(int(perKind[i]));
+    }
+}
+
+void WorldModel::rebuild() {
+    for (const auto& [key, entry] : m_batches)
+        entry->batch()->clear();
+    reserveForScene();
+    m_texts.clear();
+    m_shapeCount = 0;
+    addShapes(norvane::groundShapes());
+    addRows(0);
+    publish(true);
+}
+
+void WorldModel::sceneChanged(const norvane::SceneChange& change) {
+    const bool appended = change.kind == norvane::SceneChange::Kind::Inserted &&
+                          change.first + change.count == m_scene.count();
+    if (!appended) {
+        rebuild();
+        return;
+    }
+    publish(addRows(change.first));
+}

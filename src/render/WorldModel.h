@@ -1,0 +1,76 @@
+#pragma once
+
+#include "BatchEntry.h"
+#include "BatchList.h"
+
+#include "scene/Scene.h"
+#include "view3d/Picking.h"
+
+#include <QList>
+#include <QObject>
+#include <QVariantList>
+#include <QVector3D>
+
+#include <map>
+#include <memory>
+#include <optional>
+#include <utility>
+#include <vector>
+
+class MeshGeometry;
+
+// The scene as the 3D view draws it: one batch per mesh and texture fed with the shapes of every
+// row, the texts, and the sky. Follows the scene's changes: an appended row adds its shapes,
+// anything else builds the world again. The scene must outlive the model.
+class WorldModel : public QObject, public norvane::SceneListener {
+    Q_OBJECT
+    Q_PROPERTY(QAbstractItemModel* batches READ batches CONSTANT)
+    Q_PROPERTY(QVariantList texts READ texts NOTIFY textsChanged)
+    Q_PROPERTY(QVariantList skyColours READ skyColours NOTIFY skyChanged)
+    Q_PROPERTY(QVector3D skyAngles READ skyAngles NOTIFY skyChanged)
+public:
+    explicit WorldModel(norvane::Scene& scene, QObject* parent = nullptr);
+    ~WorldModel() override;
+
+    QAbstractItemModel* batches() { return &m_batchList; }
+    QVariantList texts() const;
+    QVariantList skyColours() const;
+    QVector3D skyAngles() const;
+
+    // Draws the sky of World Properties' choice `name` (Blue Sky for a name it does not know).
+    void setSky(const QString& name);
+    // Highlights the shapes of `row` (-1 for none).
+    void setHighlightedRow(int row);
+    int highlightedRow() const { return m_highlighted; }
+    // The row the ray meets first, as the picking of the core finds it.
+    std::optional<int> pick(const norvane::Ray& ray) const;
+    // The hyperlink of `row` ("" for none or a row that is not there).
+    QString anchorOf(int row) const;
+    // How many shapes the world draws now, the ground included.
+    std::size_t shapeCount() const { return m_shapeCount; }
+
+    void sceneChanged(const norvane::SceneChange& change) override;
+    // Builds every batch and text again from the scene.
+    void rebuild();
+
+signals:
+    void textsChanged();
+    void skyChanged();
+
+private:
+    ShapeBatch& batchFor(int mesh, int texture);
+    void reserveForScene();
+    void addShapes(const norvane::WorldShapes& shapes);
+    // Adds the shapes and texts of rows `first` to the last; true when texts were added.
+    bool addRows(std::size_t first);
+    void publish(bool textsChanged);
+
+    norvane::Scene& m_scene;
+    std::vector<norvane::TextInstance> m_texts;
+    std::size_t m_shapeCount = 0;
+    std::map<std::pair<int, int>, BatchEntry*> m_batches;
+    BatchList m_batchList;
+    std::vector<MeshGeometry*> m_geometries;
+    int m_highlighted = -1;
+    QString m_sky;
+};

@@ -1,0 +1,90 @@
+// The 3D view dock of the main window. Under Xvfb (OpenGL) it checks the picture and picking;
+// on the offscreen platform (no OpenGL) that the dock says so and the editor works as before.
+#include "EditorHarness.h"
+
+#include "render/WorldSnapshot.h"
+#include "render/WorldWindow.h"
+
+#include <QAction>
+#include <QDockWidget>
+#include <QLabel>
+#include <QRadioButton>
+
+#include <memory>
+
+namespace {
+
+bool reddish(QColor c) {
+    return c.red() > 150 && c.green() < 90 && c.blue() < 90;
+}
+
+int redPixels(const QImage& image) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += reddish(image.pixelColor(x, y)) ? 1 : 0;
+    return count;
+}
+
+} // namespace
+
+class MainEditorView3DTest : public QObject {
+    Q_OBJECT
+    std::unique_ptr<EditorHarness> h;
+
+    QImage picture() {
+        QCoreApplication::processEvents();
+        return h->editor.worldWindow->grabWindow();
+    }
+
+private slots:
+    void init() { h = std::make_unique<EditorHarness>(); }
+    void cleanup() { h.reset(); }
+
+    // F3 hides and shows the dock; it is shown at start.
+    void dockFollowsTheViewMenu() {
+        QVERIFY(h->editor.dock3D->isVisible());
+        QCOMPARE(h->editor.mnu3DViewItem->shortcut(), QKeySequence(Qt::Key_F3));
+        h->editor.mnu3DViewItem->trigger();
+        QVERIFY(!h->editor.dock3D->isVisible());
+        h->editor.mnu3DViewItem->trigger();
+        QVERIFY(h->editor.dock3D->isVisible());
+    }
+
+    // Without OpenGL the dock holds one line saying so, and placing still works.
+    void withoutOpenGLTheDockSaysSo() {
+        if (canDraw3D())
+            QSKIP("this display draws 3D");
+        QVERIFY(!h->editor.worldWindow);
+        QVERIFY(h->editor.dock3D->findChild<QLabel*>("noOpenGL"));
+        h->place("Tree", {100, 100});
+        QCOMPARE(h->editor.scene().count(), 1u);
+    }
+
+    // A red car placed ahead of the start turns up at once; removing it takes it away; a click
+    // on it in the view selects its row.
+    void placementRemovalAndPicking() {
+        if (!canDraw3D())
+            QSKIP("no OpenGL on this display");
+        QCOMPARE(redPixels(picture()), 0);
+        h->editor.OptLeft->click();
+        h->place("Car (Red)", h->pixelOf(50, 88));
+        h->place("Tree", h->pixelOf(20, 20));
+        const QImage withCar = picture();
+        QVERIFY(redPixels(withCar) > 20);
+        QPoint car;
+        for (int y = 0; y < withCar.height() && car.isNull(); ++y)
+            for (int x = 0; x < withCar.width() && car.isNull(); ++x)
+                if (reddish(withCar.pixelColor(x, y)))
+                    car = {x + 1, y + 1};
+        const qreal scale = withCar.width() / qreal(h->editor.worldWindow->width());
+        const QPoint at = (QPointF(car) / scale).toPoint();
+        QTest::mouseClick(h->editor.worldWindow, Qt::LeftButton, {}, at);
+        QCOMPARE(h->editor.List2->currentRow(), 0);
+        h->run("Command5");
+        QTRY_COMPARE(redPixels(picture()), 0);
+    }
+};
+
+QTEST_MAIN(MainEditorView3DTest)
+#include "MainEditorView3DTest.moc"

@@ -1,0 +1,40 @@
+#include "scene/Scene.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+using namespace norvane;
+
+namespace {
+
+struct Recorder : SceneListener {
+    std::vector<SceneChange> changes;
+    void sceneChanged(const SceneChange& change) override { changes.push_back(change); }
+};
+
+} // namespace
+
+// Each row operation tells its listeners what it did; replacing the whole scene is a Reset that
+// keeps the listener, and a removed listener hears nothing more.
+TEST(SceneChange, EveryRowOperationIsReported) {
+    using K = SceneChange::Kind;
+    Scene scene;
+    Recorder recorder;
+    scene.addListener(&recorder);
+    scene.append({"Tree", " 1", " 2", "0", "", ""});
+    scene.append({"Bench", " 3", " 4", "0", "", ""});
+    scene.remove(0);
+    Scene other;
+    other.append({"Wall", "1", "2", "3", "4", ""});
+    scene = other;
+    scene = Scene{};
+    scene.clear();
+    scene.removeListener(&recorder);
+    scene.append({"Tree", " 1", " 2", "0", "", ""});
+    const std::vector<SceneChange> expected{{K::Inserted, 0, 1}, {K::Inserted, 1, 1},
+                                            {K::Removed, 0, 1},  {K::Reset},
+                                            {K::Reset},          {K::Reset}};
+    EXPECT_EQ(recorder.changes, expected);
+    EXPECT_EQ(Scene(scene).count(), 1u);
+}
