@@ -44,32 +44,26 @@ private slots:
                 root.mkpath("home"));
         writeFile(root.filePath("prefix/bin/source1.jpg"), "bin texture");
         writeFile(root.filePath("file"), "");
-        if (c.installed) {
-            for (const QString& name : kAll)
-                writeFile(root.filePath("prefix/share/norvane/" + name),
-                          "installed " + name.toUtf8());
-        }
+        for (const QString& name : c.installed ? kAll : QStringList())
+            writeFile(root.filePath("prefix/share/norvane/" + name), "installed " + name.toUtf8());
         const ProgramFolderPlaces places{root.filePath("prefix/bin"),
                                          root.filePath("prefix/share/norvane"),
                                          root.filePath(c.userFolder)};
         QStringList asked;
-        const auto writable = [&](const QString& folder) {
-            asked << folder;
-            return c.writable;
-        };
-
         QString folder;
         try {
-            folder = prepareProgramFolder(places, writable);
+            folder = prepareProgramFolder(places, [&](const QString& f) {
+                asked << f;
+                return c.writable;
+            });
         } catch (const norvane::Error& e) {
             QVERIFY2(QString(e.what()).contains(places.userFolder), e.what());
         }
 
         QCOMPARE(asked, QStringList{places.executableFolder});
-        const QString expected = c.expected == "bin"    ? places.executableFolder
-                                 : c.expected == "user" ? places.userFolder
-                                                        : QString();
-        QCOMPARE(folder, expected);
+        QCOMPARE(folder, c.expected == "bin"    ? places.executableFolder
+                         : c.expected == "user" ? places.userFolder
+                                                : QString());
         if (folder.isEmpty())
             return;
         QCOMPARE(QDir(folder).entryList(QDir::Files, QDir::Name), c.textures);

@@ -1,3 +1,4 @@
+// The real Qt dialogs behind the services: what each shows and what each answer returns.
 #include "app/QtServices.h"
 #include "UiHelpers.h"
 
@@ -7,87 +8,62 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTest>
 
 class QtServicesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void yesNoQuestion_data() {
-        QTest::addColumn<int>("button");
-        QTest::addColumn<bool>("answer");
-        QTest::newRow("Yes") << int(QMessageBox::Yes) << true;
-        QTest::newRow("No") << int(QMessageBox::No) << false;
+    void messageBoxes() {
+        for (auto button : {QMessageBox::Yes, QMessageBox::No, QMessageBox::Ok}) { // Ok: error
+            const bool error = button == QMessageBox::Ok;
+            whenModal<QMessageBox>([=](QMessageBox* box) {
+                QCOMPARE(box->windowTitle() + "|" + box->text(), "Norvane|Cannot write /x: why");
+                QCOMPARE(box->icon(), error ? QMessageBox::Warning : QMessageBox::NoIcon);
+                QCOMPARE(box->standardButtons(),
+                         error ? QMessageBox::Ok : QMessageBox::Yes | QMessageBox::No);
+                box->button(button)->click();
+            });
+            QtMessageBoxes boxes;
+            if (error)
+                boxes.showError(nullptr, "Norvane", "Cannot write /x: why");
+            else
+                QCOMPARE(boxes.askYesNo(nullptr, "Norvane", "Cannot write /x: why"),
+                         button == QMessageBox::Yes);
+            QVERIFY(!QApplication::activeModalWidget());
+        }
     }
 
-    void yesNoQuestion() {
-        QFETCH(int, button);
-        QFETCH(bool, answer);
-        whenModal<QMessageBox>([button](QMessageBox* box) {
-            QCOMPARE(box->windowTitle(), QString("Norvane"));
-            QCOMPARE(box->text(), QString("Erase unsaved data?"));
-            QCOMPARE(box->icon(), QMessageBox::NoIcon);
-            QCOMPARE(box->standardButtons(), QMessageBox::Yes | QMessageBox::No);
-            box->button(QMessageBox::StandardButton(button))->click();
-        });
-        QtMessageBoxes boxes;
-        QCOMPARE(boxes.askYesNo(nullptr, "Norvane", "Erase unsaved data?"), answer);
+    void prompt() {
+        for (bool accept : {true, false}) {
+            whenModal<QInputDialog>([accept](QInputDialog* dialog) {
+                QCOMPARE(dialog->windowTitle() + "|" + dialog->labelText(),
+                         "VRML Anchor|Enter URL");
+                dialog->setTextValue("http://example.com/");
+                accept ? dialog->accept() : dialog->reject();
+            });
+            QCOMPARE(QtTextPrompt().ask(nullptr, "Enter URL", "VRML Anchor"),
+                     accept ? "http://example.com/" : "");
+        }
     }
 
-    void errorBoxShowsTheReason() {
-        bool seen = false;
-        whenModal<QMessageBox>([&seen](QMessageBox* box) {
-            QCOMPARE(box->windowTitle(), QString("Norvane"));
-            QCOMPARE(box->text(), QString("Cannot write /x/y.wrl: No such file or directory"));
-            QCOMPARE(box->icon(), QMessageBox::Warning);
-            seen = true;
-            box->button(QMessageBox::Ok)->click();
-        });
-        QtMessageBoxes().showError(nullptr, "Norvane",
-                                   "Cannot write /x/y.wrl: No such file or directory");
-        QVERIFY(seen);
-    }
-
-    void promptReturnsTheTextOrEmpty_data() {
-        QTest::addColumn<bool>("accept");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("typed and accepted") << true << "http://example.com/";
-        QTest::newRow("cancelled") << false << "";
-    }
-
-    void promptReturnsTheTextOrEmpty() {
-        QFETCH(bool, accept);
-        QFETCH(QString, expected);
-        whenModal<QInputDialog>([accept](QInputDialog* dialog) {
-            QCOMPARE(dialog->windowTitle(), QString("VRML Anchor"));
-            QCOMPARE(dialog->labelText(), QString("Enter URL"));
-            dialog->setTextValue("http://example.com/");
-            accept ? dialog->accept() : dialog->reject();
-        });
-        QCOMPARE(QtTextPrompt().ask(nullptr, "Enter URL", "VRML Anchor"), expected);
-    }
-
-    void fileDialogStartsInTheDirectoryWithTheFilter_data() {
+    void fileDialogs_data() {
         QTest::addColumn<bool>("save");
         QTest::addColumn<bool>("accept");
-        QTest::addColumn<QString>("filter");
-        QTest::newRow("Save, chosen") << true << true << "VRML 2.0 Files (*.wrl)";
-        QTest::newRow("Save, cancelled") << true << false << "VRML 2.0 Files (*.wrl)";
-        QTest::newRow("Open, chosen") << false << true << "Norvane Files (*.NSC)";
-        QTest::newRow("Open, cancelled") << false << false << "Norvane Files (*.NSC)";
+        QTest::newRow("Save, chosen") << true << true;
+        QTest::newRow("Save, cancelled") << true << false;
+        QTest::newRow("Open, chosen") << false << true;
+        QTest::newRow("Open, cancelled") << false << false;
     }
-
-    void fileDialogStartsInTheDirectoryWithTheFilter() {
+    // They start in the directory with the one filter and add no suffix.
+    void fileDialogs() {
         QFETCH(bool, save);
         QFETCH(bool, accept);
-        QFETCH(QString, filter);
+        const QString filter = save ? "VRML 2.0 Files (*.wrl)" : "Norvane Files (*.NSC)";
         QTemporaryDir dir;
         // Open wants an existing file; Save gets a new name, so the platform asks nothing more.
         const QString chosen = QDir(dir.path()).filePath(save ? "new world.wrl" : "street.NSC");
-        if (!save) {
-            QFile file(chosen);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-        }
+        if (!save)
+            writeFile(chosen, "");
         whenModal<QFileDialog>([&](QFileDialog* dialog) {
             QCOMPARE(QDir(dialog->directory()).canonicalPath(), QDir(dir.path()).canonicalPath());
             QCOMPARE(dialog->nameFilters(), QStringList{filter});

@@ -4,26 +4,25 @@
 #include <QListWidget>
 #include <QPushButton>
 
+namespace {
+
 Row rowTexts(const norvane::SceneObject& o) {
     return {QString::fromStdString(o.kind),  QString::fromStdString(o.list3),
             QString::fromStdString(o.list4), QString::fromStdString(o.list5),
             QString::fromStdString(o.list6), QString::fromStdString(o.list7)};
 }
 
+} // namespace
+
 EditorHarness::EditorHarness(const QString& appFolder, TextPrompt* prompt)
-    : editor(servicesIn(appFolder, prompt)) {
+    : editor({prompt ? *prompt : scripted, scripted, scripted, scripted,
+              appFolder.isEmpty() ? scripted.appDirectory() : scripted.inAppDir(appFolder)}) {
     editor.show();
     // Xvfb has no window manager to activate windows; there being shown is enough.
     if (QGuiApplication::platformName() == QLatin1String("xcb"))
         QVERIFY(QTest::qWaitForWindowExposed(&editor));
     else
         QVERIFY(QTest::qWaitForWindowActive(&editor));
-}
-
-Services EditorHarness::servicesIn(const QString& appFolder, TextPrompt* prompt) {
-    const Services own = scripted.services();
-    return {prompt ? *prompt : own.prompt, own.files, own.messages, own.opener,
-            appFolder.isEmpty() ? own.appDirectory : scripted.inAppDir(appFolder)};
 }
 
 void EditorHarness::chooseKind(const QString& kind) {

@@ -12,7 +12,6 @@
 
 // The six texts of a scene row, as the tests compare them.
 using Row = QStringList;
-Row rowTexts(const norvane::SceneObject& object);
 
 // The main window under test: a MainEditor on scripted services, shown and exposed, driven by
 // real mouse events on its own widgets. Tests make one in init() and drop it in cleanup().
@@ -45,7 +44,4 @@ public:
     // The scene's rows as texts, in order.
     QList<Row> rows();
     QString inAppDir(const QString& name) const { return scripted.inAppDir(name); }
-
-private:
-    Services servicesIn(const QString& appFolder, TextPrompt* prompt);
 };

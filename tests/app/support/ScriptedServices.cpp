@@ -4,8 +4,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <utility>
-
 namespace {
 
 // Pops the next scripted answer; with none left, fails the running test and returns `none`.
@@ -21,43 +19,6 @@ template <typename T> T nextAnswer(std::deque<T>& answers, const char* unexpecte
 
 } // namespace
 
-QString ScriptedPrompt::ask(QWidget*, const QString& prompt, const QString& title) {
-    asked << prompt + "|" + title;
-    if (onAsk)
-        onAsk(asked.back());
-    return nextAnswer(answers, "unexpected prompt", QString());
-}
-
-std::optional<QString> ScriptedFileDialogs::askOpen(QWidget*, const QString& directory,
-                                                    const QString& filter) {
-    return next(false, directory, filter);
-}
-
-std::optional<QString> ScriptedFileDialogs::askSave(QWidget*, const QString& directory,
-                                                    const QString& filter) {
-    return next(true, directory, filter);
-}
-
-std::optional<QString> ScriptedFileDialogs::next(bool save, const QString& directory,
-                                                 const QString& filter) {
-    asked.push_back({save, directory, filter});
-    if (answers.empty()) {
-        QTest::qFail("unexpected file dialog", __FILE__, __LINE__);
-        return std::nullopt;
-    }
-    // Moving the answer out keeps GCC's -Wmaybe-uninitialized quiet about optional<QString>.
-    std::optional<QString> answer = std::move(answers.front());
-    answers.pop_front();
-    if (!answer)
-        return std::nullopt;
-    return QString(*answer);
-}
-
-bool ScriptedMessages::askYesNo(QWidget*, const QString&, const QString& text) {
-    questions << text;
-    return nextAnswer(answers, "unexpected question", false);
-}
-
 ScriptedServices::ScriptedServices() {
     QTemporaryDir dir;
     dir.setAutoRemove(false);
@@ -70,4 +31,41 @@ ScriptedServices::~ScriptedServices() {
 
 QString ScriptedServices::inAppDir(const QString& name) const {
     return QDir(m_dir).filePath(name);
+}
+
+QString ScriptedServices::ask(QWidget*, const QString& prompt, const QString& title) {
+    log << "prompt " + prompt + "|" + title + (promptNote ? promptNote() : QString());
+    return nextAnswer(promptAnswers, "unexpected prompt", QString());
+}
+
+std::optional<QString> ScriptedServices::askOpen(QWidget*, const QString& directory,
+                                                 const QString& filter) {
+    return nextFile("open dialog " + directory + " " + filter);
+}
+
+std::optional<QString> ScriptedServices::askSave(QWidget*, const QString& directory,
+                                                 const QString& filter) {
+    return nextFile("save dialog " + directory + " " + filter);
+}
+
+std::optional<QString> ScriptedServices::nextFile(const QString& asked) {
+    log << asked;
+    const QString answer = nextAnswer(fileAnswers, "unexpected file dialog", QString("<cancel>"));
+    if (answer == "<cancel>")
+        return std::nullopt;
+    return answer;
+}
+
+bool ScriptedServices::askYesNo(QWidget*, const QString&, const QString& text) {
+    log << "question " + text;
+    return nextAnswer(yesNoAnswers, "unexpected question", false);
+}
+
+void ScriptedServices::showError(QWidget*, const QString&, const QString& text) {
+    log << "error " + text;
+}
+
+bool ScriptedServices::open(const QString& path) {
+    log << "opened " + path;
+    return openerWorks;
 }

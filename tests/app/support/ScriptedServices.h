@@ -8,75 +8,40 @@
 #include <deque>
 #include <functional>
 #include <optional>
-#include <vector>
 
-// Services that answer from queues filled by the test and record what they were asked.
-// An unexpected question (empty queue) fails the running test and answers like a cancel.
-
-class ScriptedPrompt : public TextPrompt {
-public:
-    std::deque<QString> answers;
-    QStringList asked;                         // "prompt|title"
-    std::function<void(const QString&)> onAsk; // runs with "prompt|title" before answering
-
-    QString ask(QWidget* parent, const QString& prompt, const QString& title) override;
-};
-
-class ScriptedFileDialogs : public FileDialogs {
-public:
-    std::deque<std::optional<QString>> answers; // nothing = cancel
-    struct Asked {
-        bool save;
-        QString directory;
-        QString filter;
-    };
-    std::vector<Asked> asked;
-
-    std::optional<QString> askOpen(QWidget* parent, const QString& directory,
-                                   const QString& filter) override;
-    std::optional<QString> askSave(QWidget* parent, const QString& directory,
-                                   const QString& filter) override;
-
-private:
-    std::optional<QString> next(bool save, const QString& directory, const QString& filter);
-};
-
-class ScriptedMessages : public MessageBoxes {
-public:
-    std::deque<bool> answers; // Yes = true
-    QStringList questions;
-    QStringList errors;
-
-    bool askYesNo(QWidget* parent, const QString& title, const QString& text) override;
-    void showError(QWidget*, const QString&, const QString& text) override { errors << text; }
-};
-
-class ScriptedOpener : public DesktopOpener {
-public:
-    QStringList opened;
-    bool result = true;
-
-    bool open(const QString& path) override {
-        opened << path;
-        return result;
-    }
-};
-
-// One of each, bundled as Services for a window under test; appDirectory is a fresh temp dir,
-// removed with everything in it at the end.
-class ScriptedServices {
+// All the services for a window under test: they answer from queues filled by the test and log
+// each question, message and opened file, in order. An unexpected question (empty queue) fails
+// the running test and answers like a cancel. appDirectory is a fresh temp dir, removed with
+// everything in it at the end.
+class ScriptedServices : public TextPrompt,
+                         public FileDialogs,
+                         public MessageBoxes,
+                         public DesktopOpener {
 public:
     ScriptedServices();
-    ~ScriptedServices();
+    ~ScriptedServices() override;
 
-    ScriptedPrompt prompt;
-    ScriptedFileDialogs files;
-    ScriptedMessages messages;
-    ScriptedOpener opener;
-    Services services() { return {prompt, files, messages, opener, m_dir}; }
+    QStringList log;
+    std::deque<QString> promptAnswers;
+    std::function<QString()> promptNote; // appended to the logged "prompt <prompt>|<title>"
+    std::deque<QString> fileAnswers;     // "<cancel>" cancels
+    std::deque<bool> yesNoAnswers;       // Yes = true
+    bool openerWorks = true;
+
+    Services services() { return {*this, *this, *this, *this, m_dir}; }
     QString appDirectory() const { return m_dir; }
     QString inAppDir(const QString& name) const;
 
+    QString ask(QWidget*, const QString& prompt, const QString& title) override;
+    std::optional<QString> askOpen(QWidget*, const QString& directory,
+                                   const QString& filter) override;
+    std::optional<QString> askSave(QWidget*, const QString& directory,
+                                   const QString& filter) override;
+    bool askYesNo(QWidget*, const QString& title, const QString& text) override;
+    void showError(QWidget*, const QString&, const QString& text) override;
+    bool open(const QString& path) override;
+
 private:
     QString m_dir;
+    std::optional<QString> nextFile(const QString& asked);
 };

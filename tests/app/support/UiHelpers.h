@@ -56,16 +56,3 @@ template <typename Case, std::size_t N> void addCases(const Case (&cases)[N]) {
 template <typename Case> const Case& fetchCase() {
     return *static_cast<const Case*>(QTest::qData("case", qMetaTypeId<Case>()));
 }
-
-// The same rows once for each command: rows are named "<command>, <case name>" and get the
-// command in their `command` member.
-template <typename Case, std::size_t N>
-void addCasesPerCommand(const Case (&cases)[N], std::initializer_list<const char*> commands) {
-    QTest::addColumn<Case>("case");
-    for (const char* command : commands) {
-        for (Case c : cases) {
-            c.command = command;
-            QTest::addRow("%s, %s", command, c.name) << c;
-        }
-    }
-}

@@ -1,0 +1,358 @@
+// The main window and World Properties driven by step files: each tests/data/app/editor/*.steps
+// replays real events on the real widgets with scripted answers, and the transcript of what
+// each step changed (state, questions, messages, written bytes) must equal the .expected file.
+#include "../support/AppGolden.h"
+#include "EditorHarness.h"
+#include "app/QtServices.h"
+#include "app/Saver.h"
+#include "platform/SystemCalls.h"
+
+#include <QAccessible>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <memory>
+
+namespace {
+
+// A step's text, in which "%0D", "%0A", "%00" and the like stand for any byte.
+QByteArray unescape(const QString& text) {
+    return QByteArray::fromPercentEncoding(text.toUtf8());
+}
+
+// Bytes as transcript lines: control bytes and "%" as in steps, a line per line end.
+QString shown(const QByteArray& bytes) {
+    QByteArray out;
+    for (char c : bytes)
+        out += uchar(c) >= 32 && c != 127 && c != '%'
+                   ? QByteArray(1, c)
+                   : "%" + QByteArray::number(uchar(c), 16).toUpper().rightJustified(2, '0') +
+                         (c == '\n' ? "\n    " : "");
+    return QString::fromUtf8(out);
+}
+
+// Pastes `clipboard` with the keyboard, as a user does; QLineEdit keeps a paste's line breaks.
+void pasteInto(QLineEdit* edit, const QByteArray& clipboard) {
+    QApplication::clipboard()->setText(QString::fromUtf8(clipboard));
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+}
+
+QPoint point(const QString& text) {
+    const QStringList xy = text.split(',');
+    return {xy.value(0).toInt(), xy.value(1).toInt()};
+}
+
+// Makes one step of the atomic writer fail.
+void breakCall(const QString& call) {
+    norvane::SystemCalls& c = norvane::systemCalls();
+    if (call == "write")
+        c.write = [](int, const void*, std::size_t) -> ssize_t { return errno = ENOSPC, -1; };
+    else if (call == "rename")
+        c.rename = [](const char*, const char*) { return errno = EIO, -1; };
+    else if (call == "fsync")
+        c.fsync = [](int) { return errno = EIO, -1; };
+    else
+        c.open = [](const char*, int, mode_t) { return errno = EACCES, -1; };
+}
+
+// What screen readers read of each interactive control below `node` ("name: description"); a
+// combo box's drop-down list is read as part of the combo box.
+QStringList accessibleControls(QAccessibleInterface* node) {
+    static const QList<QAccessible::Role> roles{
+        QAccessible::PushButton, QAccessible::CheckBox, QAccessible::RadioButton,
+        QAccessible::List,       QAccessible::ComboBox, QAccessible::EditableText,
+        QAccessible::ScrollBar,  QAccessible::SpinBox,  QAccessible::Slider};
+    QStringList controls;
+    for (int i = 0; node->role() != QAccessible::ComboBox && i < node->childCount(); ++i) {
+        QAccessibleInterface* child = node->child(i);
+        if (roles.contains(child->role()) || qobject_cast<MapSurface*>(child->object()))
+            controls << "  " + child->text(QAccessible::Name) + ": " +
+                            child->text(QAccessible::Description);
+        controls << accessibleControls(child);
+    }
+    return controls;
+}
+
+// The texts of a list's items, a selected one marked with "*".
+QString itemTexts(QListWidget* list) {
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts << list->item(i)->text() + (list->item(i)->isSelected() ? "*" : "");
+    return texts.join(", ");
+}
+
+// How many World Properties dialogs exist, shown or not.
+qsizetype dialogs() {
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    return std::count_if(windows.begin(), windows.end(),
+                         [](QWidget* w) { return qobject_cast<Saver*>(w); });
+}
+
+class Player {
+public:
+    // With `qtPrompt` the real Qt prompt asks, and "paste" steps answer it.
+    Player(const QString& appFolder, bool qtPrompt)
+        : h(std::make_unique<EditorHarness>(appFolder, qtPrompt ? &m_qtPrompt : nullptr)) {
+        h->scripted.promptNote = [this] {
+            return h->editor.Check1->isChecked() ? " (anchor ticked)" : "";
+        };
+    }
+    ~Player() { norvane::systemCalls() = norvane::realSystemCalls(); }
+
+    void step(const QString& line, QStringList& out) {
+        const QString verb = line.section(' ', 0, 0), rest = line.section(' ', 1);
+        const QStringList args = rest.split(' ', Qt::SkipEmptyParts);
+        MainEditor& e = h->editor;
+        const Qt::MouseButton button = args.contains("right") ? Qt::RightButton : Qt::LeftButton;
+        if (verb == "kind")
+            h->chooseKind(rest);
+        else if (verb == "option")
+            e.findChild<QRadioButton*>(rest)->setChecked(true);
+        else if (verb == "anchor")
+            e.Check1->setChecked(rest == "on");
+        else if (verb == "paste") // into the next prompt, which is then accepted
+            whenModal<QInputDialog>([text = unescape(rest)](QInputDialog* dialog) {
+                pasteInto(dialog->findChild<QLineEdit*>(), text);
+                dialog->accept();
+            });
+        else if (verb == "answer")
+            h->scripted.promptAnswers.push_back(QString::fromUtf8(unescape(rest)));
+        else if (verb == "yes" || verb == "no")
+            h->scripted.yesNoAnswers.push_back(verb == "yes");
+        else if (verb == "file")
+            h->scripted.fileAnswers.push_back(
+                rest.isEmpty() || rest == "<cancel>" ? rest : h->inAppDir(rest));
+        else if (verb == "press")
+            QTest::mousePress(e.Picture1, button, {}, point(args[0]));
+        else if (verb == "move")
+            QTest::mouseMove(e.Picture1, point(rest));
+        else if (verb == "release")
+            QTest::mouseRelease(e.Picture1, button, {}, point(args[0]));
+        else if (verb == "dclick")
+            QTest::mouseDClick(e.Picture1, button, {}, point(rest));
+        else if (verb == "hover")
+            hover(args[0] == "map"     ? e.Picture1
+                  : args[0] == "List1" ? e.List1->viewport()
+                  : args[0] == "List2" ? e.List2->viewport()
+                                       : e.centralWidget(),
+                  point(args[1]));
+        else if (verb == "row")
+            clickRow(e.List2, rest.toInt());
+        else if (verb == "ctrl-click") {
+            QListWidget* list = args[0] == "List1" ? e.List1 : e.List2;
+            QTest::mouseClick(
+                list->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                list->visualItemRect(
+                        list->item(args[1] == "current" ? list->currentRow() : args[1].toInt()))
+                    .center());
+        } else if (verb == "ctrl-space") {
+            e.List2->setFocus();
+            QTest::keyClick(e.List2, Qt::Key_Space, Qt::ControlModifier);
+        } else if (verb == "run")
+            h->run(rest);
+        else if (verb == "F1")
+            QTest::keyClick(&e, Qt::Key_F1);
+        else if (verb == "write") // write NAME = BYTES
+            writeFile(h->inAppDir(rest.section(" = ", 0, 0)), unescape(rest.section(" = ", 1)));
+        else if (verb == "mkdir")
+            QVERIFY(QDir(h->scripted.appDirectory()).mkdir(rest));
+        else if (verb == "fifo")
+            QVERIFY(mkfifo(QFile::encodeName(h->inAppDir(rest)).constData(), 0600) == 0);
+        else if (verb == "fill")
+            h->fill({[&] {
+                const QStringList v = QString::fromUtf8(unescape(rest)).split('|');
+                return norvane::SceneObject{v[0].toStdString(), v[1].toStdString(),
+                                            v[2].toStdString(), v[3].toStdString(),
+                                            v[4].toStdString(), v[5].toStdString()};
+            }()});
+        else if (verb == "unselect") {
+            e.scene().setSelectedIndex(-1);
+            e.refreshSceneList();
+        } else if (verb == "saved")
+            e.Saved = rest == "1";
+        else if (verb == "title")
+            e.setWindowTitle(rest);
+        else if (verb == "blacken")
+            e.Picture1->image().fill(Qt::black);
+        else if (verb == "startup")
+            e.loadStartupScene(QString(rest).replace("$DIR", h->scripted.appDirectory()));
+        else if (verb == "show")
+            out << "  " + rest + ":\n    " + shown(fileBytes(h->inAppDir(rest)));
+        else if (verb == "files")
+            out << "  files: " +
+                       QDir(h->scripted.appDirectory())
+                           .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)
+                           .join(", ");
+        else if (verb == "pixel")
+            out << "  pixel " + rest + ": " + h->colourAt(point(rest)).name();
+        else if (verb == "accessible")
+            out << accessibleControls(QAccessible::queryAccessibleInterface(
+                rest == "saver" ? static_cast<QWidget*>(saver()) : &e));
+        else if (verb == "fail")
+            breakCall(rest);
+        else if (verb == "opener")
+            h->scripted.openerWorks = rest == "works";
+        else if (verb == "destroy") { // the main window, and with it its dialogs
+            h.reset();
+            out << QStringLiteral("  dialogs left %1").arg(dialogs());
+        } else if (verb == "saver")
+            saverStep(args.value(0), rest.section(' ', 1));
+        else
+            QFAIL(qPrintable("unknown step " + line));
+    }
+
+    // What the step changed: state lines that differ from before, then what was asked or shown.
+    void report(QStringList& out) {
+        if (!h)
+            return;
+        const QStringList now = state();
+        for (const QString& line : now)
+            if (!m_last.contains(line))
+                out << "  " + line;
+        m_last = now;
+        for (const QString& event : std::as_const(h->scripted.log))
+            out << "  " + event;
+        h->scripted.log.clear();
+    }
+
+    void finish() {
+        QVERIFY2(!h || (h->scripted.promptAnswers.empty() && h->scripted.yesNoAnswers.empty() &&
+                        h->scripted.fileAnswers.empty()),
+                 "a scripted answer was not asked for");
+    }
+
+    QString appDirectory() const { return h->scripted.appDirectory(); }
+
+private:
+    QtTextPrompt m_qtPrompt;
+    std::unique_ptr<EditorHarness> h;
+    QStringList m_last;
+
+    Saver* saver() { return visibleWindow<Saver>(); }
+
+    void saverStep(const QString& what, const QString& value) {
+        Saver* s = saver();
+        QVERIFY(s);
+        if (what == "sky")
+            s->findChild<QComboBox*>("Combo1")->setCurrentIndex(value.toInt());
+        else if (what == "music") // clicks the box where a user does
+            QTest::mouseClick(s->findChild<QCheckBox*>("Check1"), Qt::LeftButton, {},
+                              QPoint(6, s->findChild<QCheckBox*>("Check1")->height() / 2));
+        else if (what == "track")
+            clickRow(s->findChild<QListWidget*>("File1"), value.toInt());
+        else if (what == "paste")
+            pasteInto(s->findChild<QLineEdit*>("Text1"), unescape(value));
+        else if (what == "frame")
+            typeText(s->findChild<QLineEdit*>("Text1"), QString::fromUtf8(unescape(value)));
+        else if (what == "escape")
+            QTest::keyClick(s, Qt::Key_Escape);
+        else if (what == "close")
+            s->close();
+        else
+            QTest::mouseClick(s->findChild<QPushButton*>(what), Qt::LeftButton);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    QStringList state() {
+        MainEditor& e = h->editor;
+        const auto shape = [](MapShape* s) {
+            return s->isVisible() ? rectText(s->geometry()) : "-";
+        };
+        QStringList lines{"title " + e.windowTitle(),
+                          QStringLiteral("saved %1, window %2, enabled %3, dialogs %4%5")
+                              .arg(e.Saved)
+                              .arg(e.isVisible() ? "shown" : "closed")
+                              .arg(e.isEnabled())
+                              .arg(dialogs())
+                              .arg(QApplication::overrideCursor() ? ", busy cursor" : ""),
+                          QStringLiteral("anchor %1, pressed %2, band %3, cross-hair %4 %5")
+                              .arg(e.Check1->isChecked())
+                              .arg(e.MapPressed())
+                              .arg(shape(e.Shape1), shape(e.XLine), shape(e.YLine)),
+                          "hint " + e.Picture1->toolTip(),
+                          QStringLiteral("selected %1, current %2, marker %3")
+                              .arg(e.scene().selectedIndex())
+                              .arg(e.List2->currentRow())
+                              .arg(shape(e.shpSelector))};
+        lines << "listed " + itemTexts(e.List2)
+              << QStringLiteral("FinalCode %1 bytes").arg(e.FinalCode.text().size());
+        QString rows = "rows:";
+        for (const Row& row : h->rows())
+            rows += "\n    " + shown(row.join('|').toUtf8());
+        lines << rows;
+        if (Saver* s = saver()) {
+            auto* music = s->findChild<QListWidget*>("File1");
+            auto* sky = s->findChild<QComboBox*>("Combo1");
+            lines << "saver '" + s->windowTitle() + "', sky " + sky->currentText() +
+                         QStringLiteral(" of %1%2")
+                             .arg(sky->count())
+                             .arg(sky->isEditable() ? " (editable)" : "") +
+                         ", frame '" + s->findChild<QLineEdit*>("Text1")->text() + "', music " +
+                         QString::number(s->findChild<QCheckBox*>("Check1")->isChecked()) +
+                         (music->isVisible() ? " [" + itemTexts(music) + "]" : "");
+        }
+        return lines;
+    }
+};
+
+} // namespace
+
+class MainEditorScriptTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void replay_data() {
+        QTest::addColumn<QString>("name");
+        for (const QString& steps : QDir(appDataPath("editor")).entryList({"*.steps"}))
+            QTest::newRow(qPrintable(steps)) << steps.chopped(6);
+    }
+    // Lines "== name" start afresh; "== name @folder" in that folder of the program directory
+    // (which need not exist), "== name !qt" with the real Qt prompt. "#" lines are comments.
+    void replay() {
+        QFETCH(QString, name);
+        QFile file(appDataPath("editor/" + name + ".steps"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        std::unique_ptr<Player> player;
+        QStringList out;
+        QString directory;
+        for (const QString& line : QString::fromUtf8(file.readAll()).split('\n')) {
+            if (line.isEmpty() || line.startsWith('#'))
+                continue;
+            if (line.startsWith("== ")) {
+                if (player)
+                    player->finish();
+                player.reset();
+                const QString header = line.section(" !qt", 0, 0);
+                player = std::make_unique<Player>(header.section(" @", 1), line.endsWith(" !qt"));
+                directory = player->appDirectory();
+                out << header.section(" @", 0, 0);
+                continue;
+            }
+            QVERIFY2(player, "steps before the first ==");
+            const qsizetype from = out.size();
+            out << line;
+            player->step(line, out);
+            player->report(out);
+            for (qsizetype i = from; i < out.size(); ++i)
+                out[i].replace(directory, "$DIR");
+        }
+        player->finish();
+        const std::string transcript = out.join('\n').toStdString() + "\n";
+        const QString difference = goldenDifference("editor/" + name + ".expected", transcript);
+        QVERIFY2(difference.isEmpty(), qPrintable(difference));
+    }
+};
+
+QTEST_MAIN(MainEditorScriptTest)
+#include "MainEditorScriptTest.moc"
