@@ -13,40 +13,26 @@ extern char** environ;
 
 namespace norvane::test {
 
-namespace {
-
-int spawnAndWait(const std::string& program, const std::vector<std::string>& args,
-                 const std::string& outPath, const std::string& errPath) {
+ProcessResult runProcess(const std::string& program, const std::vector<std::string>& args) {
+    const TempDir dir;
+    const std::string out = dir.file("stdout").string(), err = dir.file("stderr").string();
     std::vector<char*> argv{const_cast<char*>(program.c_str())};
     for (const std::string& arg : args)
         argv.push_back(const_cast<char*>(arg.c_str()));
     argv.push_back(nullptr);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT, 0600);
-    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT, 0600);
+    posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT, 0600);
+    posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT, 0600);
     pid_t pid = 0;
-    const int failed = posix_spawnp(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
     int status = 0;
-    if (failed != 0 || waitpid(pid, &status, 0) != pid || !WIFEXITED(status))
-        return -1;
-    return WEXITSTATUS(status);
-}
-
-} // namespace
-
-ProcessResult runProcess(const std::string& program, const std::vector<std::string>& args) {
-    TempDir dir;
-    const std::string outPath = dir.file("stdout").string();
-    const std::string errPath = dir.file("stderr").string();
-    ProcessResult result;
-    result.exitCode = spawnAndWait(program, args, outPath, errPath);
-    if (result.exitCode >= 0) {
-        result.out = readFile(outPath);
-        result.err = readFile(errPath);
-    }
-    return result;
+    const bool ran =
+        posix_spawnp(&pid, program.c_str(), &actions, nullptr, argv.data(), environ) == 0 &&
+        waitpid(pid, &status, 0) == pid && WIFEXITED(status);
+    posix_spawn_file_actions_destroy(&actions);
+    if (!ran)
+        return {};
+    return {WEXITSTATUS(status), readFile(out), readFile(err)};
 }
 
 ::testing::AssertionResult readsWithoutWarnings(const std::string& path) {
@@ -64,9 +50,8 @@ ProcessResult runProcess(const std::string& program, const std::vector<std::stri
 
 ::testing::AssertionResult worldReadsWithoutWarnings(std::string_view world) {
     const TempDir dir;
-    const std::string path = dir.file("world.wrl").string();
-    std::ofstream(path, std::ios::binary) << world;
-    return readsWithoutWarnings(path);
+    std::ofstream(dir.file("world.wrl"), std::ios::binary) << world;
+    return readsWithoutWarnings(dir.file("world.wrl").string());
 }
 
 } // namespace norvane::test

@@ -1,34 +1,21 @@
 #include "TextDiff.h"
 
+#include "GoldenFile.h"
+
 #include <algorithm>
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
 
 namespace norvane::test {
 
 namespace {
 
-std::string visible(std::string_view line) {
+// The line of `text` around byte offset `at`, with CR and LF shown as \r and \n.
+std::string visibleLineAt(std::string_view text, std::size_t at) {
+    const std::size_t begin = at == 0 ? 0 : text.rfind('\n', at - 1) + 1; // npos + 1 == 0
+    const std::size_t end = std::min(text.find('\n', at), text.size() - 1) + 1;
     std::string out;
-    for (char c : line) {
-        if (c == '\r')
-            out += "\\r";
-        else if (c == '\n')
-            out += "\\n";
-        else
-            out += c;
-    }
+    for (char c : text.substr(begin, end - begin))
+        out += c == '\r' ? "\\r" : c == '\n' ? "\\n" : std::string(1, c);
     return out;
-}
-
-// The line that contains byte offset `at` of `text`, with its line end.
-std::string_view lineAt(std::string_view text, std::size_t at) {
-    std::size_t begin = text.rfind('\n', at == 0 ? 0 : at - 1);
-    begin = (begin == std::string_view::npos || at == 0) ? 0 : begin + 1;
-    std::size_t end = text.find('\n', at);
-    end = end == std::string_view::npos ? text.size() : end + 1;
-    return text.substr(begin, end - begin);
 }
 
 } // namespace
@@ -36,24 +23,15 @@ std::string_view lineAt(std::string_view text, std::size_t at) {
 ::testing::AssertionResult sameText(std::string_view expected, std::string_view actual) {
     if (expected == actual)
         return ::testing::AssertionSuccess();
-    std::size_t at = 0;
-    while (at < expected.size() && at < actual.size() && expected[at] == actual[at])
-        ++at;
-    const auto lineNumber = 1 + std::count(expected.begin(), expected.begin() + at, '\n');
+    const auto at =
+        std::mismatch(expected.begin(), expected.end(), actual.begin(), actual.end()).first -
+        expected.begin();
     return ::testing::AssertionFailure()
-           << "texts differ at line " << lineNumber << " (byte " << at << ")\n"
-           << "  expected: \"" << visible(lineAt(expected, at)) << "\"\n"
-           << "  actual:   \"" << visible(lineAt(actual, at)) << "\"\n"
-           << "  sizes: expected " << expected.size() << ", actual " << actual.size();
-}
-
-std::string crlf(std::initializer_list<std::string_view> lines) {
-    std::string out;
-    for (std::string_view line : lines) {
-        out += line;
-        out += "\r\n";
-    }
-    return out;
+           << "texts differ at line "
+           << 1 + std::count(expected.begin(), expected.begin() + at, '\n') << " (byte " << at
+           << ")\n  expected: \"" << visibleLineAt(expected, at) << "\"\n  actual:   \""
+           << visibleLineAt(actual, at) << "\"\n  sizes: expected " << expected.size()
+           << ", actual " << actual.size();
 }
 
 std::size_t countOf(std::string_view text, std::string_view part) {
@@ -74,19 +52,27 @@ std::vector<std::string> crlfLines(std::string_view text) {
 }
 
 std::string readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    const std::string bytes = fileBytesOr(path);
+    if (bytes == "<missing " + path + ">")
         ADD_FAILURE() << "cannot read " << path;
-        return {};
-    }
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
+    return bytes == "<missing " + path + ">" ? "" : bytes;
 }
 
 std::string dataDir() {
     const char* dir = std::getenv("NORVANE_TEST_DATA");
     return dir ? dir : "tests/data";
+}
+
+::testing::AssertionResult sameTable(const std::string& name, const TableRow& row) {
+    std::istringstream lines(readFile(dataDir() + "/" + name));
+    std::string actual;
+    for (std::string line; std::getline(lines, line);) {
+        std::vector<std::string> fields;
+        for (std::size_t begin = 0, end = 0; end != std::string::npos; begin = end + 1)
+            fields.push_back(line.substr(begin, (end = line.find('|', begin)) - begin));
+        actual += row(fields) + "\n";
+    }
+    return sameText(goldenText(dataDir() + "/" + name, actual), actual);
 }
 
 } // namespace norvane::test

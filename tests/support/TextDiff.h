@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,9 +13,6 @@ namespace norvane::test {
 // shows both versions of it with CR and LF made visible.
 ::testing::AssertionResult sameText(std::string_view expected, std::string_view actual);
 
-// Joins lines with CR LF after each: crlf({"a", "b"}) == "a\r\nb\r\n".
-std::string crlf(std::initializer_list<std::string_view> lines);
-
 // How often `part` occurs in `text`, overlapping occurrences included.
 std::size_t countOf(std::string_view text, std::string_view part);
 
@@ -24,12 +22,26 @@ std::vector<std::string> crlfLines(std::string_view text);
 // Reads a whole file as bytes; fails the current test (and returns "") when it cannot.
 std::string readFile(const std::string& path);
 
+// The message of the exception `action` throws, or "(no error)".
+inline std::string errorOf(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const std::exception& error) {
+        return error.what();
+    }
+    return "(no error)";
+}
+
 // The folder of test data files (tests/data), as set by CTest.
 std::string dataDir();
+
+// A table in the data file `name`: one case a line, fields split by '|', inputs first, then what
+// the code must give. `row` makes a line again from its fields; passes when every line comes back
+// unchanged (NORVANE_REGENERATE=1 rewrites the file from what comes back).
+using TableRow = std::function<std::string(const std::vector<std::string>& fields)>;
+::testing::AssertionResult sameTable(const std::string& name, const TableRow& row);
 
 } // namespace norvane::test
 
 #define EXPECT_SAME_TEXT(expected, actual)                                                         \
     EXPECT_TRUE(::norvane::test::sameText((expected), (actual)))
-#define ASSERT_SAME_TEXT(expected, actual)                                                         \
-    ASSERT_TRUE(::norvane::test::sameText((expected), (actual)))
