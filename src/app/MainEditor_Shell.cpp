@@ -8,6 +8,7 @@
 #include "ManualPage.h"
 #include "Saver.h"
 #include "frmAbout.h"
+#include "scene/ShownPath.h"
 #include "vrml/WorldWriter.h"
 
 #include <QAction>
@@ -60,5 +61,5 @@ void MainEditor::writeAndOpen(const QString& name, const std::function<std::stri
         m_services.messages.showError(
             this, QStringLiteral("Norvane"),
             QStringLiteral("Cannot open %1: the desktop has no application for this file.")
-                .arg(path));
+                .arg(QString::fromStdString(norvane::shownPath(localPath(path)))));
 }
