@@ -13,6 +13,7 @@
 
 #include "scene/Catalogue.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <iterator>
@@ -31,6 +32,12 @@ QString textureSource(int texture) {
 
 QVector3D toQt(norvane::Vec3 v) {
     return QVector3D(float(v.x), float(v.y), float(v.z));
+}
+
+// How much a text's place scales it (the man's enclosing scale, for example).
+double textScale(const norvane::TextInstance& text) {
+    const auto& m = text.place.linear;
+    return std::sqrt(m[0] * m[0] + m[3] * m[3] + m[6] * m[6]);
 }
 
 // A text's place as position, rotation and (uniform) scale, as a QML node takes them.
@@ -69,9 +76,34 @@ WorldModel::~WorldModel() {
 
 QVariantList WorldModel::texts() const {
     QVariantList list;
-    for (const norvane::TextInstance& text : m_texts)
-        list.append(textEntry(text));
+    for (const std::size_t i : m_shownTexts)
+        list.append(textEntry(m_texts[i]));
     return list;
+}
+
+void WorldModel::setEye(QVector3D eye) {
+    m_eye = eye;
+    if (chooseTexts())
+        emit textsChanged();
+}
+
+bool WorldModel::chooseTexts() {
+    constexpr double kReadingDistance = 60.0; // metres per metre of font size
+    std::vector<std::pair<double, std::size_t>> near;
+    for (std::size_t i = 0; i < m_texts.size(); ++i) {
+        const double d = (toQt(m_texts[i].place.offset) - m_eye).length();
+        if (d < kReadingDistance * m_texts[i].fontSize * textScale(m_texts[i]))
+            near.emplace_back(d, i);
+    }
+    const std::size_t kept = std::min(near.size(), kMostTexts);
+    std::partial_sort(near.begin(), near.begin() + std::ptrdiff_t(kept), near.end());
+    std::vector<std::size_t> chosen;
+    for (std::size_t i = 0; i < kept; ++i)
+        chosen.push_back(near[i].second);
+    if (chosen == m_shownTexts)
+        return false;
+    m_shownTexts = std::move(chosen);
+    return true;
 }
 
 QVariantList WorldModel::skyColours() const {
@@ -167,7 +199,7 @@ bool WorldModel::addRows(std::size_t first) {
 void WorldModel::publish(bool textsChanged) {
     for (const auto& [key, entry] : m_batches)
         entry->batch()->publish();
-    if (textsChanged)
+    if (textsChanged && chooseTexts())
         emit this->textsChanged();
 }
 
@@ -194,6 +226,7 @@ void WorldModel::rebuild() {
         entry->batch()->clear();
     reserveForScene();
     m_texts.clear();
+    m_shownTexts.clear();
     m_shapeCount = 0;
     addShapes(norvane::groundShapes());
     addRows(0);

@@ -33,12 +33,18 @@ public:
     ~WorldModel() override;
 
     QAbstractItemModel* batches() { return &m_batchList; }
+    // The texts near enough to the eye to be read (see setEye), nearest first.
     QVariantList texts() const;
     QVariantList skyColours() const;
     QVector3D skyAngles() const;
 
     // Draws the sky of World Properties' choice `name` (Blue Sky for a name it does not know).
     void setSky(const QString& name);
+    // Where the eye is: texts are drawn only within reading distance of it (a distance that grows
+    // with their size, and at most kMostTexts of them), since each text costs the renderer a
+    // layer of its own.
+    void setEye(QVector3D eye);
+    static constexpr std::size_t kMostTexts = 200;
     // Highlights the shapes of `row` (-1 for none).
     void setHighlightedRow(int row);
     int highlightedRow() const { return m_highlighted; }
@@ -64,9 +70,13 @@ private:
     // Adds the shapes and texts of rows `first` to the last; true when texts were added.
     bool addRows(std::size_t first);
     void publish(bool textsChanged);
+    // Chooses the texts to draw from the eye; true when the choice changed.
+    bool chooseTexts();
 
     norvane::Scene& m_scene;
     std::vector<norvane::TextInstance> m_texts;
+    std::vector<std::size_t> m_shownTexts; // indices into m_texts
+    QVector3D m_eye;
     std::size_t m_shapeCount = 0;
     std::map<std::pair<int, int>, BatchEntry*> m_batches;
     BatchList m_batchList;

@@ -49,6 +49,8 @@ WorldWindow::WorldWindow(WorldModel& world, WalkCamera& walker, bool hintVisible
     : QQuickView(parent), m_world(world), m_walker(walker), m_hintVisible(hintVisible) {
     initRenderResources();
     setResizeMode(QQuickView::SizeRootObjectToView);
+    world.setEye(walker.position());
+    connect(&walker, &WalkCamera::moved, this, [this] { m_world.setEye(m_walker.position()); });
     rootContext()->setContextProperty(QStringLiteral("world"), &world);
     rootContext()->setContextProperty(QStringLiteral("walker"), &walker);
     rootContext()->setContextProperty(QStringLiteral("window3d"), this);

@@ -8,8 +8,8 @@ namespace norvane {
 
 namespace {
 
-constexpr int kRoundSegments = 32;
-constexpr int kSphereRings = 16;
+constexpr int kRoundSegments = 16;
+constexpr int kSphereRings = 8;
 
 std::uint32_t addVertex(Mesh& mesh, Vec3 p, Vec3 n, double s, double t) {
     mesh.vertices.push_back({{float(p.x), float(p.y), float(p.z)},
