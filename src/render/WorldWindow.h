@@ -19,6 +19,7 @@ public:
                 QWindow* parent = nullptr);
 
     QString hoverText() const { return m_hoverText; }
+    const WalkCamera& camera() const { return m_walker; }
     bool hintVisible() const { return m_hintVisible; }
     // Picks the row under a pixel of the window, as a click does; -1 for none.
     int rowAt(QPointF pixel) const;

@@ -2,10 +2,12 @@
 // on the offscreen platform (no OpenGL) that the dock says so and the editor works as before.
 #include "EditorHarness.h"
 
+#include "render/WalkCamera.h"
 #include "render/WorldSnapshot.h"
 #include "render/WorldWindow.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QDockWidget>
 #include <QLabel>
 #include <QRadioButton>
@@ -83,6 +85,45 @@ private slots:
         QCOMPARE(h->editor.List2->currentRow(), 0);
         h->run("Command5");
         QTRY_COMPARE(redPixels(picture()), 0);
+    }
+
+    // Keys walk, turn, rise and go home; a drag looks up; resting on an anchored car shows its
+    // URL in the hint line.
+    void walkingAndHovering() {
+        if (!canDraw3D())
+            QSKIP("no OpenGL on this display");
+        WorldWindow* view = h->editor.worldWindow;
+        const WalkCamera& eye = view->camera();
+        const auto keys = [view](std::initializer_list<Qt::Key> list) {
+            for (Qt::Key key : list)
+                QTest::keyClick(view, key);
+        };
+        keys({Qt::Key_Up, Qt::Key_W, Qt::Key_PageUp});
+        QCOMPARE(eye.position(), QVector3D(0, 0.75f, 45));
+        keys({Qt::Key_Left, Qt::Key_D, Qt::Key_A});
+        QVERIFY(eye.forward().x() < -0.05f);
+        keys({Qt::Key_Home});
+        QCOMPARE(eye.position(), QVector3D(0, 0.5f, 46));
+        QTest::mousePress(view, Qt::LeftButton, {}, {200, 200});
+        QTest::mouseMove(view, {200, 150});
+        QTest::mouseRelease(view, Qt::LeftButton, {}, {200, 150});
+        QVERIFY(eye.forward().y() > 0.1f);
+        keys({Qt::Key_Home});
+        h->scripted.promptAnswers.push_back("http://example.com/car");
+        h->editor.Check1->setChecked(true);
+        h->editor.OptLeft->click();
+        h->place("Car (Red)", h->pixelOf(50, 88));
+        h->place("Tree", h->pixelOf(20, 20)); // the car, no longer selected, shows its red
+        const QImage picture = this->picture();
+        const qreal scale = picture.width() / qreal(view->width());
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                if (reddish(picture.pixelColor(x, y))) {
+                    QTest::mouseMove(view, (QPointF(x + 1, y + 1) / scale).toPoint());
+                    QTRY_COMPARE(view->hoverText(), QStringLiteral("http://example.com/car"));
+                    return;
+                }
+        QFAIL("the car is not in the picture");
     }
 };
 
