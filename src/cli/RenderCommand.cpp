@@ -7,9 +7,9 @@
 #include "CliError.h"
 #include "SceneInput.h"
 
-#include "render/MapPicture.h"
 #include "map/MapZoom.h"
 #include "map/Render2D.h"
+#include "render/MapPicture.h"
 #include "scene/Error.h"
 #include "scene/ShownPath.h"
 #include "scenefile/SceneFile.h"
