@@ -9,8 +9,6 @@
 #include "webpage/WebPageExport.h"
 
 #include <QAction>
-#include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -18,12 +16,11 @@ namespace {
 
 const QString kPageFilter = QStringLiteral("Web Page (*.html)");
 
-// Where the textures and X_ITE lie: beside the executable in the build tree, otherwise in the
-// installed share/norvane.
-QString webDataFolder() {
-    const QString beside = QCoreApplication::applicationDirPath();
-    return QFileInfo::exists(beside + QStringLiteral("/x_ite/x_ite.min.js"))
-               ? beside
+// Where the textures and X_ITE lie: the program's folder when it holds X_ITE (the build tree),
+// otherwise the installed share/norvane.
+QString webDataFolder(const QString& programFolder) {
+    return QFileInfo::exists(programFolder + QStringLiteral("/x_ite/x_ite.min.js"))
+               ? programFolder
                : installedPlaces().dataFolder;
 }
 
@@ -46,7 +43,7 @@ bool MainEditor::exportWebPageTo(const QString& folder, const QString& pageName)
     request.folder = localPath(folder);
     request.pageName = pageName.toStdString();
     request.title = pageTitle(windowTitle()).toStdString();
-    request.dataFolder = localPath(webDataFolder());
+    request.dataFolder = localPath(webDataFolder(m_services.appDirectory));
     return runOrReport(this, m_services.messages,
                        [&] { norvane::exportWebPage(m_scene, request); });
 }
