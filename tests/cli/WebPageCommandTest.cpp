@@ -3,13 +3,12 @@
 #include "TextDiff.h"
 
 #include "platform/AtomicFile.h"
-#include "scenefile/SceneFile.h"
-#include "vrml/WorldWriter.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 using namespace norvane::test;
@@ -22,28 +21,7 @@ std::string mixedPath() {
 
 } // namespace
 
-// The options reach the world and the page: the world is what export writes for them, the title
-// is the scene file's name unless --title gives one (line breaks dropped as for every value).
-TEST(WebPageCommand, WritesThePageWithTheWorldOfTheOptions) {
-    TempDir dir;
-    const std::string site = dir.file("site").string();
-    const std::string music = dataDir() + "/webpage/quiet.wav";
-    const ProcessResult run =
-        runNorvaneCli({"webpage", mixedPath(), site, "--sky", "Night Sky", "--music", music,
-                       "--target", "main\nframe", "--page", "walk.html"});
-    EXPECT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(run.out + run.err, "");
-    const norvane::Scene scene = norvane::readSceneText(readFile(mixedPath()));
-    EXPECT_SAME_TEXT(norvane::buildWorld(scene, {"Night Sky", "quiet.wav", "main frame"}),
-                     readFile(site + "/walk.wrl"));
-    EXPECT_EQ(readFile(site + "/quiet.wav"), readFile(music));
-    EXPECT_NE(readFile(site + "/walk.html").find("<title>mixed.NSC</title>"), std::string::npos);
-
-    EXPECT_EQ(runNorvaneCli({"webpage", mixedPath(), site, "--title", "My\r\nPark"}).exitCode, 0);
-    EXPECT_NE(readFile(site + "/index.html").find("<title>My Park</title>"), std::string::npos);
-    EXPECT_SAME_TEXT(norvane::buildWorld(scene, {}), readFile(site + "/index.wrl"));
-}
-
+// Usage faults and unreadable files exit 2, a broken scene 1; each is one line on stderr.
 TEST(WebPageCommand, FailuresNameTheFaultAndWriteNothing) {
     TempDir dir;
     const std::string site = dir.file("site").string();
@@ -71,4 +49,19 @@ TEST(WebPageCommand, FailuresNameTheFaultAndWriteNothing) {
         EXPECT_EQ(run.err, "norvane-cli: " + reason + "\n");
     }
     EXPECT_FALSE(std::filesystem::exists(site));
+}
+
+TEST(WebPageCommand, TheWorldIsWhatExportWrites) {
+    TempDir dir;
+    const std::vector<std::string> options{"--sky",    "Night Sky",
+                                           "--target", "main\nframe",
+                                           "--music",  dataDir() + "/webpage/quiet.wav"};
+    std::vector<std::string> webpage{"webpage", mixedPath(), dir.file("site").string()};
+    std::vector<std::string> exported{"export", mixedPath(), dir.file("out.wrl").string()};
+    webpage.insert(webpage.end(), options.begin(), options.end());
+    exported.insert(exported.end(), options.begin(), options.end());
+    ASSERT_EQ(runNorvaneCli(webpage).exitCode, 0);
+    ASSERT_EQ(runNorvaneCli(exported).exitCode, 0);
+    EXPECT_SAME_TEXT(readFile(dir.file("out.wrl").string()),
+                     readFile(dir.file("site/index.wrl").string()));
 }

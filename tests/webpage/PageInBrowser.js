@@ -50,7 +50,6 @@ async function meanColour(browser, png, box) {
 }
 
 function checkColour(name, colour, range) {
-  if (process.env.NORVANE_TRACE) console.log(name, colour);
   for (let c = 0; c < 3; ++c)
     if (colour[c] < range.min[c] || colour[c] > range.max[c])
       problems.push(`${name}: mean colour ${colour} outside ${range.min} .. ${range.max}`);
@@ -66,7 +65,6 @@ function watch(page, base) {
     if (response.status() >= 400) problems.push(`HTTP ${response.status()}: ${response.url()}`);
   });
   page.on("request", (request) => {
-    if (process.env.NORVANE_TRACE) console.log("request", request.url());
     if (!request.url().startsWith(base) && !request.url().startsWith("data:") &&
         !request.url().startsWith("blob:"))
       problems.push(`leaves the folder: ${request.url()}`);
