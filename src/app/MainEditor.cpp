@@ -2,6 +2,7 @@
 
 #include "AccessibleText.h"
 #include "CommandTwins.h"
+#include "Saver.h"
 #include "Twips.h"
 #include "render/WalkCamera.h"
 #include "render/WorldModel.h"
@@ -157,6 +158,9 @@ MainEditor::MainEditor(Services services, QWidget* parent)
 // once the window is on its way out.
 MainEditor::~MainEditor() {
     dock3D->disconnect(this);
+    // An open World Properties dies with the window; its end must not reach this half-gone one.
+    if (m_saver)
+        m_saver->disconnect(this);
     delete worldWindow;
     m_world.reset();
 }
