@@ -20,7 +20,7 @@ set(npm_inputs ${PROJECT_SOURCE_DIR}/web/package.json ${PROJECT_SOURCE_DIR}/web/
 
 find_program(NORVANE_NPM npm)
 if(NOT NORVANE_NPM)
-  message(FATAL_ERROR "npm is missing: install Debian's npm (make deps does) to fetch X_ITE for web pages")
+  message(FATAL_ERROR "npm is missing: install Debian's npm (make deps does) to fetch X_ITE")
 endif()
 
 # Until the packages are in the build tree, the registry must answer: say so once, plainly.
@@ -28,7 +28,7 @@ if(NOT EXISTS ${npm_stamp} OR ${PROJECT_SOURCE_DIR}/web/package-lock.json IS_NEW
   execute_process(COMMAND ${NORVANE_NPM} ping RESULT_VARIABLE ping_failed OUTPUT_QUIET ERROR_QUIET
                   TIMEOUT 60)
   if(ping_failed)
-    message(FATAL_ERROR "The npm registry cannot be reached: X_ITE and playwright-core (web/package-lock.json) are missing")
+    message(FATAL_ERROR "Cannot reach the npm registry to fetch X_ITE (web/package-lock.json)")
   endif()
 endif()
 
