@@ -47,7 +47,7 @@ x3d-canvas { display: block; width: 100%; height: 100%; }
 // X_ITE examines a world that names no NavigationInfo; VRML 2.0 browsers walk, so bind one.
 constexpr std::string_view kBody = R"(" splashScreen="false" notifications="false"></x3d-canvas>
 <p class="hint">Walk with the arrow keys, or drag with the mouse.</p>
-<noscript><p class="hint">This page shows a 3D world, which needs JavaScript: please turn it on.</p></noscript>
+<noscript><p class="hint" style="top: 40px">This page shows a 3D world, which needs JavaScript: please turn it on.</p></noscript>
 <script>
   document.addEventListener("DOMContentLoaded", () => {
     const canvas = document.querySelector("x3d-canvas");
