@@ -14,16 +14,18 @@ PACKAGES := cmake g++ make clang libclang-rt-14-dev qt6-base-dev libgl1-mesa-dev
             shared-mime-info desktop-file-utils gcovr \
             qt6-declarative-dev qt6-quick3d-dev qt6-shadertools-dev qml6-module-quick3d \
             qml6-module-qtquick qml6-module-qtquick-window qml6-module-qtqml-workerscript \
-            libgl1-mesa-dri libglx-mesa0
+            libgl1-mesa-dri libglx-mesa0 npm chromium
 CMAKE_FLAGS ?= -DNORVANE_WERROR=ON
 
 .PHONY: all deps locale build run test test-plain test-asan fuzz bench coverage ratio format format-check clean
 
 all: build
 
+# A nodejs that brings its own npm (and conflicts with Debian's) counts as having npm.
 deps:
 	@missing=""; for p in $(PACKAGES); do \
-	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "ok installed" || missing="$$missing $$p"; \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "ok installed" || \
+	    { [ "$$p" = npm ] && command -v npm >/dev/null; } || missing="$$missing $$p"; \
 	done; \
 	if [ -n "$$missing" ]; then \
 	  echo "Installing:$$missing"; \

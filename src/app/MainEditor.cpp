@@ -72,12 +72,14 @@ struct ActionPlace {
     const char* caption;
 };
 
-constexpr std::array<ActionPlace, 7> kFileMenu{{
+constexpr std::array<ActionPlace, 9> kFileMenu{{
     {&MainEditor::mnuNewItem, "mnuNewItem", "&New"},
     {&MainEditor::mnuLoadItem, "mnuLoadItem", "&Open File"},
     {&MainEditor::mnuSave2Item, "mnuSave2Item", "&Save File"},
     {&MainEditor::mnuDivide1, "mnuDivide1", nullptr},
     {&MainEditor::mnuSaveItem, "mnuSaveItem", "Save to VRM&L"},
+    {&MainEditor::mnuWebPageItem, "mnuWebPageItem", "Export &Web Page\u2026"},
+    {&MainEditor::mnuBrowserItem, "mnuBrowserItem", "Preview in &Browser"},
     {&MainEditor::mnuDivide2, "mnuDivide2", nullptr},
     {&MainEditor::mnuExitItem, "mnuExitItem", "&Exit"},
 }};
@@ -156,6 +158,7 @@ MainEditor::MainEditor(Services services, QWidget* parent)
 // once the window is on its way out.
 MainEditor::~MainEditor() {
     dock3D->disconnect(this);
+    // An open World Properties dies with the window; its end must not reach this half-gone one.
     if (m_saver)
         m_saver->disconnect(this);
     delete worldWindow;

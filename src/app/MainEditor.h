@@ -40,6 +40,8 @@ class WorldWindow;
 // controls, the list of objects in the scene, the command buttons and the menu bar. Owns the
 // scene, the `Saved` flag and every widget; the services must outlive it. Controls keep their
 // legacy names as members and as objectNames.
+class PreviewServer;
+
 class MainEditor : public QMainWindow {
     Q_OBJECT
 public:
@@ -110,6 +112,8 @@ public:
     QAction* mnuSave2Item = nullptr;
     QAction* mnuDivide1 = nullptr;
     QAction* mnuSaveItem = nullptr;
+    QAction* mnuWebPageItem = nullptr; // "Export Web Page…": the page folder with the defaults
+    QAction* mnuBrowserItem = nullptr; // "Preview in Browser": that page served on 127.0.0.1
     QAction* mnuDivide2 = nullptr;
     QAction* mnuExitItem = nullptr;
     QMenu* mnuViewItem = nullptr;
@@ -148,6 +152,9 @@ public slots:
     void Command7_Click();
     void mnuManualItem_Click();
     void mnuAboutItem_Click();
+    // MainEditor_Web.cpp: the web page in a chosen folder, and served to the desktop's browser.
+    void mnuWebPageItem_Click();
+    void mnuBrowserItem_Click();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -181,6 +188,8 @@ private:
     void commitSessionData(QSessionManager& manager);
     // MainEditor_Shell.cpp: World Properties, preview, manual and About.
     void connectShellCommands();
+    void connectWebCommands();
+    bool exportWebPageTo(const QString& folder, const QString& pageName);
     void writeAndOpen(const QString& name, const std::function<std::string()>& text);
     // MainEditor_View3D.cpp: the 3D view dock.
     void build3DView();
@@ -197,6 +206,7 @@ private:
     norvane::ZoomLevel m_zoom = norvane::ZoomLevel::Percent100;
     int m_kindRow = -1; // the catalogue row chosen last
     QPointer<Saver> m_saver;
+    PreviewServer* m_previewServer = nullptr; // started by the first browser preview; a child
     std::unique_ptr<WorldModel> m_world;
     std::unique_ptr<WalkCamera> m_walker;
 };

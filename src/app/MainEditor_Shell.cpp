@@ -19,6 +19,7 @@ void MainEditor::connectShellCommands() {
     connect(Command7, &QPushButton::clicked, this, &MainEditor::Command7_Click);
     connect(mnuManualItem, &QAction::triggered, this, &MainEditor::mnuManualItem_Click);
     connect(mnuAboutItem, &QAction::triggered, this, &MainEditor::mnuAboutItem_Click);
+    connectWebCommands();
 }
 
 // Opens World Properties; it disables this window until it closes, so only one is ever open.

@@ -49,5 +49,6 @@ void QtMessageBoxes::showError(QWidget* parent, const QString& title, const QStr
 }
 
 bool QtDesktopOpener::open(const QString& path) {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    const bool web = path.startsWith(QStringLiteral("http://"));
+    return QDesktopServices::openUrl(web ? QUrl(path) : QUrl::fromLocalFile(path));
 }

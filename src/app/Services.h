@@ -35,7 +35,8 @@ public:
     virtual void showError(QWidget* parent, const QString& title, const QString& text) = 0;
 };
 
-// The desktop's "open" service: hands a file to its associated application without waiting.
+// The desktop's "open" service: hands a file (or an http:// address, to the browser) to its
+// associated application without waiting.
 // Returns false when the desktop could not open it.
 class DesktopOpener {
 public:

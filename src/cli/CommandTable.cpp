@@ -3,6 +3,7 @@
 #include "CheckCommand.h"
 #include "ExportCommand.h"
 #include "PreviewFileCommand.h"
+#include "WebPageCommand.h"
 
 #if defined(NORVANE_HAVE_QTCANVAS) && __has_include("RenderCommand.h")
 #include "RenderCommand.h"
@@ -24,6 +25,14 @@ constexpr Command kCommands[] = {
     {"preview-file", "preview-file SCENE.NSC OUT.wrl",
      "Writes the world exactly as the editor's preview does (blue sky, no music, no target).",
      runPreviewFile},
+    {"webpage",
+     "webpage SCENE.NSC DIR [--sky NAME] [--music FILE.wav] [--target FRAME] [--title TEXT] "
+     "[--page NAME.html]",
+     "Writes a web page that shows the world into DIR (made when missing): the page (--page, "
+     "default index.html; --title, default the scene file's name), the world beside it with the "
+     "same stem, the five textures, the music file and X_ITE's files in x_ite/. Other files in DIR "
+     "are left alone. --sky, --music and --target as for export.",
+     runWebPage},
     {"check", "check SCENE.NSC",
      "Prints \"LINE: row ROW: message\" for every problem of a scene file; exit status 1 when "
      "there are "

@@ -18,9 +18,9 @@ namespace {
 constexpr std::array<std::string_view, 3> kOptions{"--sky", "--music", "--target"};
 constexpr std::array<std::string_view, 4> kSkies{"Blue Sky", "Night Sky", "Black", "White"};
 
-std::string checkedSky(const std::string& sky) {
+std::string checkedSky(std::string_view command, const std::string& sky) {
     if (std::find(kSkies.begin(), kSkies.end(), sky) == kSkies.end())
-        throw CliError(kExitUsage, "export: unknown sky \"" + shownPath(sky) +
+        throw CliError(kExitUsage, std::string(command) + ": unknown sky \"" + shownPath(sky) +
                                        "\" (choose \"Blue Sky\", \"Night Sky\", "
                                        "\"Black\" or \"White\")");
     return sky;
@@ -28,25 +28,26 @@ std::string checkedSky(const std::string& sky) {
 
 // The world names its music by bare file name, after the last '/' or '\': it is looked for
 // beside the world. A path that ends in a separator names no file and is refused.
-std::string musicFileName(const Arguments& parsed) {
+std::string musicFileName(std::string_view command, const Arguments& parsed) {
     if (!parsed.options.contains("--music"))
         return {};
     const std::string path = parsed.option("--music");
     const std::string name = path.substr(path.find_last_of("/\\") + 1);
     if (name.empty())
-        throw CliError(kExitUsage, "export: --music names no file: \"" + shownPath(path) + "\"");
+        throw CliError(kExitUsage, std::string(command) + ": --music names no file: \"" +
+                                       shownPath(path) + "\"");
     return name;
 }
 
-WorldOptions optionsFrom(const Arguments& parsed) {
+} // namespace
+
+WorldOptions worldOptionsFrom(std::string_view command, const Arguments& parsed) {
     WorldOptions options;
-    options.sky = checkedSky(parsed.option("--sky", options.sky));
-    options.musicFile = musicFileName(parsed);
+    options.sky = checkedSky(command, parsed.option("--sky", options.sky));
+    options.musicFile = musicFileName(command, parsed);
     options.targetFrame = parsed.option("--target");
     return options;
 }
-
-} // namespace
 
 void writeWorldFile(const std::string& scenePath, const std::string& outPath,
                     const std::function<std::string(const Scene&)>& build) {
@@ -63,7 +64,7 @@ void writeWorldFile(const std::string& scenePath, const std::string& outPath,
 
 int runExport(const std::vector<std::string>& args) {
     const Arguments parsed = parseArguments("export", args, kOptions, 2);
-    const WorldOptions options = optionsFrom(parsed);
+    const WorldOptions options = worldOptionsFrom("export", parsed);
     writeWorldFile(parsed.positional[0], parsed.positional[1],
                    [&options](const Scene& scene) { return buildWorld(scene, options); });
     return kExitSuccess;

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "scene/Scene.h"
+#include "vrml/WorldWriter.h"
+
+#include <string>
+#include <vector>
+
+namespace norvane {
+
+// What to publish: where, under which names, and the world's options.
+struct WebPageRequest {
+    std::string folder;                  // written into; created when missing
+    std::string pageName = "index.html"; // a bare name ending in ".html"; the world takes its stem
+    std::string title;                   // the page's title, usually the scene file's name
+    WorldOptions world;                  // sky and target frame; musicFile is set from musicPath
+    std::string musicPath;               // the music file to copy beside the world; "" for none
+    std::string dataFolder;              // holds source1.jpg … source5.jpg and x_ite/
+};
+
+// Writes the page, the world (exactly buildWorld's bytes), the five textures, the music file and
+// the X_ITE files into the request's folder, each replaced atomically; other files there are left
+// alone. Returns the names written, relative to the folder. Every source is read before anything
+// is written. Throws Error on a bad page name, a source that cannot be read or a failed write.
+std::vector<std::string> exportWebPage(const Scene& scene, const WebPageRequest& request);
+
+} // namespace norvane
