@@ -32,6 +32,9 @@ class QRadioButton;
 class QScrollBar;
 class QSessionManager;
 class Saver;
+namespace norvane {
+struct WorldOptions;
+}
 class WalkCamera;
 class WorldModel;
 class WorldWindow;
@@ -189,7 +192,9 @@ private:
     // MainEditor_Shell.cpp: World Properties, preview, manual and About.
     void connectShellCommands();
     void connectWebCommands();
-    bool exportWebPageTo(const QString& folder, const QString& pageName);
+    bool exportWebPageTo(const QString& folder, const QString& pageName, QWidget* parent,
+                         const norvane::WorldOptions& options);
+    void openWorldProperties(std::function<void(Saver&, const norvane::WorldOptions&)> exporter);
     void writeAndOpen(const QString& name, const std::function<std::string()>& text);
     // MainEditor_View3D.cpp: the 3D view dock.
     void build3DView();

@@ -22,13 +22,19 @@ void MainEditor::connectShellCommands() {
     connectWebCommands();
 }
 
-// Opens World Properties; it disables this window until it closes, so only one is ever open.
 void MainEditor::mnuSaveItem_Click() {
+    openWorldProperties({});
+}
+
+// Opens World Properties; it disables this window until it closes, so only one is ever open.
+// `exporter`, when given, is what its "&OK" does with the options (see Saver::setExporter).
+void MainEditor::openWorldProperties(Saver::Exporter exporter) {
     if (m_saver) {
         m_saver->activateWindow();
         return;
     }
     m_saver = new Saver(this, m_scene, FinalCode, m_services);
+    m_saver->setExporter(std::move(exporter));
     // The 3D view shows the sky chosen in the dialog while it is open, then the default again.
     connect(m_saver, &Saver::skyChosen, this, &MainEditor::showSkyIn3D);
     connect(m_saver, &QObject::destroyed, this,

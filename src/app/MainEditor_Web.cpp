@@ -6,6 +6,7 @@
 #include "LocalPath.h"
 #include "PreviewServer.h"
 #include "ProgramFolder.h"
+#include "Saver.h"
 #include "webpage/WebPageExport.h"
 
 #include <QAction>
@@ -37,34 +38,43 @@ void MainEditor::connectWebCommands() {
     connect(mnuBrowserItem, &QAction::triggered, this, &MainEditor::mnuBrowserItem_Click);
 }
 
-// Blue Sky, no music, no target frame: the world the preview shows, published with its page.
-bool MainEditor::exportWebPageTo(const QString& folder, const QString& pageName) {
+// Writes the page with the world of `options`; a chosen music file is copied from the program's
+// folder beside the world. Failures are shown over `parent`.
+bool MainEditor::exportWebPageTo(const QString& folder, const QString& pageName, QWidget* parent,
+                                 const norvane::WorldOptions& options) {
     norvane::WebPageRequest request;
     request.folder = localPath(folder);
     request.pageName = pageName.toStdString();
     request.title = pageTitle(windowTitle()).toStdString();
+    request.world = options;
+    if (!options.musicFile.empty())
+        request.musicPath = localPath(
+            pathInDirectory(m_services.appDirectory, QString::fromStdString(options.musicFile)));
     request.dataFolder = localPath(webDataFolder(m_services.appDirectory));
-    return runOrReport(this, m_services.messages,
+    return runOrReport(parent, m_services.messages,
                        [&] { norvane::exportWebPage(m_scene, request); });
 }
 
-// The Save dialog names the page; its folder receives the page and the files it needs.
+// World Properties chooses the sky, the music and the target frame as for a world; its "&OK"
+// then asks for the page, whose folder receives the page and the files it needs.
 void MainEditor::mnuWebPageItem_Click() {
-    const std::optional<QString> path =
-        m_services.files.askSave(this, m_services.appDirectory, kPageFilter);
-    if (!path || path->isEmpty())
-        return;
-    QString name = QFileInfo(*path).fileName();
-    if (!name.endsWith(QStringLiteral(".html")))
-        name += QStringLiteral(".html");
-    exportWebPageTo(QFileInfo(*path).absolutePath(), name);
+    openWorldProperties([this](Saver& dialog, const norvane::WorldOptions& options) {
+        const std::optional<QString> path =
+            m_services.files.askSave(&dialog, m_services.appDirectory, kPageFilter);
+        if (!path || path->isEmpty())
+            return;
+        QString name = QFileInfo(*path).fileName();
+        if (!name.endsWith(QStringLiteral(".html")))
+            name += QStringLiteral(".html");
+        exportWebPageTo(QFileInfo(*path).absolutePath(), name, &dialog, options);
+    });
 }
 
 // Writes the page into the per-user cache and opens it from the server, started on first use.
 void MainEditor::mnuBrowserItem_Click() {
     const QString folder =
         QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/page");
-    if (!exportWebPageTo(folder, QStringLiteral("index.html")))
+    if (!exportWebPageTo(folder, QStringLiteral("index.html"), this, norvane::WorldOptions{}))
         return;
     if (!m_previewServer && !runOrReport(this, m_services.messages, [&] {
             m_previewServer = new PreviewServer(folder, this);

@@ -121,7 +121,10 @@ void Saver::done(int result) {
 }
 
 void Saver::Command1_Click() {
-    exportWorld();
+    if (m_exporter)
+        m_exporter(*this, worldOptions());
+    else
+        exportWorld();
     accept();
 }
 

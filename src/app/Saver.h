@@ -4,6 +4,9 @@
 
 #include <QDialog>
 
+#include <functional>
+#include <utility>
+
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
@@ -26,6 +29,11 @@ class Saver : public QDialog {
 public:
     Saver(QWidget* mainWindow, const norvane::Scene& scene, norvane::TextBuffer& finalCode,
           Services services);
+
+    // What "&OK" does with the chosen options instead of asking for a world file, for a command
+    // that publishes the world another way (the web page). The dialog is its parent for prompts.
+    using Exporter = std::function<void(Saver& dialog, const norvane::WorldOptions& options)>;
+    void setExporter(Exporter exporter) { m_exporter = std::move(exporter); }
 
     // Closes the dialog whatever the result and enables the main window again.
     void done(int result) override;
@@ -54,6 +62,7 @@ private:
     const norvane::Scene& m_scene;
     norvane::TextBuffer& m_finalCode;
     Services m_services;
+    Exporter m_exporter;
 
     QComboBox* Combo1 = nullptr;
     QLineEdit* Text1 = nullptr;

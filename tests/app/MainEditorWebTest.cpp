@@ -1,10 +1,14 @@
-// File > Export Web Page… and Preview in Browser, with a scripted Save dialog and desktop.
+// File > Export Web Page… (through World Properties) and Preview in Browser, with scripted
+// dialogs and desktop.
 #include "EditorHarness.h"
 
+#include "app/Saver.h"
 #include "vrml/WorldWriter.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QStandardPaths>
 
@@ -14,8 +18,8 @@ class MainEditorWebTest : public QObject {
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
-    // Both write the preview's world (Blue Sky, no music, no frame) beside its page; the
-    // browser preview hands the desktop a loopback address of the page.
+    // The export writes the world of World Properties' choices beside its page; the preview
+    // writes the preview's world into the cache and hands the desktop a loopback address.
     void exportsAndPreviewsThePage() {
         EditorHarness harness;
         const QDir app(harness.scripted.appDirectory());
@@ -23,23 +27,30 @@ private slots:
              {"x_ite", "source1.jpg", "source2.jpg", "source3.jpg", "source4.jpg", "source5.jpg"})
             QVERIFY(QFile::link(NORVANE_PROGRAM_DATA "/" + name, app.filePath(name)));
         harness.fill({{"Tree", " 40.5", " 62.25", "0", "http://example.com/", ""}});
-        harness.scripted.files.answers = {app.filePath("site/park")};
+        harness.scripted.fileAnswers = {app.filePath("site/park")};
         harness.run("mnuWebPageItem");
-        const std::string world = norvane::buildPreviewWorld(harness.editor.scene());
-        QCOMPARE(readWholeFile(app.filePath("site/park.wrl")), QByteArray::fromStdString(world));
-        QVERIFY(readWholeFile(app.filePath("site/park.html")).contains("<title>Norvane</title>"));
+        auto* saver = visibleWindow<Saver>();
+        QVERIFY(saver);
+        saver->findChild<QComboBox*>("Combo1")->setCurrentIndex(1);
+        QTest::mouseClick(saver->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+        const auto& scene = harness.editor.scene();
+        QCOMPARE(bytes(app.filePath("site/park.wrl")),
+                 QByteArray::fromStdString(norvane::buildWorld(scene, {"Night Sky", "", ""})));
+        QVERIFY(bytes(app.filePath("site/park.html")).contains("<title>Norvane</title>"));
 
         harness.run("mnuBrowserItem");
-        QCOMPARE(harness.scripted.messages.errors, QStringList());
         const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
-        QCOMPARE(readWholeFile(cache + "/page/index.wrl"), QByteArray::fromStdString(world));
-        QVERIFY(QRegularExpression("^http://127\\.0\\.0\\.1:[0-9]+/index\\.html$")
-                    .match(harness.scripted.opener.opened.value(0))
+        QCOMPARE(bytes(cache + "/page/index.wrl"),
+                 QByteArray::fromStdString(norvane::buildPreviewWorld(scene)));
+        const QString opened = harness.scripted.log.filter("opened ").value(0);
+        QVERIFY(QRegularExpression("^opened http://127\\.0\\.0\\.1:[0-9]+/index\\.html$")
+                    .match(opened)
                     .hasMatch());
+        QCOMPARE(harness.scripted.log.filter("error "), QStringList());
     }
 
 private:
-    static QByteArray readWholeFile(const QString& path) {
+    static QByteArray bytes(const QString& path) {
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
     }
