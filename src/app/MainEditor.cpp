@@ -148,6 +148,7 @@ MainEditor::MainEditor(Services services, QWidget* parent)
     centreOnScreen();
     describeControls(this, kAccessibleTexts);
     Saved = true;
+    showModeHint();
     applyZoom(norvane::ZoomLevel::Percent100);
 }
 
@@ -232,6 +233,7 @@ void MainEditor::buildMenus() {
     mnuFileItem = menuBar()->addMenu(tr("&File"));
     mnuFileItem->setObjectName(QStringLiteral("mnuFileItem"));
     fill(mnuFileItem, kFileMenu);
+    buildEditMenu();
     buildScaleMenu();
     mnuHelpItem = menuBar()->addMenu(tr("&Help"));
     mnuHelpItem->setObjectName(QStringLiteral("mnuHelpItem"));
@@ -281,6 +283,7 @@ void MainEditor::connectSignals() {
     }
     connectFileCommands();
     connectShellCommands();
+    connectEditCommands();
 }
 
 void MainEditor::centreOnScreen() {

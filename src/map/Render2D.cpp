@@ -10,14 +10,6 @@ namespace norvane {
 
 namespace {
 
-// Characters of a UTF-8 text: every byte that does not continue a sequence starts one.
-float characterCount(const std::string& text) {
-    int count = 0;
-    for (const char byte : text)
-        count += (static_cast<unsigned char>(byte) & 0xC0) != 0x80 ? 1 : 0;
-    return static_cast<float>(count);
-}
-
 void drawCorners(const SceneObject& row, const MapSymbol& symbol, Canvas& canvas) {
     const auto x1 = mapNumber(row.list3), y1 = mapNumber(row.list4);
     const auto x2 = mapNumber(row.list5), y2 = mapNumber(row.list6);
@@ -30,7 +22,7 @@ void drawAtPoint(const SceneObject& row, const Figure& figure, Rgb colour, Canva
     if (!px || !py)
         return;
     const float x = *px, y = *py;
-    const auto reach = [&] { return figure.size * characterCount(row.list7); };
+    const auto reach = [&] { return lineReach(figure, row.list7); };
     switch (figure.form) {
     case FigureForm::Box:
         canvas.fillRect(x + figure.x1, y + figure.y1, x + figure.x2, y + figure.y2, colour);
