@@ -10,12 +10,12 @@ ChangeObjectCommand::ChangeObjectCommand(SceneEditTarget target, std::size_t row
 
 void ChangeObjectCommand::redo() {
     m_target.scene->replace(m_row, m_after);
-    m_target.show(static_cast<int>(m_row));
+    m_target.show(static_cast<int>(m_row), {m_before, m_after});
 }
 
 void ChangeObjectCommand::undo() {
     m_target.scene->replace(m_row, m_before);
-    m_target.show(static_cast<int>(m_row));
+    m_target.show(static_cast<int>(m_row), {m_before, m_after});
 }
 
 bool ChangeObjectCommand::mergeWith(const QUndoCommand* other) {

@@ -203,7 +203,8 @@ private:
     void connectEditCommands();
     void sceneChanged(const norvane::SceneChange& change) override;
     SceneEditTarget editTarget();
-    void showEdited(int row);
+    void showEdited(int row, const std::vector<norvane::SceneObject>& touched);
+    void redrawAround(const std::vector<norvane::SceneObject>& touched);
     void pushEdit(QUndoCommand* command);
     void insertCopy(const norvane::SceneObject& source, const char* verb);
     void nudgeSelected(norvane::MapPoint offset);

@@ -8,7 +8,9 @@
 #include "ObjectProperties.h"
 #include "RemoveObjectCommand.h"
 
+#include "map/MapHit.h"
 #include "map/ObjectMove.h"
+#include "render/MapPicture.h"
 #include "scene/Error.h"
 #include "scenefile/SceneFile.h"
 
@@ -130,14 +132,25 @@ void MainEditor::sceneChanged(const norvane::SceneChange& change) {
 }
 
 SceneEditTarget MainEditor::editTarget() {
-    return {&m_scene, [this](int row) { showEdited(row); }};
+    return {&m_scene, [this](int row, const std::vector<norvane::SceneObject>& touched) {
+                showEdited(row, touched);
+            }};
 }
 
-void MainEditor::showEdited(int row) {
+void MainEditor::showEdited(int row, const std::vector<norvane::SceneObject>& touched) {
     selectRow(row);
     if (m_scene.selectedIndex() < 0)
         shpSelector->hide();
-    Render2D();
+    redrawAround(touched);
+}
+
+// Only the part of the map that the touched objects cover changes; objects the map skips
+// change nothing.
+void MainEditor::redrawAround(const std::vector<norvane::SceneObject>& touched) {
+    for (const norvane::SceneObject& object : touched)
+        if (const std::optional<norvane::MapRect> bounds = norvane::symbolBounds(object))
+            paintMapRegion(m_scene, Picture1->image(), *bounds);
+    Picture1->update();
 }
 
 void MainEditor::pushEdit(QUndoCommand* command) {

@@ -151,9 +151,10 @@ void MainEditor::dragTo(norvane::MapPoint at) {
     const std::optional<norvane::SceneObject> moved = m_move.moveTo(at);
     if (!moved)
         return;
+    const norvane::SceneObject before = m_scene.row(m_move.row());
     m_scene.replace(m_move.row(), *moved);
     List2_Click();
-    Render2D();
+    redrawAround({before, *moved});
 }
 
 void MainEditor::drop() {

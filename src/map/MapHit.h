@@ -1,6 +1,8 @@
 #pragma once
 
 #include "MapPoint.h"
+#include "MapRect.h"
+#include "MapSymbols.h"
 
 #include "scene/Scene.h"
 
@@ -19,5 +21,11 @@ std::optional<std::size_t> hitTest(const Scene& scene, MapPoint at);
 
 // True when the map symbol of `row` covers `at`.
 bool symbolCovers(const SceneObject& row, MapPoint at);
+
+// The rectangle the map symbol of `row` lies in, without its pen; nothing for a row the map
+// skips.
+std::optional<MapRect> symbolBounds(const SceneObject& row);
+// The same for a row whose figure the caller has looked up already.
+std::optional<MapRect> figureBounds(const SceneObject& row, const Figure& figure);
 
 } // namespace norvane

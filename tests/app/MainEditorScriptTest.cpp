@@ -7,6 +7,7 @@
 #include "app/QtServices.h"
 #include "app/Saver.h"
 #include "platform/SystemCalls.h"
+#include "render/MapPicture.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -87,6 +88,18 @@ void answerProperties(MainEditor& e, const QStringList& args, QStringList& log) 
         emit e.List2->itemDoubleClicked(e.List2->currentItem());
     else
         QTest::keySequence(&e, QKeySequence(Qt::ALT | Qt::Key_Return));
+}
+
+// "as a whole redraw paints it", or how many pixels differ from one.
+QString mapAgainstWholeRedraw(MainEditor& e) {
+    QImage whole = e.Picture1->image();
+    paintMapPicture(e.scene(), whole);
+    qsizetype differ = 0;
+    for (int y = 0; y < whole.height(); ++y)
+        for (int x = 0; x < whole.width(); ++x)
+            differ += whole.pixel(x, y) != e.Picture1->image().pixel(x, y) ? 1 : 0;
+    return differ ? QStringLiteral("differs at %1 pixels").arg(differ)
+                  : QStringLiteral("as a whole redraw paints it");
 }
 
 // Makes one step of the atomic writer fail.
@@ -241,6 +254,8 @@ public:
                        QDir(h->scripted.appDirectory())
                            .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)
                            .join(", ");
+        else if (verb == "whole-map") // the map, redrawn in parts, against a whole redraw
+            out << "  map " + mapAgainstWholeRedraw(e);
         else if (verb == "pixel")
             out << "  pixel " + rest + ": " + h->colourAt(point(rest)).name();
         else if (verb == "accessible")
