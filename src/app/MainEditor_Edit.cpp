@@ -94,7 +94,8 @@ void MainEditor::buildEditMenu() {
     mnuEditItem->addSeparator();
     mnuPropertiesItem = mnuEditItem->addAction(tr("P&roperties\u2026"));
     mnuPropertiesItem->setObjectName(QStringLiteral("mnuPropertiesItem"));
-    mnuPropertiesItem->setShortcut(Qt::ALT | Qt::Key_Return);
+    mnuPropertiesItem->setShortcuts(
+        {QKeySequence(Qt::ALT | Qt::Key_Return), QKeySequence(Qt::ALT | Qt::Key_Enter)});
     mnuSelectItem = mnuEditItem->addAction(tr("&Select on Map"));
     mnuSelectItem->setObjectName(QStringLiteral("mnuSelectItem"));
     mnuSelectItem->setShortcut(Qt::Key_Escape);

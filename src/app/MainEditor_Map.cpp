@@ -149,7 +149,7 @@ void MainEditor::pickOnMap(norvane::MouseButton button, norvane::MapPoint at) {
 // The dragged object follows the pointer on the map; the drop makes it one change.
 void MainEditor::dragTo(norvane::MapPoint at) {
     const std::optional<norvane::SceneObject> moved = m_move.moveTo(at);
-    if (!moved)
+    if (!moved || m_move.row() >= m_scene.count())
         return;
     const norvane::SceneObject before = m_scene.row(m_move.row());
     m_scene.replace(m_move.row(), *moved);
@@ -162,6 +162,8 @@ void MainEditor::drop() {
         return;
     m_move.end();
     const std::size_t row = m_move.row();
+    if (row >= m_scene.count()) // an undo during the drag took the row away
+        return;
     const norvane::SceneObject now = m_scene.row(row);
     if (now == m_move.original())
         return;
