@@ -203,6 +203,7 @@ private:
     void connectEditCommands();
     void sceneChanged(const norvane::SceneChange& change) override;
     SceneEditTarget editTarget();
+    void enableSelectionCommands();
     void showEdited(int row, const std::vector<norvane::SceneObject>& touched);
     void redrawAround(const std::vector<norvane::SceneObject>& touched);
     void pushEdit(QUndoCommand* command);

@@ -111,6 +111,7 @@ void MainEditor::connectEditCommands() {
     m_scene.addListener(this);
     Picture1->setFocusPolicy(Qt::ClickFocus);
     Picture1->installEventFilter(this);
+    enableSelectionCommands();
 }
 
 // List2 follows row changes; a Reset is followed by refreshSceneList where it happens.
@@ -130,6 +131,14 @@ void MainEditor::sceneChanged(const norvane::SceneChange& change) {
     case norvane::SceneChange::Kind::Reset:
         break;
     }
+}
+
+// Cut, Copy, Delete, Duplicate and Properties act on the selected object only.
+void MainEditor::enableSelectionCommands() {
+    const bool selected = m_scene.selectedIndex() >= 0;
+    for (QAction* action :
+         {mnuCutItem, mnuCopyItem, mnuDeleteItem, mnuDuplicateItem, mnuPropertiesItem})
+        action->setEnabled(selected);
 }
 
 SceneEditTarget MainEditor::editTarget() {

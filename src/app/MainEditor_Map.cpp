@@ -212,6 +212,7 @@ void MainEditor::selectRow(int row) {
     }
     List2_Click();
     highlightIn3D(m_scene.selectedIndex());
+    enableSelectionCommands();
 }
 
 // Like List2, the catalogue keeps its chosen kind: Ctrl+click or Ctrl+Space on it chooses it again,
