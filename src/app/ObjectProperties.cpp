@@ -38,10 +38,11 @@ QString fromUtf8(const std::string& text) {
 // form of its kind.
 std::string coordinate(const QLineEdit* edit, const std::string& was, bool area) {
     const std::string text = edit->text().toStdString();
-    if (text == was)
+    const std::optional<double> value = norvane::parseNumber(text);
+    if (text == was || !value) // "OK" is disabled while a coordinate is not a number
         return was;
-    const auto value = static_cast<float>(*norvane::parseNumber(text));
-    return area ? norvane::plainForm(value) : norvane::pointForm(value);
+    const auto single = static_cast<float>(*value);
+    return area ? norvane::plainForm(single) : norvane::pointForm(single);
 }
 
 } // namespace
