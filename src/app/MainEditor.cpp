@@ -2,6 +2,7 @@
 
 #include "AccessibleText.h"
 #include "CommandTwins.h"
+#include "Saver.h"
 #include "Twips.h"
 #include "render/WalkCamera.h"
 #include "render/WorldModel.h"
@@ -152,10 +153,12 @@ MainEditor::MainEditor(Services services, QWidget* parent)
     applyZoom(norvane::ZoomLevel::Percent100);
 }
 
-// The world view goes before the scene it listens to, and the dock stops fitting the window
-// once the window is on its way out.
+// The world view goes before the scene it listens to, and the dock and the dialog stop
+// reaching the window once it is on its way out.
 MainEditor::~MainEditor() {
     dock3D->disconnect(this);
+    if (m_saver) // an open World Properties dialog goes with the window, unheard
+        m_saver->disconnect(this);
     delete worldWindow;
     m_world.reset();
 }
