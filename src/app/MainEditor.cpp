@@ -151,15 +151,15 @@ MainEditor::MainEditor(Services services, QWidget* parent)
     centreOnScreen();
     describeControls(this, kAccessibleTexts);
     Saved = true;
+    showModeHint();
     applyZoom(norvane::ZoomLevel::Percent100);
 }
 
-// The world view goes before the scene it listens to, and the dock stops fitting the window
-// once the window is on its way out.
+// The world view goes before the scene it listens to, and the dock and the dialog stop
+// reaching the window once it is on its way out.
 MainEditor::~MainEditor() {
     dock3D->disconnect(this);
-    // An open World Properties dies with the window; its end must not reach this half-gone one.
-    if (m_saver)
+    if (m_saver) // an open World Properties dialog goes with the window, unheard
         m_saver->disconnect(this);
     delete worldWindow;
     m_world.reset();
@@ -238,6 +238,7 @@ void MainEditor::buildMenus() {
     mnuFileItem = menuBar()->addMenu(tr("&File"));
     mnuFileItem->setObjectName(QStringLiteral("mnuFileItem"));
     fill(mnuFileItem, kFileMenu);
+    buildEditMenu();
     buildScaleMenu();
     mnuHelpItem = menuBar()->addMenu(tr("&Help"));
     mnuHelpItem->setObjectName(QStringLiteral("mnuHelpItem"));
@@ -287,6 +288,7 @@ void MainEditor::connectSignals() {
     }
     connectFileCommands();
     connectShellCommands();
+    connectEditCommands();
 }
 
 void MainEditor::centreOnScreen() {

@@ -2,18 +2,21 @@
 
 #include "MapShape.h"
 #include "MapSurface.h"
+#include "SceneEditTarget.h"
 #include "ServicePrompt.h"
 #include "Services.h"
 
 #include "map/MapPoint.h"
 #include "map/MapZoom.h"
 #include "map/MouseButton.h"
+#include "map/MoveGesture.h"
 #include "map/PlacementGesture.h"
 #include "platform/TextBuffer.h"
 #include "scene/Scene.h"
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QUndoStack>
 
 #include <functional>
 #include <memory>
@@ -31,6 +34,7 @@ class QPushButton;
 class QRadioButton;
 class QScrollBar;
 class QSessionManager;
+class QUndoCommand;
 class Saver;
 namespace norvane {
 struct WorldOptions;
@@ -42,10 +46,11 @@ class WorldWindow;
 // The main window: the map with its scroll bars, the catalogue with orientation and anchor
 // controls, the list of objects in the scene, the command buttons and the menu bar. Owns the
 // scene, the `Saved` flag and every widget; the services must outlive it. Controls keep their
-// legacy names as members and as objectNames.
+// legacy names as members and as objectNames. Every change of the scene goes through the undo
+// stack; the window listens to the scene to keep List2 in step.
 class PreviewServer;
 
-class MainEditor : public QMainWindow {
+class MainEditor : public QMainWindow, private norvane::SceneListener {
     Q_OBJECT
 public:
     explicit MainEditor(Services services, QWidget* parent = nullptr);
@@ -119,6 +124,17 @@ public:
     QAction* mnuBrowserItem = nullptr; // "Preview in Browser": that page served on 127.0.0.1
     QAction* mnuDivide2 = nullptr;
     QAction* mnuExitItem = nullptr;
+    // Edit menu: undo and redo name the change; the rest act on the selected object.
+    QMenu* mnuEditItem = nullptr;
+    QAction* mnuUndoItem = nullptr;
+    QAction* mnuRedoItem = nullptr;
+    QAction* mnuCutItem = nullptr;
+    QAction* mnuCopyItem = nullptr;
+    QAction* mnuPasteItem = nullptr;
+    QAction* mnuDuplicateItem = nullptr;
+    QAction* mnuDeleteItem = nullptr;
+    QAction* mnuPropertiesItem = nullptr;
+    QAction* mnuSelectItem = nullptr; // Escape: no kind chosen, so the map selects and moves
     QMenu* mnuViewItem = nullptr;
     QMenu* mnuScaleItem = nullptr;
     QAction* mnu100Item = nullptr;
@@ -137,6 +153,7 @@ public slots:
     // and scrolling. Each reads the widgets, runs one map-editor step and refreshes what changed.
     void List1_Click();
     void List2_Click();
+    void List2_DblClick(); // opens the object's properties
     void Command5_Click();
     void Picture1_MouseDown(norvane::MouseButton button, norvane::MapPoint at);
     void Picture1_MouseMove(norvane::MapPoint at);
@@ -150,6 +167,13 @@ public slots:
     void mnuNewItem_Click();
     void mnuLoadItem_Click();
     void mnuSave2Item_Click();
+    // MainEditor_Edit.cpp: clipboard, duplicate, properties and the choice of map mode.
+    void mnuCutItem_Click();
+    void mnuCopyItem_Click();
+    void mnuPasteItem_Click();
+    void mnuDuplicateItem_Click();
+    void mnuPropertiesItem_Click();
+    void mnuSelectItem_Click();
     // MainEditor_Shell.cpp: World Properties (also Command1), preview, manual and About.
     void mnuSaveItem_Click();
     void Command7_Click();
@@ -184,6 +208,23 @@ private:
     void applyZoom(norvane::ZoomLevel level);
     void refreshGestureShapes();
     void hideCrossHair();
+    // MainEditor_Edit.cpp: the Edit menu and the undoable changes.
+    void buildEditMenu();
+    void connectEditCommands();
+    void sceneChanged(const norvane::SceneChange& change) override;
+    SceneEditTarget editTarget();
+    void enableSelectionCommands();
+    void showEdited(int row, const std::vector<norvane::SceneObject>& touched);
+    void redrawAround(const std::vector<norvane::SceneObject>& touched);
+    void pushEdit(QUndoCommand* command);
+    void insertCopy(const norvane::SceneObject& source, const char* verb);
+    void nudgeSelected(norvane::MapPoint offset);
+    bool mapKeyPressed(int key, bool fine);
+    // MainEditor_Map.cpp: selecting and dragging on the map with no kind chosen.
+    void showModeHint();
+    void pickOnMap(norvane::MouseButton button, norvane::MapPoint at);
+    void dragTo(norvane::MapPoint at);
+    void drop();
     // MainEditor_File.cpp: scene file commands and the unsaved-data guard.
     void connectFileCommands();
     bool mayEraseUnsavedData();
@@ -208,6 +249,8 @@ private:
     ServicePrompt m_prompt;
     norvane::Scene m_scene;
     norvane::PlacementGesture m_gesture;
+    norvane::MoveGesture m_move;
+    QUndoStack m_undo;
     norvane::ZoomLevel m_zoom = norvane::ZoomLevel::Percent100;
     int m_kindRow = -1; // the catalogue row chosen last
     QPointer<Saver> m_saver;

@@ -99,6 +99,7 @@ void MainEditor::mnuNewItem_Click() {
     shpSelector->hide();
     setWindowTitle(QStringLiteral("Norvane (New)"));
     m_scene.clear();
+    m_undo.clear();
     Render2D();
     refreshSceneList();
     Saved = true;
@@ -121,6 +122,7 @@ bool MainEditor::openSceneFile(const QString& path) {
     if (!runOrReport(this, m_services.messages, [&] { content = readSceneFile(path); }))
         return false;
     m_scene = std::move(content.scene);
+    m_undo.clear();
     FinalCode.setText(std::move(content.text));
     Saved = true;
     refreshSceneList();
@@ -145,6 +147,7 @@ void MainEditor::mnuSave2Item_Click() {
     if (!runOrReport(this, m_services.messages, [&] { FinalCode.saveToFile(localPath(*path)); }))
         return;
     setWindowTitle(sceneTitle(*path));
+    m_undo.setClean();
     Saved = true;
 }
 

@@ -1,9 +1,12 @@
 // The map slots of the main window: placement, selection, removal, zoom and scrolling.
 #include "MainEditor.h"
 
+#include "ChangeObjectCommand.h"
+#include "InsertObjectsCommand.h"
+#include "RemoveObjectCommand.h"
 #include "render/MapPicture.h"
 
-#include "map/SceneEdits.h"
+#include "map/MapHit.h"
 #include "map/SelectionMarker.h"
 #include "scene/Catalogue.h"
 #include "scene/Orientation.h"
@@ -11,6 +14,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -27,6 +31,9 @@ constexpr std::array<std::pair<QRadioButton * MainEditor::*, std::string_view>, 
     {&MainEditor::optRight, norvane::kFaceRight},
     {&MainEditor::OptLeft, norvane::kFaceLeft},
 }};
+
+// The map's hint while no kind is chosen.
+constexpr const char* kSelectHint = "Click an object to select it, drag it to move it";
 
 QString fromUtf8(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -48,8 +55,14 @@ void MainEditor::refreshSceneList() {
 }
 
 void MainEditor::List1_Click() {
-    if (!chosenKind().empty())
-        Picture1->setToolTip(QString::fromLatin1(norvane::placementHint(chosenKind())));
+    showModeHint();
+}
+
+// Placing while a kind is chosen, selecting and moving while none is.
+void MainEditor::showModeHint() {
+    Picture1->setToolTip(chosenKind().empty()
+                             ? tr(kSelectHint)
+                             : QString::fromLatin1(norvane::placementHint(chosenKind())));
 }
 
 void MainEditor::List2_Click() {
@@ -69,30 +82,26 @@ void MainEditor::List2_Click() {
 
 void MainEditor::Command5_Click() {
     const int row = m_scene.selectedIndex();
-    if (!norvane::removeSelected(m_scene))
-        return;
-    {
-        const QSignalBlocker blocker(List2);
-        delete List2->takeItem(row);
-    }
-    selectRow(m_scene.selectedIndex());
-    Render2D();
-    if (m_scene.empty())
-        shpSelector->hide();
-    Saved = false;
+    if (row >= 0)
+        pushEdit(new RemoveObjectCommand(editTarget(), static_cast<std::size_t>(row),
+                                         QStringLiteral("Remove")));
 }
 
 void MainEditor::Picture1_MouseDown(norvane::MouseButton button, norvane::MapPoint at) {
+    if (chosenKind().empty())
+        pickOnMap(button, at);
     m_gesture.press(button, at, chosenKind());
     refreshGestureShapes();
 }
 
 void MainEditor::Picture1_MouseMove(norvane::MapPoint at) {
+    dragTo(at);
     m_gesture.move(at);
     refreshGestureShapes();
 }
 
 void MainEditor::Picture1_MouseUp(norvane::MouseButton button, norvane::MapPoint at) {
+    drop();
     const norvane::PlacementChoice choice{chosenKind(), Check1->isChecked(), chosenOrientation(),
                                           [this] { Check1->setChecked(false); }};
     std::optional<norvane::SceneObject> placed = m_gesture.release(button, at, choice, m_prompt);
@@ -123,7 +132,51 @@ void MainEditor::VScroll1_Change(int position) {
     hideCrossHair();
 }
 
+// A left click selects the topmost object under the pointer, or nothing on empty ground, and
+// starts dragging what it selected.
+void MainEditor::pickOnMap(norvane::MouseButton button, norvane::MapPoint at) {
+    if (button != norvane::MouseButton::Left)
+        return;
+    const std::optional<std::size_t> hit = norvane::hitTest(m_scene, at);
+    selectRow(hit ? static_cast<int>(*hit) : -1);
+    if (!hit) {
+        shpSelector->hide();
+        return;
+    }
+    m_move.press(*hit, m_scene.row(*hit), at);
+}
+
+// The dragged object follows the pointer on the map; the drop makes it one change.
+void MainEditor::dragTo(norvane::MapPoint at) {
+    const std::optional<norvane::SceneObject> moved = m_move.moveTo(at);
+    if (!moved || m_move.row() >= m_scene.count())
+        return;
+    const norvane::SceneObject before = m_scene.row(m_move.row());
+    m_scene.replace(m_move.row(), *moved);
+    List2_Click();
+    redrawAround({before, *moved});
+}
+
+void MainEditor::drop() {
+    if (!m_move.active())
+        return;
+    m_move.end();
+    const std::size_t row = m_move.row();
+    if (row >= m_scene.count()) // an undo during the drag took the row away
+        return;
+    const norvane::SceneObject now = m_scene.row(row);
+    if (now == m_move.original())
+        return;
+    m_scene.replace(row, m_move.original());
+    pushEdit(new ChangeObjectCommand(editTarget(), row, now, commandName("Move", now.kind)));
+}
+
 bool MainEditor::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Picture1 && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (mapKeyPressed(key->key(), key->modifiers().testFlag(Qt::ShiftModifier)))
+            return true;
+    }
     if (event->type() == QEvent::MouseMove)
         hideCrossHair();
     return QMainWindow::eventFilter(watched, event);
@@ -145,15 +198,8 @@ std::string_view MainEditor::chosenOrientation() const {
 }
 
 void MainEditor::appendPlaced(norvane::SceneObject object) {
-    const QString kind = fromUtf8(object.kind);
-    norvane::placeObject(m_scene, std::move(object));
-    {
-        const QSignalBlocker blocker(List2);
-        List2->addItem(kind);
-    }
-    selectRow(m_scene.selectedIndex());
-    Render2D();
-    Saved = false;
+    const QString name = commandName("Place", object.kind);
+    pushEdit(new InsertObjectsCommand(editTarget(), m_scene.count(), {std::move(object)}, name));
 }
 
 void MainEditor::selectRow(int row) {
@@ -166,6 +212,7 @@ void MainEditor::selectRow(int row) {
     }
     List2_Click();
     highlightIn3D(m_scene.selectedIndex());
+    enableSelectionCommands();
 }
 
 // Like List2, the catalogue keeps its chosen kind: Ctrl+click or Ctrl+Space on it chooses it again,

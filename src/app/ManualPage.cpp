@@ -98,6 +98,11 @@ F3 hides or shows the view.</P>
 
 <H3>B. Removing Objects From the Scene</H3>
 <P>Select the object in the "Objects in Scene" list and press "Remove Object".</P>
+<P>To edit, press Esc so that no object kind is chosen: a click on the map then selects the
+object under the pointer, and dragging it moves it (the arrow keys move it by 1 m, with Shift
+by 0.1 m). The Edit menu undoes and redoes every change (Ctrl+Z, Ctrl+Shift+Z or Ctrl+Y), and
+cuts, copies, pastes and duplicates the selected object (Ctrl+X, Ctrl+C, Ctrl+V, Ctrl+D); Delete
+removes it, and a double click on its row (or Alt+Enter) opens its properties.</P>
 
 <H3>C. Saving Your Progress</H3>
 <P>"Save" writes your scene in Norvane's own scene file format, and "Open" brings it back

@@ -30,4 +30,11 @@ const Figure* figureFor(const MapSymbol& symbol, std::string_view code) {
     return nullptr;
 }
 
+float lineReach(const Figure& figure, std::string_view text) {
+    int count = 0;
+    for (const char byte : text) // every byte that does not continue a sequence starts one
+        count += (static_cast<unsigned char>(byte) & 0xC0) != 0x80 ? 1 : 0;
+    return figure.size * static_cast<float>(count);
+}
+
 } // namespace norvane

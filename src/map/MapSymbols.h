@@ -103,4 +103,8 @@ const MapSymbol* findSymbol(std::string_view kind);
 // two-figure kind has a code other than the four.
 const Figure* figureFor(const MapSymbol& symbol, std::string_view code);
 
+// How far a text line reaches from its point on either side: the figure's size per character of
+// `text`, counted in UTF-8 characters.
+float lineReach(const Figure& figure, std::string_view text);
+
 } // namespace norvane

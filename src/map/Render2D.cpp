@@ -1,22 +1,16 @@
 #include "Render2D.h"
 
+#include "MapHit.h"
 #include "MapNumber.h"
 #include "MapSymbols.h"
 
 #include <initializer_list>
 #include <optional>
+#include <vector>
 
 namespace norvane {
 
 namespace {
-
-// Characters of a UTF-8 text: every byte that does not continue a sequence starts one.
-float characterCount(const std::string& text) {
-    int count = 0;
-    for (const char byte : text)
-        count += (static_cast<unsigned char>(byte) & 0xC0) != 0x80 ? 1 : 0;
-    return static_cast<float>(count);
-}
 
 void drawCorners(const SceneObject& row, const MapSymbol& symbol, Canvas& canvas) {
     const auto x1 = mapNumber(row.list3), y1 = mapNumber(row.list4);
@@ -30,7 +24,7 @@ void drawAtPoint(const SceneObject& row, const Figure& figure, Rgb colour, Canva
     if (!px || !py)
         return;
     const float x = *px, y = *py;
-    const auto reach = [&] { return figure.size * characterCount(row.list7); };
+    const auto reach = [&] { return lineReach(figure, row.list7); };
     switch (figure.form) {
     case FigureForm::Box:
         canvas.fillRect(x + figure.x1, y + figure.y1, x + figure.x2, y + figure.y2, colour);
@@ -51,20 +45,51 @@ void drawAtPoint(const SceneObject& row, const Figure& figure, Rgb colour, Canva
     }
 }
 
+bool overlaps(const MapRect& a, const MapRect& b) {
+    return a.left <= b.left + b.width && b.left <= a.left + a.width && a.top <= b.top + b.height &&
+           b.top <= a.top + a.height;
+}
+
+void drawRow(const SceneObject& row, const MapSymbol& symbol, const Figure& figure,
+             Canvas& canvas) {
+    if (figure.form == FigureForm::Corners)
+        drawCorners(row, symbol, canvas);
+    else
+        drawAtPoint(row, figure, symbol.colour, canvas);
+}
+
 void drawLayer(const Scene& scene, MapLayer layer, Canvas& canvas) {
     for (const SceneObject& row : scene.rows()) {
         const MapSymbol* symbol = findSymbol(row.kind);
         if (!symbol || symbol->layer != layer)
             continue;
         canvas.setPenWidth(symbol->penWidth);
-        const Figure* figure = figureFor(*symbol, row.list5);
-        if (!figure)
-            continue;
-        if (figure->form == FigureForm::Corners)
-            drawCorners(row, *symbol, canvas);
-        else
-            drawAtPoint(row, *figure, symbol->colour, canvas);
+        if (const Figure* figure = figureFor(*symbol, row.list5))
+            drawRow(row, *symbol, *figure, canvas);
     }
+}
+
+// A row to draw again, with its symbol and figure looked up.
+struct RegionRow {
+    const SceneObject* row;
+    const MapSymbol* symbol;
+    const Figure* figure;
+};
+
+// The rows whose symbols reach into `region`, ground rows first, each layer in scene order:
+// one pass over the scene.
+std::vector<RegionRow> rowsReaching(const Scene& scene, const MapRect& region) {
+    std::vector<RegionRow> ground, objects;
+    for (const SceneObject& row : scene.rows()) {
+        const MapSymbol* symbol = findSymbol(row.kind);
+        const Figure* figure = symbol ? figureFor(*symbol, row.list5) : nullptr;
+        const std::optional<MapRect> bounds = figure ? figureBounds(row, *figure) : std::nullopt;
+        if (bounds && overlaps(*bounds, region))
+            (symbol->layer == MapLayer::Ground ? ground : objects)
+                .push_back({&row, symbol, figure});
+    }
+    ground.insert(ground.end(), objects.begin(), objects.end());
+    return ground;
 }
 
 bool allNumbers(std::initializer_list<const std::string*> texts) {
@@ -91,6 +116,16 @@ void Render2D(const Scene& scene, Canvas& canvas) {
     paintBackground(canvas);
     drawLayer(scene, MapLayer::Ground, canvas);
     drawLayer(scene, MapLayer::Objects, canvas);
+    drawStartMarker(canvas);
+}
+
+void Render2DRegion(const Scene& scene, Canvas& canvas, const MapRect& region) {
+    canvas.fillRect(region.left, region.top, region.left + region.width, region.top + region.height,
+                    kMapBackground);
+    for (const RegionRow& entry : rowsReaching(scene, region)) {
+        canvas.setPenWidth(entry.symbol->penWidth);
+        drawRow(*entry.row, *entry.symbol, *entry.figure, canvas);
+    }
     drawStartMarker(canvas);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Canvas.h"
+#include "MapRect.h"
 #include "Rgb.h"
 
 #include "scene/Scene.h"
@@ -16,6 +17,11 @@ inline constexpr Rgb kStartMarkerFill{150, 150, 255};
 // marker. Rows of unknown kinds, two-figure kinds with another code, or coordinates that are not
 // numbers draw nothing; everything else is still drawn. Keeps no state.
 void Render2D(const Scene& scene, Canvas& canvas);
+
+// Paints the map within `region` only: the background there, then every row whose symbol
+// reaches into it, in the order Render2D uses. The caller clips the canvas to the region, so
+// the pixels there are those Render2D paints.
+void Render2DRegion(const Scene& scene, Canvas& canvas, const MapRect& region);
 
 // False for a row Render2D draws nothing for: an unknown kind, a two-figure kind with another
 // code, or a coordinate it needs that is not a number.

@@ -20,6 +20,32 @@ void paintMapPicture(const norvane::Scene& scene, QImage& picture) {
     culled.finish();
 }
 
+namespace {
+
+// Pixels around a changed symbol that its pen, and a neighbour's, may reach.
+constexpr int kPenMargin = 3;
+
+} // namespace
+
+void paintMapRegion(const norvane::Scene& scene, QImage& picture, const norvane::MapRect& region) {
+    const double perUnit = picture.width() / 100.0;
+    const QRect pixels = QRectF(region.left * perUnit, region.top * perUnit, region.width * perUnit,
+                                region.height * perUnit)
+                             .toAlignedRect()
+                             .adjusted(-kPenMargin, -kPenMargin, kPenMargin, kPenMargin) &
+                         picture.rect();
+    if (pixels.isEmpty())
+        return;
+    const auto units = [perUnit](int value) { return static_cast<float>(value / perUnit); };
+    const int reach = 2 * kPenMargin; // rows this close may draw into the clip
+    const norvane::MapRect around{units(pixels.left() - reach), units(pixels.top() - reach),
+                                  units(pixels.width() + 2 * reach),
+                                  units(pixels.height() + 2 * reach)};
+    QtCanvas canvas(picture);
+    canvas.clipTo(pixels);
+    norvane::Render2DRegion(scene, canvas, around);
+}
+
 std::string pngBytes(const QImage& picture) {
     QByteArray bytes;
     QBuffer buffer(&bytes);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "map/MapRect.h"
 #include "scene/Scene.h"
 
 #include <QImage>
@@ -14,6 +15,10 @@ QImage newMapPicture(int pixels);
 
 // Paints the whole map of `scene` on `picture` with Render2D through a QtCanvas.
 void paintMapPicture(const norvane::Scene& scene, QImage& picture);
+
+// Paints again the part of `picture` around `region` (map units), pen widths included, so that
+// it shows what paintMapPicture would paint there now.
+void paintMapRegion(const norvane::Scene& scene, QImage& picture, const norvane::MapRect& region);
 
 // The bytes of `picture` as a PNG file. Throws norvane::Error when it cannot be encoded.
 std::string pngBytes(const QImage& picture);

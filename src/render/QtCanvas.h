@@ -20,6 +20,8 @@ public:
     void setPenWidth(int pixels) override { m_penWidth = pixels; }
     void setFillSolid() override { m_fillSolid = true; }
     void setFillColour(norvane::Rgb colour) override { m_fillColour = colour; }
+    // Keeps every later call inside `pixels`.
+    void clipTo(const QRect& pixels) { m_painter.setClipRect(pixels); }
 
 private:
     // Map units to image pixels, kept inside a range that QPainter handles.

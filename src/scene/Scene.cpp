@@ -38,9 +38,25 @@ void Scene::notify(SceneChange change) {
 }
 
 std::size_t Scene::append(SceneObject object) {
-    m_objects.push_back(std::move(object));
-    notify({SceneChange::Kind::Inserted, m_objects.size() - 1, 1});
-    return m_objects.size() - 1;
+    const std::size_t row = m_objects.size();
+    insert(row, std::move(object));
+    return row;
+}
+
+void Scene::insert(std::size_t i, SceneObject object) {
+    if (i > m_objects.size())
+        throw Error("No scene row " + std::to_string(i) + " to insert at");
+    m_objects.insert(m_objects.begin() + static_cast<std::ptrdiff_t>(i), std::move(object));
+    if (m_selected >= static_cast<int>(i))
+        ++m_selected;
+    notify({SceneChange::Kind::Inserted, i, 1});
+}
+
+void Scene::replace(std::size_t i, SceneObject object) {
+    if (i >= m_objects.size())
+        throw Error("No scene object at row " + std::to_string(i));
+    m_objects[i] = std::move(object);
+    notify({SceneChange::Kind::Changed, i, 1});
 }
 
 void Scene::remove(std::size_t i) {

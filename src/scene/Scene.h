@@ -45,6 +45,11 @@ public:
 
     // Adds a row at the end; returns its index.
     std::size_t append(SceneObject object);
+    // Inserts a row before row i (i == count() appends); later rows move down, and so does the
+    // selected index when it is at or after i. Throws Error when i is past the end.
+    void insert(std::size_t i, SceneObject object);
+    // Gives row i new values. Throws Error when i is out of range.
+    void replace(std::size_t i, SceneObject object);
     // Removes row i (later rows move up). Throws Error when i is out of range.
     // The selected index keeps its number, or becomes -1 when it is now past the last row; the
     // editor decides what to select next.

@@ -3,14 +3,17 @@
 // each step changed (state, questions, messages, written bytes) must equal the .expected file.
 #include "../support/AppGolden.h"
 #include "EditorHarness.h"
+#include "app/ObjectProperties.h"
 #include "app/QtServices.h"
 #include "app/Saver.h"
 #include "platform/SystemCalls.h"
+#include "render/MapPicture.h"
 
 #include <QAccessible>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -51,6 +54,52 @@ void pasteInto(QLineEdit* edit, const QByteArray& clipboard) {
 QPoint point(const QString& text) {
     const QStringList xy = text.split(',');
     return {xy.value(0).toInt(), xy.value(1).toInt()};
+}
+
+// Makes the window active again after a dialog that closed, so that its shortcuts work.
+void activate(QWidget& window) {
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+}
+
+// Opens the selected object's properties by a double click on its row ("dclick") or by Alt+Return
+// ("key"), then answers: "field=value" pairs (a value in %-escapes), then "ok" or "cancel". An
+// "ok" that is disabled is logged and the dialog cancelled.
+void answerProperties(MainEditor& e, const QStringList& args, QStringList& log) {
+    activate(e); // before the answer waits, which would otherwise wait for it
+    whenModal<ObjectProperties>([args, &log](ObjectProperties* dialog) {
+        for (const QString& pair : args.mid(1, args.size() - 2)) {
+            const QString field = pair.section('=', 0, 0), value = pair.section('=', 1);
+            if (auto* box = dialog->findChild<QComboBox*>(field))
+                box->setCurrentIndex(value.toInt());
+            else
+                dialog->findChild<QLineEdit*>(field)->setText(QString::fromUtf8(unescape(value)));
+        }
+        auto* ok = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+        if (args.last() == "ok" && !ok->isEnabled())
+            log << "properties: OK disabled";
+        if (args.last() == "ok" && ok->isEnabled())
+            dialog->accept();
+        else
+            dialog->reject();
+    });
+    // Mouse events let the answer run before the dialog opens, so the row's signal stands in.
+    if (args.first() == "dclick")
+        emit e.List2->itemDoubleClicked(e.List2->currentItem());
+    else
+        QTest::keySequence(&e, QKeySequence(Qt::ALT | Qt::Key_Return));
+}
+
+// "as a whole redraw paints it", or how many pixels differ from one.
+QString mapAgainstWholeRedraw(MainEditor& e) {
+    QImage whole = e.Picture1->image();
+    paintMapPicture(e.scene(), whole);
+    qsizetype differ = 0;
+    for (int y = 0; y < whole.height(); ++y)
+        for (int x = 0; x < whole.width(); ++x)
+            differ += whole.pixel(x, y) != e.Picture1->image().pixel(x, y) ? 1 : 0;
+    return differ ? QStringLiteral("differs at %1 pixels").arg(differ)
+                  : QStringLiteral("as a whole redraw paints it");
 }
 
 // Makes one step of the atomic writer fail.
@@ -163,6 +212,17 @@ public:
             h->run(rest);
         else if (verb == "F1")
             QTest::keyClick(&e, Qt::Key_F1);
+        else if (verb == "key") { // a shortcut of the window, such as Ctrl+Z
+            activate(e);
+            QTest::keySequence(&e, QKeySequence(rest));
+        } else if (verb == "mapkey") // a key on the map, such as Shift+Left
+            QTest::keySequence(e.Picture1, QKeySequence(rest));
+        else if (verb == "properties")
+            answerProperties(e, args, h->scripted.log);
+        else if (verb == "clipboard")
+            QApplication::clipboard()->setText(QString::fromUtf8(unescape(rest)));
+        else if (verb == "clip")
+            out << "  clipboard: " + shown(QApplication::clipboard()->text().toUtf8());
         else if (verb == "write") // write NAME = BYTES
             writeFile(h->inAppDir(rest.section(" = ", 0, 0)), unescape(rest.section(" = ", 1)));
         else if (verb == "mkdir")
@@ -194,6 +254,8 @@ public:
                        QDir(h->scripted.appDirectory())
                            .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)
                            .join(", ");
+        else if (verb == "whole-map") // the map, redrawn in parts, against a whole redraw
+            out << "  map " + mapAgainstWholeRedraw(e);
         else if (verb == "pixel")
             out << "  pixel " + rest + ": " + h->colourAt(point(rest)).name();
         else if (verb == "accessible")
@@ -281,6 +343,11 @@ private:
                               .arg(e.MapPressed())
                               .arg(shape(e.Shape1), shape(e.XLine), shape(e.YLine)),
                           "hint " + e.Picture1->toolTip(),
+                          QStringLiteral("%1 %2, %3 %4")
+                              .arg(e.mnuUndoItem->text())
+                              .arg(e.mnuUndoItem->isEnabled() ? "on" : "off")
+                              .arg(e.mnuRedoItem->text())
+                              .arg(e.mnuRedoItem->isEnabled() ? "on" : "off"),
                           QStringLiteral("selected %1, current %2, marker %3")
                               .arg(e.scene().selectedIndex())
                               .arg(e.List2->currentRow())

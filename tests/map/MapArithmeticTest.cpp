@@ -1,6 +1,8 @@
 #include "GoldenFile.h"
 #include "TextDiff.h"
+#include "map/MapHit.h"
 #include "map/MapZoom.h"
+#include "map/ObjectMove.h"
 #include "map/PixelSpan.h"
 #include "map/SelectionMarker.h"
 
@@ -18,6 +20,26 @@ std::ostream& operator<<(std::ostream& out, std::optional<int> value) {
 
 std::ostream& operator<<(std::ostream& out, PixelSpan span) {
     return out << span.first << ".." << span.last;
+}
+
+// A row written "kind|list3|list4|list5|list6|list7".
+SceneObject parseRow(const std::string& text) {
+    SceneObject row;
+    std::istringstream texts(text);
+    for (std::string* value :
+         {&row.kind, &row.list3, &row.list4, &row.list5, &row.list6, &row.list7})
+        std::getline(texts, *value, '|');
+    return row;
+}
+
+// Rows after the first "|", separated by " ; ".
+Scene parseScene(const std::string& call) {
+    Scene scene;
+    std::string rest = call.substr(call.find('|') + 1);
+    for (std::size_t end; (end = rest.find(" ; ")) != std::string::npos; rest.erase(0, end + 3))
+        scene.append(parseRow(rest.substr(0, end)));
+    scene.append(parseRow(rest));
+    return scene;
 }
 
 // The result of one call written as in tests/data/map/arithmetic.txt.
@@ -47,12 +69,16 @@ std::string evaluate(const std::string& call) {
             out << " but reversed " << back;
     } else if (function == "pixelEdge") {
         out << pixelEdge(float(a), int(b));
+    } else if (function == "hitTest") {
+        const auto row = hitTest(parseScene(call), {float(a), float(b)});
+        return row ? "row " + std::to_string(*row) : "none";
+    } else if (function == "movedBy") {
+        const auto moved = movedBy(parseScene(call).row(0), {float(a), float(b)});
+        return moved ? moved->kind + '|' + moved->list3 + '|' + moved->list4 + '|' + moved->list5 +
+                           '|' + moved->list6 + '|' + moved->list7
+                     : "none";
     } else if (function == "selectionMarker") {
-        SceneObject row;
-        std::istringstream texts(call.substr(call.find('|') + 1));
-        for (std::string* text :
-             {&row.kind, &row.list3, &row.list4, &row.list5, &row.list6, &row.list7})
-            std::getline(texts, *text, '|');
+        const SceneObject row = parseRow(call.substr(call.find('|') + 1));
         const auto marker = selectionMarker(row, int(a), int(b));
         if (!marker)
             return "none";

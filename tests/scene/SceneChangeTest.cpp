@@ -1,3 +1,4 @@
+#include "scene/Error.h"
 #include "scene/Scene.h"
 
 #include <gtest/gtest.h>
@@ -25,6 +26,13 @@ TEST(SceneChange, EveryRowOperationIsReported) {
     scene.append({"Tree", " 1", " 2", "0", "", ""});
     scene.append({"Bench", " 3", " 4", "0", "", ""});
     scene.remove(0);
+    scene.setSelectedIndex(0);
+    scene.insert(0, {"Wall", "1", "2", "3", "4", ""});
+    EXPECT_EQ(scene.selectedIndex(), 1); // the selection stays with its object
+    scene.replace(1, {"Tree", " 5", " 6", "0", "", ""});
+    EXPECT_EQ(scene.row(1).list3, " 5");
+    EXPECT_THROW(scene.insert(3, {}), Error);
+    EXPECT_THROW(scene.replace(2, {}), Error);
     Scene other;
     other.append({"Wall", "1", "2", "3", "4", ""});
     scene = other;
@@ -32,9 +40,9 @@ TEST(SceneChange, EveryRowOperationIsReported) {
     scene.clear();
     scene.removeListener(&recorder);
     scene.append({"Tree", " 1", " 2", "0", "", ""});
-    const std::vector<SceneChange> expected{{K::Inserted, 0, 1}, {K::Inserted, 1, 1},
-                                            {K::Removed, 0, 1},  {K::Reset},
-                                            {K::Reset},          {K::Reset}};
+    const std::vector<SceneChange> expected{
+        {K::Inserted, 0, 1}, {K::Inserted, 1, 1}, {K::Removed, 0, 1}, {K::Inserted, 0, 1},
+        {K::Changed, 1, 1},  {K::Reset},          {K::Reset},         {K::Reset}};
     EXPECT_EQ(recorder.changes, expected);
     EXPECT_EQ(Scene(scene).count(), 1u);
 }

@@ -1,0 +1,271 @@
+// The Edit menu of the main window: undo and redo, the clipboard, duplicate, delete, the object's
+// properties, the arrow keys on the map, and List2 kept in step with the scene.
+#include "MainEditor.h"
+
+#include "ChangeObjectCommand.h"
+#include "ErrorReport.h"
+#include "InsertObjectsCommand.h"
+#include "ObjectProperties.h"
+#include "RemoveObjectCommand.h"
+
+#include "map/MapHit.h"
+#include "map/ObjectMove.h"
+#include "render/MapPicture.h"
+#include "scene/Error.h"
+#include "scenefile/SceneFile.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QSignalBlocker>
+
+#include <array>
+#include <utility>
+
+namespace {
+
+// Where a pasted or duplicated object lands from its source: 1 m right and 1 m down.
+constexpr norvane::MapPoint kCopyOffset{1.0f, 1.0f};
+// Arrow keys move by 1 m, with Shift by 0.1 m; their steps on one row merge into one change.
+constexpr float kArrowStep = 1.0f;
+constexpr float kFineArrowStep = 0.1f;
+constexpr int kArrowMergeId = 1;
+
+struct EditItem {
+    QAction* MainEditor::*member;
+    const char* name;
+    const char* caption;
+    QKeySequence::StandardKey key;
+    void (MainEditor::*slot)();
+};
+
+constexpr std::array<EditItem, 5> kClipboardItems{{
+    {&MainEditor::mnuCutItem, "mnuCutItem", "Cu&t", QKeySequence::Cut,
+     &MainEditor::mnuCutItem_Click},
+    {&MainEditor::mnuCopyItem, "mnuCopyItem", "&Copy", QKeySequence::Copy,
+     &MainEditor::mnuCopyItem_Click},
+    {&MainEditor::mnuPasteItem, "mnuPasteItem", "&Paste", QKeySequence::Paste,
+     &MainEditor::mnuPasteItem_Click},
+    {&MainEditor::mnuDeleteItem, "mnuDeleteItem", "&Delete", QKeySequence::Delete,
+     &MainEditor::Command5_Click},
+    {&MainEditor::mnuDuplicateItem, "mnuDuplicateItem", "D&uplicate", QKeySequence::UnknownKey,
+     &MainEditor::mnuDuplicateItem_Click},
+}};
+
+struct ArrowKey {
+    int key;
+    float dx, dy;
+};
+
+constexpr std::array<ArrowKey, 4> kArrows{{
+    {Qt::Key_Left, -1.0f, 0.0f},
+    {Qt::Key_Right, 1.0f, 0.0f},
+    {Qt::Key_Up, 0.0f, -1.0f},
+    {Qt::Key_Down, 0.0f, 1.0f},
+}};
+
+QString fromUtf8(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+void MainEditor::buildEditMenu() {
+    mnuEditItem = menuBar()->addMenu(tr("&Edit"));
+    mnuEditItem->setObjectName(QStringLiteral("mnuEditItem"));
+    mnuUndoItem = m_undo.createUndoAction(this);
+    mnuUndoItem->setObjectName(QStringLiteral("mnuUndoItem"));
+    mnuUndoItem->setShortcut(QKeySequence::Undo);
+    mnuRedoItem = m_undo.createRedoAction(this);
+    mnuRedoItem->setObjectName(QStringLiteral("mnuRedoItem"));
+    mnuRedoItem->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    mnuEditItem->addActions({mnuUndoItem, mnuRedoItem});
+    mnuEditItem->addSeparator();
+    for (const EditItem& item : kClipboardItems) {
+        QAction* action = mnuEditItem->addAction(tr(item.caption));
+        action->setObjectName(QLatin1String(item.name));
+        action->setShortcut(item.key);
+        this->*item.member = action;
+    }
+    mnuDuplicateItem->setShortcut(Qt::CTRL | Qt::Key_D);
+    mnuEditItem->addSeparator();
+    mnuPropertiesItem = mnuEditItem->addAction(tr("P&roperties\u2026"));
+    mnuPropertiesItem->setObjectName(QStringLiteral("mnuPropertiesItem"));
+    mnuPropertiesItem->setShortcuts(
+        {QKeySequence(Qt::ALT | Qt::Key_Return), QKeySequence(Qt::ALT | Qt::Key_Enter)});
+    mnuSelectItem = mnuEditItem->addAction(tr("&Select on Map"));
+    mnuSelectItem->setObjectName(QStringLiteral("mnuSelectItem"));
+    mnuSelectItem->setShortcut(Qt::Key_Escape);
+}
+
+void MainEditor::connectEditCommands() {
+    for (const EditItem& item : kClipboardItems)
+        connect(this->*item.member, &QAction::triggered, this, item.slot);
+    connect(mnuPropertiesItem, &QAction::triggered, this, &MainEditor::mnuPropertiesItem_Click);
+    connect(mnuSelectItem, &QAction::triggered, this, &MainEditor::mnuSelectItem_Click);
+    connect(List2, &QListWidget::itemDoubleClicked, this, &MainEditor::List2_DblClick);
+    connect(&m_undo, &QUndoStack::indexChanged, this, [this] { Saved = m_undo.isClean(); });
+    m_scene.addListener(this);
+    Picture1->setFocusPolicy(Qt::ClickFocus);
+    Picture1->installEventFilter(this);
+    enableSelectionCommands();
+}
+
+// List2 follows row changes; a Reset is followed by refreshSceneList where it happens.
+void MainEditor::sceneChanged(const norvane::SceneChange& change) {
+    const QSignalBlocker blocker(List2);
+    const int row = static_cast<int>(change.first);
+    switch (change.kind) {
+    case norvane::SceneChange::Kind::Inserted:
+        List2->insertItem(row, fromUtf8(m_scene.row(change.first).kind));
+        break;
+    case norvane::SceneChange::Kind::Removed:
+        delete List2->takeItem(row);
+        break;
+    case norvane::SceneChange::Kind::Changed:
+        List2->item(row)->setText(fromUtf8(m_scene.row(change.first).kind));
+        break;
+    case norvane::SceneChange::Kind::Reset:
+        break;
+    }
+}
+
+// Cut, Copy, Delete, Duplicate and Properties act on the selected object only.
+void MainEditor::enableSelectionCommands() {
+    const bool selected = m_scene.selectedIndex() >= 0;
+    for (QAction* action :
+         {mnuCutItem, mnuCopyItem, mnuDeleteItem, mnuDuplicateItem, mnuPropertiesItem})
+        action->setEnabled(selected);
+}
+
+SceneEditTarget MainEditor::editTarget() {
+    return {&m_scene, [this](int row, const std::vector<norvane::SceneObject>& touched) {
+                showEdited(row, touched);
+            }};
+}
+
+void MainEditor::showEdited(int row, const std::vector<norvane::SceneObject>& touched) {
+    selectRow(row);
+    if (m_scene.selectedIndex() < 0)
+        shpSelector->hide();
+    redrawAround(touched);
+}
+
+// Only the part of the map that the touched objects cover changes; objects the map skips
+// change nothing.
+void MainEditor::redrawAround(const std::vector<norvane::SceneObject>& touched) {
+    for (const norvane::SceneObject& object : touched)
+        if (const std::optional<norvane::MapRect> bounds = norvane::symbolBounds(object))
+            paintMapRegion(m_scene, Picture1->image(), *bounds);
+    Picture1->update();
+}
+
+void MainEditor::pushEdit(QUndoCommand* command) {
+    m_move.end();
+    m_undo.push(command);
+}
+
+void MainEditor::mnuCutItem_Click() {
+    const int row = m_scene.selectedIndex();
+    if (row < 0)
+        return;
+    mnuCopyItem_Click();
+    pushEdit(new RemoveObjectCommand(editTarget(), static_cast<std::size_t>(row), tr("Cut")));
+}
+
+// The clipboard holds the object as a scene file holds it: its six lines, each ending CR LF.
+void MainEditor::mnuCopyItem_Click() {
+    const int row = m_scene.selectedIndex();
+    if (row < 0)
+        return;
+    norvane::Scene one;
+    one.append(m_scene.row(static_cast<std::size_t>(row)));
+    std::string text;
+    if (!runOrReport(this, m_services.messages, [&] { text = norvane::writeSceneText(one); }))
+        return;
+    QApplication::clipboard()->setText(fromUtf8(text));
+}
+
+// The clipboard's text is read as a scene file is; what a scene file may not hold is refused
+// with a message, and an object whose coordinates are not numbers is pasted where it was.
+void MainEditor::mnuPasteItem_Click() {
+    const std::string text = QApplication::clipboard()->text().toStdString();
+    norvane::Scene pasted;
+    if (!runOrReport(this, m_services.messages, [&] {
+            try {
+                pasted = norvane::readSceneText(text);
+            } catch (const norvane::Error& e) {
+                throw norvane::Error(std::string("Cannot paste: ") + e.what());
+            }
+            if (pasted.empty())
+                throw norvane::Error("Cannot paste: the clipboard holds no scene object");
+        }))
+        return;
+    std::vector<norvane::SceneObject> objects;
+    for (const norvane::SceneObject& row : pasted.rows())
+        objects.push_back(norvane::movedBy(row, kCopyOffset).value_or(row));
+    const QString name = commandName("Paste", objects.back().kind);
+    pushEdit(new InsertObjectsCommand(editTarget(), m_scene.count(), std::move(objects), name));
+}
+
+void MainEditor::mnuDuplicateItem_Click() {
+    const int row = m_scene.selectedIndex();
+    if (row < 0)
+        return;
+    insertCopy(m_scene.row(static_cast<std::size_t>(row)), "Duplicate");
+}
+
+void MainEditor::insertCopy(const norvane::SceneObject& source, const char* verb) {
+    norvane::SceneObject copy = norvane::movedBy(source, kCopyOffset).value_or(source);
+    const QString name = commandName(verb, copy.kind);
+    pushEdit(new InsertObjectsCommand(editTarget(), m_scene.count(), {std::move(copy)}, name));
+}
+
+void MainEditor::List2_DblClick() {
+    mnuPropertiesItem_Click();
+}
+
+void MainEditor::mnuPropertiesItem_Click() {
+    const int row = m_scene.selectedIndex();
+    if (row < 0)
+        return;
+    const norvane::SceneObject& object = m_scene.row(static_cast<std::size_t>(row));
+    const std::optional<norvane::SceneObject> edited = ObjectProperties::edit(this, object);
+    if (edited && *edited != object)
+        pushEdit(new ChangeObjectCommand(editTarget(), static_cast<std::size_t>(row), *edited,
+                                         commandName("Edit", object.kind)));
+}
+
+void MainEditor::mnuSelectItem_Click() {
+    m_kindRow = -1;
+    {
+        const QSignalBlocker blocker(List1);
+        List1->clearSelection();
+    }
+    showModeHint();
+}
+
+void MainEditor::nudgeSelected(norvane::MapPoint offset) {
+    const int row = m_scene.selectedIndex();
+    if (row < 0 || m_move.active())
+        return;
+    const norvane::SceneObject& object = m_scene.row(static_cast<std::size_t>(row));
+    if (const auto moved = norvane::movedBy(object, offset))
+        pushEdit(new ChangeObjectCommand(editTarget(), static_cast<std::size_t>(row), *moved,
+                                         commandName("Move", object.kind), kArrowMergeId));
+}
+
+// An arrow key on the map moves the selected object; returns false for other keys.
+bool MainEditor::mapKeyPressed(int key, bool fine) {
+    for (const ArrowKey& arrow : kArrows) {
+        if (arrow.key != key)
+            continue;
+        const float step = fine ? kFineArrowStep : kArrowStep;
+        nudgeSelected({arrow.dx * step, arrow.dy * step});
+        return true;
+    }
+    return false;
+}

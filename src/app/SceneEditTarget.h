@@ -1,0 +1,23 @@
+#pragma once
+
+#include "scene/Scene.h"
+
+#include <QString>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+// The scene that the edit commands change, and how the window shows the result: `show` selects
+// a row (-1 for none) and redraws the map where the touched objects were or are. The scene is
+// not owned.
+struct SceneEditTarget {
+    norvane::Scene* scene = nullptr;
+    std::function<void(int row, const std::vector<norvane::SceneObject>& touched)> show;
+};
+
+// A command's name as the Edit menu shows it: "Place Tree", "Remove Street".
+inline QString commandName(const char* verb, const std::string& kind) {
+    return QLatin1String(verb) + QLatin1Char(' ') +
+           QString::fromUtf8(kind.data(), static_cast<qsizetype>(kind.size()));
+}
