@@ -62,14 +62,18 @@ int runRender(const std::vector<std::string>& args) {
     reportSkippedRows(scene);
     QImage picture = newMapPicture(twipsToPixels(surfaceTwips(level)));
     paintMapPicture(scene, picture);
+    writePictureFile(parsed.positional[1], picture);
+    return kExitSuccess;
+}
+
+void writePictureFile(const std::string& path, const QImage& picture) {
     std::string png;
     try {
         png = pngBytes(picture);
     } catch (const Error& error) {
         throw CliError(kExitUsage, error.what());
     }
-    writeOutputFile(parsed.positional[1], png);
-    return kExitSuccess;
+    writeOutputFile(path, png);
 }
 
 } // namespace norvane::cli

@@ -5,11 +5,10 @@
 
 #include "Arguments.h"
 #include "CliError.h"
+#include "RenderCommand.h"
 #include "SceneInput.h"
 
-#include "render/MapPicture.h"
 #include "render/WorldSnapshot.h"
-#include "scene/Error.h"
 
 #include <QGuiApplication>
 
@@ -77,13 +76,7 @@ int runSnapshot(const std::vector<std::string>& args) {
         worldSnapshot(scene, QString::fromStdString(parsed.option("--sky", "Blue Sky")), size);
     if (picture.isNull())
         fail(kExitUsage, "the 3D view could not be drawn");
-    std::string png;
-    try {
-        png = pngBytes(picture);
-    } catch (const Error& error) {
-        fail(kExitUsage, error.what());
-    }
-    writeOutputFile(parsed.positional[1], png);
+    writePictureFile(parsed.positional[1], picture);
     return kExitSuccess;
 }
 

@@ -54,17 +54,14 @@ void ShapeBatch::append(const norvane::ShapeInstance& shape, bool highlighted) {
     m_changed = true;
 }
 
-bool ShapeBatch::setHighlighted(int row, bool highlighted) {
-    bool found = false;
+void ShapeBatch::moveHighlight(int from, int to) {
     auto* entries = reinterpret_cast<Entry*>(m_table.data());
     for (std::size_t i = 0; i < m_rows.size(); ++i) {
-        if (m_rows[i] != row)
+        if (m_rows[i] < 0 || (m_rows[i] != from && m_rows[i] != to))
             continue;
-        entries[i].instanceData.setW(highlighted ? 1.0f : 0.0f);
-        found = true;
+        entries[i].instanceData.setW(m_rows[i] == to ? 1.0f : 0.0f);
+        m_changed = true;
     }
-    m_changed = m_changed || found;
-    return found;
 }
 
 QByteArray ShapeBatch::getInstanceBuffer(int* instanceCount) {

@@ -20,8 +20,8 @@ public:
     // Makes room for `count` more shapes.
     void reserve(int count);
     void append(const norvane::ShapeInstance& shape, bool highlighted);
-    // Marks the shapes of `row` highlighted (or not); false when the batch holds none of them.
-    bool setHighlighted(int row, bool highlighted);
+    // Moves the highlight from the shapes of row `from` to those of row `to` (-1 for none).
+    void moveHighlight(int from, int to);
     int count() const { return static_cast<int>(m_rows.size()); }
     int mesh() const { return m_mesh; }
     // The scene row and the place of shape `i` (0 <= i < count()).

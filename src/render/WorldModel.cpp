@@ -43,8 +43,7 @@ double textScale(const norvane::TextInstance& text) {
 // A text's place as position, rotation and (uniform) scale, as a QML node takes them.
 QVariantMap textEntry(const norvane::TextInstance& text) {
     const auto& m = text.place.linear;
-    const norvane::Vec3 column{m[0], m[3], m[6]};
-    const double scale = std::sqrt(norvane::dot(column, column));
+    const double scale = textScale(text);
     QMatrix3x3 rotation;
     for (int r = 0; r < 3; ++r)
         for (int c = 0; c < 3; ++c)
@@ -132,8 +131,7 @@ void WorldModel::setHighlightedRow(int row) {
     if (row == m_highlighted)
         return;
     for (const auto& [key, entry] : m_batches) {
-        entry->batch()->setHighlighted(m_highlighted, false);
-        entry->batch()->setHighlighted(row, true);
+        entry->batch()->moveHighlight(m_highlighted, row);
         entry->batch()->publish();
     }
     m_highlighted = row;

@@ -103,26 +103,28 @@ Vec3 pointAt(const std::vector<double>& xyz, std::size_t i) {
 
 } // namespace
 
-Vec3 Mesh::lowest() const {
-    if (vertices.empty())
+namespace {
+
+// The corner of the mesh's bounding box that `pick` (std::min or std::max, per axis) chooses.
+template <typename Pick> Vec3 extreme(const Mesh& mesh, Pick pick) {
+    if (mesh.vertices.empty())
         return {};
-    Vec3 low = positionOf(*this, 0);
-    for (std::uint32_t i = 1; i < vertices.size(); ++i) {
-        const Vec3 p = positionOf(*this, i);
-        low = {std::min(low.x, p.x), std::min(low.y, p.y), std::min(low.z, p.z)};
+    Vec3 corner = positionOf(mesh, 0);
+    for (std::uint32_t i = 1; i < mesh.vertices.size(); ++i) {
+        const Vec3 p = positionOf(mesh, i);
+        corner = {pick(corner.x, p.x), pick(corner.y, p.y), pick(corner.z, p.z)};
     }
-    return low;
+    return corner;
+}
+
+} // namespace
+
+Vec3 Mesh::lowest() const {
+    return extreme(*this, [](double a, double b) { return std::min(a, b); });
 }
 
 Vec3 Mesh::highest() const {
-    if (vertices.empty())
-        return {};
-    Vec3 high = positionOf(*this, 0);
-    for (std::uint32_t i = 1; i < vertices.size(); ++i) {
-        const Vec3 p = positionOf(*this, i);
-        high = {std::max(high.x, p.x), std::max(high.y, p.y), std::max(high.z, p.z)};
-    }
-    return high;
+    return extreme(*this, [](double a, double b) { return std::max(a, b); });
 }
 
 Mesh unitBox() {
