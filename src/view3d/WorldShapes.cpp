@@ -17,15 +17,17 @@ namespace {
 // How high above the ground a point object's frame sits, as the world places it.
 constexpr double kPointLift = 0.03;
 
+// A number as export reads it, or nothing where export refuses the row, so the view draws what
+// the world holds.
 std::optional<double> coordinate(std::string_view text) {
-    const std::optional<double> value = parseNumber(text);
-    return value && inCoordinateRange(*value) ? value : std::nullopt;
+    const NumberReading reading = readNumberText(text);
+    return reading.fault == NumberFault::None ? std::optional(reading.value) : std::nullopt;
 }
 
 // The frame of a point object: moved to its place and turned by its code about the vertical.
 std::optional<Affine> pointFrame(const SceneObject& object) {
     const auto x = coordinate(object.list3), y = coordinate(object.list4);
-    const auto turn = parseNumber(object.list5);
+    const auto turn = coordinate(object.list5);
     if (!x || !y || !turn)
         return std::nullopt;
     return Affine::translation({*x - 50, kPointLift, *y - 50}) * Affine::rotation({0, 1, 0}, *turn);
