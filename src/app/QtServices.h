@@ -2,6 +2,8 @@
 
 #include "Services.h"
 
+#include <QSettings>
+
 #include <utility>
 
 // The Qt implementations of the platform services, and a bundle that owns one of each.
@@ -40,7 +42,9 @@ class QtServices {
 public:
     explicit QtServices(QString appDirectory) : m_appDirectory(std::move(appDirectory)) {}
 
-    Services services() { return {m_prompt, m_files, m_messages, m_opener, m_appDirectory}; }
+    Services services() {
+        return {m_prompt, m_files, m_messages, m_opener, m_appDirectory, m_settings};
+    }
 
 private:
     QtTextPrompt m_prompt;
@@ -48,4 +52,5 @@ private:
     QtMessageBoxes m_messages;
     QtDesktopOpener m_opener;
     QString m_appDirectory;
+    QSettings m_settings; // the user's, under the application's organization and name
 };

@@ -4,6 +4,7 @@
 
 #include <optional>
 
+class QSettings;
 class QWidget;
 
 // The platform services the windows use, behind small interfaces so tests can script them.
@@ -52,4 +53,5 @@ struct Services {
     MessageBoxes& messages;
     DesktopOpener& opener;
     QString appDirectory; // where tester.wrl, Manual.htm, textures and music files live
+    QSettings& settings;  // what the editor keeps between runs (window, zoom, dock, recent files)
 };

@@ -21,7 +21,8 @@
 namespace {
 
 Services withMessages(Services services, MessageBoxes& messages) {
-    return {services.prompt, services.files, messages, services.opener, services.appDirectory};
+    return {services.prompt, services.files,        messages,
+            services.opener, services.appDirectory, services.settings};
 }
 
 void reportStart(MainEditor& editor) {
@@ -46,6 +47,8 @@ QString programFolder(MessageBoxes& messages) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Norvane"));
+    QCoreApplication::setApplicationName(QStringLiteral("norvane"));
     app.setWindowIcon(programIcon());
     const bool exitAfterStart = qEnvironmentVariable("NORVANE_EXIT_AFTER_START") == "1";
     ConsoleMessageBoxes console;

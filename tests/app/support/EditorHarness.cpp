@@ -16,7 +16,8 @@ Row rowTexts(const norvane::SceneObject& o) {
 
 EditorHarness::EditorHarness(const QString& appFolder, TextPrompt* prompt)
     : editor({prompt ? *prompt : scripted, scripted, scripted, scripted,
-              appFolder.isEmpty() ? scripted.appDirectory() : scripted.inAppDir(appFolder)}) {
+              appFolder.isEmpty() ? scripted.appDirectory() : scripted.inAppDir(appFolder),
+              scripted.settings()}) {
     editor.show();
     // Xvfb has no window manager to activate windows; there being shown is enough.
     if (QGuiApplication::platformName() == QLatin1String("xcb"))

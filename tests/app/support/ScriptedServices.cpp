@@ -1,6 +1,7 @@
 #include "ScriptedServices.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -27,6 +28,16 @@ ScriptedServices::ScriptedServices() {
 
 ScriptedServices::~ScriptedServices() {
     QDir(m_dir).removeRecursively();
+    if (m_settings)
+        QFile::remove(m_settings->fileName());
+}
+
+// Beside the temp dir rather than in it, so listings of the program's folder don't show it.
+QSettings& ScriptedServices::settings() {
+    if (!m_settings)
+        m_settings = std::make_unique<QSettings>(m_dir + QStringLiteral(".settings.ini"),
+                                                 QSettings::IniFormat);
+    return *m_settings;
 }
 
 QString ScriptedServices::inAppDir(const QString& name) const {

@@ -2,11 +2,13 @@
 
 #include "app/Services.h"
 
+#include <QSettings>
 #include <QString>
 #include <QStringList>
 
 #include <deque>
 #include <functional>
+#include <memory>
 #include <optional>
 
 // All the services for a window under test: they answer from queues filled by the test and log
@@ -28,7 +30,9 @@ public:
     std::deque<bool> yesNoAnswers;       // Yes = true
     bool openerWorks = true;
 
-    Services services() { return {*this, *this, *this, *this, m_dir}; }
+    Services services() { return {*this, *this, *this, *this, m_dir, settings()}; }
+    // Kept in the temp dir, so a second window made from these services sees what the first kept.
+    QSettings& settings();
     QString appDirectory() const { return m_dir; }
     QString inAppDir(const QString& name) const;
 
@@ -43,5 +47,6 @@ public:
 
 private:
     QString m_dir;
+    std::unique_ptr<QSettings> m_settings;
     std::optional<QString> nextFile(const QString& asked);
 };
