@@ -238,6 +238,7 @@ void MainEditor::buildMenus() {
     mnuFileItem = menuBar()->addMenu(tr("&File"));
     mnuFileItem->setObjectName(QStringLiteral("mnuFileItem"));
     fill(mnuFileItem, kFileMenu);
+    buildFileExtras();
     buildEditMenu();
     buildScaleMenu();
     mnuHelpItem = menuBar()->addMenu(tr("&Help"));

@@ -2,6 +2,7 @@
 
 #include "MapShape.h"
 #include "MapSurface.h"
+#include "RecentFiles.h"
 #include "SceneEditTarget.h"
 #include "ServicePrompt.h"
 #include "Services.h"
@@ -18,6 +19,7 @@
 #include <QPointer>
 #include <QUndoStack>
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <string>
@@ -147,6 +149,14 @@ public:
     QMenu* mnuHelpItem = nullptr;
     QAction* mnuManualItem = nullptr;
     QAction* mnuAboutItem = nullptr;
+    // File > "New from Template" and "Open Recent": starter scenes opened untitled, and the
+    // scene files opened or saved last, with "Clear List" below them.
+    QMenu* mnuTemplateItem = nullptr;
+    QMenu* mnuRecentItem = nullptr;
+    std::array<QAction*, RecentFiles::kMaxCount> mnuRecentFileItem{};
+    QAction* mnuClearRecentItem = nullptr;
+    // Where the templates are read from; the installed or build-tree folder unless set.
+    void setTemplateFolder(const QString& folder) { m_templateFolder = folder; }
 
 public slots:
     // MainEditor_Map.cpp: the placement hint, selection, removal, the placement gesture, zoom
@@ -187,6 +197,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     // The close guard: Exit, the close box and the system all come here.
     void closeEvent(QCloseEvent* event) override;
+    // MainEditor_Drop.cpp: a dropped scene file opens like Open; other drops are refused.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     // MainEditor.cpp: building the window.
@@ -228,8 +242,17 @@ private:
     // MainEditor_File.cpp: scene file commands and the unsaved-data guard.
     void connectFileCommands();
     bool mayEraseUnsavedData();
-    bool openSceneFile(const QString& path);
+    bool openSceneFile(const QString& path, const QString& failureNote = {});
+    bool showSceneFile(const QString& path, const QString& title, const QString& failureNote);
     void commitSessionData(QSessionManager& manager);
+    // MainEditor_Recent.cpp: the template and recent file menus; MainEditor_Drop.cpp: drops.
+    void buildFileExtras();
+    void refreshRecentMenu();
+    void rememberRecent(const QString& path);
+    void openRecentFile(std::size_t index);
+    void clearRecentFiles();
+    void openTemplate(const QString& fileName);
+    void openDroppedFile(const QString& path);
     // MainEditor_Shell.cpp: World Properties, preview, manual and About.
     void connectShellCommands();
     void connectWebCommands();
@@ -257,4 +280,6 @@ private:
     PreviewServer* m_previewServer = nullptr; // started by the first browser preview; a child
     std::unique_ptr<WorldModel> m_world;
     std::unique_ptr<WalkCamera> m_walker;
+    RecentFiles m_recent{m_services.settings};
+    QString m_templateFolder;
 };

@@ -114,12 +114,28 @@ void MainEditor::mnuLoadItem_Click() {
         openSceneFile(*path);
 }
 
+// Shows the scene file at `path` under its own title and remembers it in Open Recent.
+// `failureNote` follows the reason when it cannot be opened.
+bool MainEditor::openSceneFile(const QString& path, const QString& failureNote) {
+    if (!showSceneFile(path, sceneTitle(path), failureNote))
+        return false;
+    rememberRecent(path);
+    return true;
+}
+
 // Reads the whole file before anything changes, so a file that cannot be read or is not
 // whole objects is shown and leaves scene, `Saved` and title as they were. A file that opens
 // with problems keeps every row and says so once.
-bool MainEditor::openSceneFile(const QString& path) {
+bool MainEditor::showSceneFile(const QString& path, const QString& title,
+                               const QString& failureNote) {
     SceneFileContent content;
-    if (!runOrReport(this, m_services.messages, [&] { content = readSceneFile(path); }))
+    if (!runOrReport(this, m_services.messages, [&] {
+            try {
+                content = readSceneFile(path);
+            } catch (const norvane::Error& e) {
+                throw norvane::Error(e.what() + failureNote.toStdString());
+            }
+        }))
         return false;
     m_scene = std::move(content.scene);
     m_undo.clear();
@@ -128,7 +144,7 @@ bool MainEditor::openSceneFile(const QString& path) {
     refreshSceneList();
     Render2D();
     shpSelector->hide();
-    setWindowTitle(sceneTitle(path));
+    setWindowTitle(title);
     if (!content.problems.empty())
         m_services.messages.showError(this, kProgramName, problemsMessage(path, content.problems));
     return true;
@@ -149,6 +165,7 @@ void MainEditor::mnuSave2Item_Click() {
     setWindowTitle(sceneTitle(*path));
     m_undo.setClean();
     Saved = true;
+    rememberRecent(*path);
 }
 
 void MainEditor::loadStartupScene(const QString& commandLine) {

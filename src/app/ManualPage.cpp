@@ -108,6 +108,12 @@ removes it, and a double click on its row (or Alt+Enter) opens its properties.</
 <P>"Save" writes your scene in Norvane's own scene file format, and "Open" brings it back
 later so that you can go on working. "Save" does not write a VRML world; only "Save File to
 VRML" does.</P>
+<P>"Open Recent" in the File menu lists the last eight scene files you opened or saved, newest
+first; "Clear List" empties it. A file that can no longer be opened is taken off the list. You
+can also drop a scene file (.NSC) from your file manager onto the Norvane window to open it.</P>
+<P>"New from Template" in the File menu starts from a ready-made scene: a street with sidewalks,
+cars and lamps, a hedge maze, or a small office floor. It opens as a new scene, so "Save" asks
+for a file name and the template stays as it was.</P>
 
 <H3>D. Distributing your VRML World</H3>
 <P>To put your world on a web site, copy the world file together with the five texture files

@@ -39,8 +39,9 @@ constexpr Command kCommands[] = {
      "any.",
      runCheck},
 #ifdef NORVANE_CLI_HAS_RENDER
-    {"render", "render SCENE.NSC OUT.png [--zoom 100|200|400]",
-     "Writes the map picture of a scene file as the editor paints it at that zoom (default 100).",
+    {"render", "render SCENE.NSC OUT.png [--zoom 100|200|400 | --size PIXELS]",
+     "Writes the map picture of a scene file as the editor paints it at that zoom (default 100), "
+     "or PIXELS wide and high (16 to 4096) for a thumbnail.",
      runRender},
     {"snapshot", "snapshot SCENE.NSC OUT.png [--size 800x600] [--sky NAME]",
      "Writes the 3D view of a scene file from the starting point, as the editor's 3D view shows "

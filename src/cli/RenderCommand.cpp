@@ -17,13 +17,16 @@
 #include <array>
 #include <charconv>
 #include <iostream>
+#include <string>
 #include <string_view>
 
 namespace norvane::cli {
 
 namespace {
 
-constexpr std::array<std::string_view, 1> kOptions{"--zoom"};
+constexpr std::array<std::string_view, 2> kOptions{"--zoom", "--size"};
+constexpr int kMinSize = 16;
+constexpr int kMaxSize = 4096;
 
 ZoomLevel zoomFrom(const std::string& text) {
     int percent = 0;
@@ -32,6 +35,28 @@ ZoomLevel zoomFrom(const std::string& text) {
     if (error != std::errc{} || end != text.data() + text.size() || !level)
         throw CliError(kExitUsage, "render: --zoom must be 100, 200 or 400, not \"" + text + "\"");
     return *level;
+}
+
+// The picture's width and height in pixels for --size, which thumbnailers ask for.
+int sizeFrom(const std::string& text) {
+    int pixels = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), pixels);
+    if (error != std::errc{} || end != text.data() + text.size() || pixels < kMinSize ||
+        pixels > kMaxSize)
+        throw CliError(kExitUsage, "render: --size must be a number of pixels from " +
+                                       std::to_string(kMinSize) + " to " +
+                                       std::to_string(kMaxSize) + ", not \"" + text + "\"");
+    return pixels;
+}
+
+// The picture's width and height: --size as given, otherwise the map's size at --zoom.
+int picturePixels(const Arguments& parsed) {
+    const bool sized = parsed.options.contains("--size");
+    if (sized && parsed.options.contains("--zoom"))
+        throw CliError(kExitUsage, "render: give --size or --zoom, not both");
+    if (sized)
+        return sizeFrom(parsed.option("--size"));
+    return twipsToPixels(surfaceTwips(zoomFrom(parsed.option("--zoom", "100"))));
 }
 
 constexpr std::size_t kShownSkips = 10;
@@ -56,11 +81,11 @@ void reportSkippedRows(const Scene& scene) {
 
 int runRender(const std::vector<std::string>& args) {
     const Arguments parsed = parseArguments("render", args, kOptions, 2);
-    const ZoomLevel level = zoomFrom(parsed.option("--zoom", "100"));
+    const int pixels = picturePixels(parsed);
     refuseWritingInput(parsed.positional[0], parsed.positional[1]);
     const Scene scene = loadSceneFile(parsed.positional[0]);
     reportSkippedRows(scene);
-    QImage picture = newMapPicture(twipsToPixels(surfaceTwips(level)));
+    QImage picture = newMapPicture(pixels);
     paintMapPicture(scene, picture);
     writePictureFile(parsed.positional[1], picture);
     return kExitSuccess;

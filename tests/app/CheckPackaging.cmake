@@ -1,5 +1,6 @@
-# Checks the desktop entry and the scene file MIME type the way the desktop reads them.
-# cmake -DSOURCE=<project root> -DWORK=<scratch folder> -P CheckPackaging.cmake
+# Checks the desktop entry, the scene file MIME type and the thumbnailer the way the desktop reads
+# them, in an install of the build tree.
+# cmake -DSOURCE=<project root> -DBUILD=<build tree> -DWORK=<scratch folder> -P CheckPackaging.cmake
 find_program(DESKTOP_FILE_VALIDATE desktop-file-validate REQUIRED)
 find_program(UPDATE_MIME_DATABASE update-mime-database REQUIRED)
 
@@ -18,4 +19,35 @@ file(READ ${WORK}/globs2 globs)
 if(NOT result EQUAL 0 OR errors MATCHES "[Ee]rror|[Ww]arning"
    OR NOT globs MATCHES "application/x-norvane-scene:\\*\\.nsc")
   message(FATAL_ERROR "norvane-mime.xml: ${errors}\n${globs}")
+endif()
+
+# Installed into a scratch prefix, the thumbnailer names the scene MIME type and its Exec line,
+# run as the desktop runs it, writes a PNG of the asked size with the installed norvane-cli.
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${WORK}/prefix
+                RESULT_VARIABLE result OUTPUT_QUIET ERROR_VARIABLE errors)
+set(share ${WORK}/prefix/share)
+file(GLOB templates ${share}/norvane/templates/*.NSC)
+list(LENGTH templates template_count)
+if(NOT result EQUAL 0 OR NOT template_count EQUAL 3 OR NOT EXISTS ${share}/mime/packages/norvane.xml)
+  message(FATAL_ERROR "install: ${errors} (templates: ${templates})")
+endif()
+file(STRINGS ${share}/thumbnailers/norvane.thumbnailer entry)
+list(GET entry 0 group)
+list(FILTER entry INCLUDE REGEX "^(Exec|MimeType)=")
+list(SORT entry)
+if(NOT group STREQUAL "[Thumbnailer Entry]" OR NOT entry MATCHES
+   "^Exec=norvane-cli render [^;]*;MimeType=application/x-norvane-scene;$")
+  message(FATAL_ERROR "norvane.thumbnailer: ${group} ${entry}")
+endif()
+list(GET entry 0 exec)
+string(REGEX REPLACE "^Exec=norvane-cli" "${WORK}/prefix/bin/norvane-cli" command "${exec}")
+string(REPLACE "%i" "${SOURCE}/resources/templates/street.NSC" command "${command}")
+string(REPLACE "%o" "${WORK}/thumbnail.png" command "${command}")
+string(REPLACE "%s" "128" command "${command}")
+separate_arguments(command UNIX_COMMAND "${command}")
+execute_process(COMMAND ${command} RESULT_VARIABLE result ERROR_VARIABLE errors)
+file(READ ${WORK}/thumbnail.png header LIMIT 24 HEX)
+if(NOT result EQUAL 0 OR NOT header STREQUAL
+   "89504e470d0a1a0a0000000d494844520000008000000080")
+  message(FATAL_ERROR "thumbnailer Exec ${command}: ${errors}\nPNG header ${header}")
 endif()

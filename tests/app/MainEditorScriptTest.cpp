@@ -15,8 +15,11 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QDropEvent>
 #include <QInputDialog>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -148,6 +151,39 @@ qsizetype dialogs() {
                          [](QWidget* w) { return qobject_cast<Saver*>(w); });
 }
 
+// The captions of the shown Open Recent items, "(off)" when the submenu is disabled.
+QString recentMenu(const MainEditor& e) {
+    QStringList captions;
+    for (const QAction* item : e.mnuRecentFileItem)
+        if (item->isVisible())
+            captions << item->text();
+    return (e.mnuRecentItem->isEnabled() ? "" : "(off) ") + captions.join(", ");
+}
+
+// The Open Recent items of a new window reading the settings file afresh, as after a restart.
+QString recentAfterRestart(ScriptedServices& scripted) {
+    QSettings settings(scripted.settings().fileName(), QSettings::IniFormat);
+    Services services = scripted.services();
+    const MainEditor restarted({services.prompt, services.files, services.messages, services.opener,
+                                services.appDirectory, settings});
+    return recentMenu(restarted);
+}
+
+// Drags `urls` onto the window and drops them there, as the desktop does; a dropped file opens
+// once the drop has returned. Says whether the window took the drop.
+QString dropOn(MainEditor& e, const QList<QUrl>& urls) {
+    QMimeData data;
+    data.setUrls(urls);
+    const QPoint at = e.Picture1->mapTo(&e, e.Picture1->rect().center());
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(&e, &enter);
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+    if (enter.isAccepted())
+        QCoreApplication::sendEvent(&e, &drop);
+    QCoreApplication::processEvents();
+    return enter.isAccepted() && drop.isAccepted() ? "taken" : "refused";
+}
+
 class Player {
 public:
     // With `qtPrompt` the real Qt prompt asks, and "paste" steps answer it.
@@ -270,6 +306,17 @@ public:
             out << QStringLiteral("  dialogs left %1").arg(dialogs());
         } else if (verb == "saver")
             saverStep(args.value(0), rest.section(' ', 1));
+        else if (verb == "recent")
+            out << "  recent " + recentMenu(e);
+        else if (verb == "restart")
+            out << "  after restart: recent " + recentAfterRestart(h->scripted);
+        else if (verb == "drop") { // drop NAME... in the program directory, or URLs with "://"
+            QList<QUrl> urls;
+            for (const QString& arg : args)
+                urls << (arg.contains("://") ? QUrl(arg) : QUrl::fromLocalFile(h->inAppDir(arg)));
+            out << "  drop " + dropOn(e, urls);
+        } else if (verb == "remove")
+            QVERIFY(QFile::remove(h->inAppDir(rest)));
         else
             QFAIL(qPrintable("unknown step " + line));
     }

@@ -3,6 +3,7 @@
 // since as root every folder is.
 #include "app/ProgramFolder.h"
 #include "UiHelpers.h"
+#include "app/SceneTemplates.h"
 
 #include "scene/Error.h"
 
@@ -72,6 +73,16 @@ private slots:
                  c.installed ? QByteArray("installed source5.jpg") : QByteArray("<missing>"));
         if (c.expected == "bin")
             QCOMPARE(fileBytes(QDir(folder).filePath("source1.jpg")), QByteArray("bin texture"));
+    }
+
+    // Templates beside the executable (a build tree) come before the installed ones.
+    void findsTheTemplates() {
+        QTemporaryDir scratch;
+        const QDir root(scratch.path());
+        const ProgramFolderPlaces places{root.filePath("bin"), root.filePath("share/norvane"), {}};
+        QCOMPARE(templateFolder(places), root.filePath("share/norvane/templates"));
+        QVERIFY(root.mkpath("bin/templates"));
+        QCOMPARE(templateFolder(places), root.filePath("bin/templates"));
     }
 };
 

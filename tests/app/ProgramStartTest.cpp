@@ -51,6 +51,7 @@ private slots:
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("QT_QPA_PLATFORM", "offscreen");
         environment.insert("NORVANE_EXIT_AFTER_START", "1");
+        environment.insert("XDG_CONFIG_HOME", dir.filePath("config")); // the recent files
         process.setProcessEnvironment(environment);
         process.start(program, arguments);
 

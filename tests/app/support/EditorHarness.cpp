@@ -18,6 +18,7 @@ EditorHarness::EditorHarness(const QString& appFolder, TextPrompt* prompt)
     : editor({prompt ? *prompt : scripted, scripted, scripted, scripted,
               appFolder.isEmpty() ? scripted.appDirectory() : scripted.inAppDir(appFolder),
               scripted.settings()}) {
+    editor.setTemplateFolder(QStringLiteral(NORVANE_TEMPLATE_DIR));
     editor.show();
     // Xvfb has no window manager to activate windows; there being shown is enough.
     if (QGuiApplication::platformName() == QLatin1String("xcb"))

@@ -14,7 +14,8 @@
 using Row = QStringList;
 
 // The main window under test: a MainEditor on scripted services, shown and exposed, driven by
-// real mouse events on its own widgets. Tests make one in init() and drop it in cleanup().
+// real mouse events on its own widgets, reading the scene templates from the source tree. Tests
+// make one in init() and drop it in cleanup().
 class EditorHarness {
 public:
     // `appFolder`, when given, is a name in the scripted program directory to use instead of
