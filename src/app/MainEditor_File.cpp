@@ -63,6 +63,15 @@ SceneFileContent readSceneFile(const QString& path) {
     return content;
 }
 
+// As above, with `note` after the reason when the file cannot be opened.
+SceneFileContent readSceneFile(const QString& path, const QString& note) {
+    try {
+        return readSceneFile(path);
+    } catch (const norvane::Error& e) {
+        throw norvane::Error(e.what() + note.toStdString());
+    }
+}
+
 // One message for all problems of an opened file: how many, and the first few by line and row.
 QString problemsMessage(const QString& path, const std::vector<norvane::Problem>& problems) {
     const std::size_t count = problems.size();
@@ -129,13 +138,8 @@ bool MainEditor::openSceneFile(const QString& path, const QString& failureNote) 
 bool MainEditor::showSceneFile(const QString& path, const QString& title,
                                const QString& failureNote) {
     SceneFileContent content;
-    if (!runOrReport(this, m_services.messages, [&] {
-            try {
-                content = readSceneFile(path);
-            } catch (const norvane::Error& e) {
-                throw norvane::Error(e.what() + failureNote.toStdString());
-            }
-        }))
+    if (!runOrReport(this, m_services.messages,
+                     [&] { content = readSceneFile(path, failureNote); }))
         return false;
     m_scene = std::move(content.scene);
     m_undo.clear();

@@ -170,18 +170,26 @@ QString recentAfterRestart(ScriptedServices& scripted) {
 }
 
 // Drags `urls` onto the window and drops them there, as the desktop does; a dropped file opens
-// once the drop has returned. Says whether the window took the drop.
+// once the drop has returned. Says how the window answered the enter, the move and the drop.
 QString dropOn(MainEditor& e, const QList<QUrl>& urls) {
     QMimeData data;
     data.setUrls(urls);
     const QPoint at = e.Picture1->mapTo(&e, e.Picture1->rect().center());
     QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
     QCoreApplication::sendEvent(&e, &enter);
+    QDragMoveEvent move(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(&e, &move);
     QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, {});
-    if (enter.isAccepted())
+    const bool dropping = enter.isAccepted() && move.isAccepted();
+    if (dropping)
         QCoreApplication::sendEvent(&e, &drop);
     QCoreApplication::processEvents();
-    return enter.isAccepted() && drop.isAccepted() ? "taken" : "refused";
+    return QStringLiteral("%1, %2, %3")
+        .arg(enter.isAccepted() ? "entered" : "refused")
+        .arg(move.isAccepted() ? "moved" : "refused")
+        .arg(!dropping           ? "not dropped"
+             : drop.isAccepted() ? "dropped"
+                                 : "refused");
 }
 
 class Player {
