@@ -54,14 +54,17 @@ void MapSurface::paintEvent(QPaintEvent* event) {
 }
 
 void MapSurface::mousePressEvent(QMouseEvent* event) {
+    m_modifiers = event->modifiers();
     emit pressed(toButton(event->button()), toMap(event->position()));
 }
 
 void MapSurface::mouseMoveEvent(QMouseEvent* event) {
+    m_modifiers = event->modifiers();
     emit moved(toMap(event->position()));
 }
 
 void MapSurface::mouseReleaseEvent(QMouseEvent* event) {
+    m_modifiers = event->modifiers();
     emit released(toButton(event->button()), toMap(event->position()));
 }
 

@@ -21,6 +21,8 @@ public:
     QImage& image() { return m_image; }
     // A widget position in map units.
     norvane::MapPoint toMap(QPointF pixels) const;
+    // The keyboard modifiers held at the last mouse event on the map.
+    Qt::KeyboardModifiers modifiers() const { return m_modifiers; }
 
 signals:
     void pressed(norvane::MouseButton button, norvane::MapPoint at);
@@ -36,4 +38,5 @@ protected:
 
 private:
     QImage m_image;
+    Qt::KeyboardModifiers m_modifiers;
 };
