@@ -174,6 +174,8 @@ void MainEditor::buildMap(QWidget* client) {
     Picture2 = placeControl(new QWidget(client), "Picture2", 0, 0, norvane::kViewportTwips,
                             norvane::kViewportTwips);
     Picture1 = placeControl(new MapSurface(Picture2), "Picture1", 0, 0, 5445, 5445);
+    Picture1->setPainter(
+        [this](QImage& picture, const QRect& pixels) { paintMapPart(picture, pixels); });
     shpSelector = new MapShape(MapShape::Look::Ring, Picture1);
     shpSelector->setObjectName(QStringLiteral("shpSelector"));
     Shape1 = new MapShape(MapShape::Look::Dashed, Picture1);

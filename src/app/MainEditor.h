@@ -230,6 +230,7 @@ private:
     void applyZoom(norvane::ZoomLevel level);
     void releasePlacement(norvane::MouseButton button, norvane::MapPoint at);
     void refreshGestureShapes();
+    void paintMapPart(QImage& picture, const QRect& pixels);
     void hideCrossHair();
     // MainEditor_Edit.cpp: the Edit menu and the undoable changes.
     void buildEditMenu();

@@ -44,9 +44,23 @@ QString fromUtf8(const std::string& text) {
 
 } // namespace
 
+// The map surface paints its parts as they come into view, through paintMapPart.
 void MainEditor::Render2D() {
-    paintMapPicture(m_scene, Picture1->image(), shownGridStep());
-    Picture1->update();
+    Picture1->invalidate();
+}
+
+// The whole picture at once, or one part of it, as Render2D paints it.
+void MainEditor::paintMapPart(QImage& picture, const QRect& pixels) {
+    if (pixels == picture.rect()) {
+        paintMapPicture(m_scene, picture, shownGridStep());
+        return;
+    }
+    const double perPixel = 100.0 / picture.width();
+    const auto units = [perPixel](int value) { return static_cast<float>(value * perPixel); };
+    paintMapRegion(
+        m_scene, picture,
+        {units(pixels.left()), units(pixels.top()), units(pixels.width()), units(pixels.height())},
+        shownGridStep());
 }
 
 void MainEditor::refreshSceneList() {

@@ -95,8 +95,10 @@ void answerProperties(MainEditor& e, const QStringList& args, QStringList& log) 
         QTest::keySequence(&e, QKeySequence(Qt::ALT | Qt::Key_Return));
 }
 
-// "as a whole redraw paints it", or how many pixels differ from one (grid included).
+// "as a whole redraw paints it", or how many pixels differ from one (grid included): the part in
+// view painted as the screen asks for it, the rest when the picture is read.
 QString mapAgainstWholeRedraw(MainEditor& e) {
+    e.Picture1->repaint(); // the part in view first, as the screen asks for it
     QImage whole = e.Picture1->image();
     paintMapPicture(e.scene(), whole,
                     e.mnuGridItem->isChecked() ? norvane::gridStep(whole.width()) : 0.0f);
