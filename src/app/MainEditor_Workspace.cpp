@@ -218,6 +218,8 @@ bool MainEditor::workspaceEvent(QObject* watched, QEvent* event) {
         (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease ||
          event->type() == QEvent::ShortcutOverride))
         return mapKeyEvent(static_cast<QKeyEvent*>(event));
+    if (watched == Picture1 && event->type() == QEvent::FocusOut)
+        m_spaceHeld = false; // its release goes elsewhere
     if (watched != Picture1 && watched != Picture2)
         return false;
     if (event->type() == QEvent::Wheel)
