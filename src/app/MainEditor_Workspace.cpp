@@ -69,6 +69,29 @@ int part(Share share, int extra) {
     return extra;
 }
 
+// The workspace's commands, added to View > Scale and to View.
+struct WorkspaceItem {
+    QMenu* MainEditor::*menu;
+    QAction* MainEditor::*member;
+    const char* name;
+    const char* caption;
+    bool checkable;
+    void (MainEditor::*slot)();
+};
+
+constexpr std::array<WorkspaceItem, 5> kWorkspaceItems{{
+    {&MainEditor::mnuScaleItem, &MainEditor::mnuFitItem, "mnuFitItem", "&Fit to Window", true,
+     &MainEditor::mnuFitItem_Click},
+    {&MainEditor::mnuScaleItem, &MainEditor::mnuZoomInItem, "mnuZoomInItem", "Zoom &In", false,
+     &MainEditor::mnuZoomInItem_Click},
+    {&MainEditor::mnuScaleItem, &MainEditor::mnuZoomOutItem, "mnuZoomOutItem", "Zoom &Out", false,
+     &MainEditor::mnuZoomOutItem_Click},
+    {&MainEditor::mnuViewItem, &MainEditor::mnuGridItem, "mnuGridItem", "Show &Grid", true,
+     &MainEditor::mnuGridItem_Click},
+    {&MainEditor::mnuViewItem, &MainEditor::mnuSnapItem, "mnuSnapItem", "S&nap to Grid", true,
+     &MainEditor::mnuSnapItem_Click},
+}};
+
 // The keys under which the window keeps its workspace.
 const QString kGeometryKey = QStringLiteral("workspace/geometry");
 const QString kZoomKey = QStringLiteral("workspace/zoom"); // a percent, 0 for Fit
@@ -94,26 +117,13 @@ void MainEditor::buildWorkspace() {
 
 void MainEditor::buildWorkspaceMenus() {
     mnuScaleItem->addSeparator();
-    const auto add = [this](QMenu* menu, QAction* MainEditor::*member, const char* name,
-                            const QString& caption, void (MainEditor::*slot)()) {
-        QAction* action = menu->addAction(caption);
-        action->setObjectName(QLatin1String(name));
-        connect(action, &QAction::triggered, this, slot);
-        this->*member = action;
-    };
-    add(mnuScaleItem, &MainEditor::mnuFitItem, "mnuFitItem", tr("&Fit to Window"),
-        &MainEditor::mnuFitItem_Click);
-    add(mnuScaleItem, &MainEditor::mnuZoomInItem, "mnuZoomInItem", tr("Zoom &In"),
-        &MainEditor::mnuZoomInItem_Click);
-    add(mnuScaleItem, &MainEditor::mnuZoomOutItem, "mnuZoomOutItem", tr("Zoom &Out"),
-        &MainEditor::mnuZoomOutItem_Click);
-    add(mnuViewItem, &MainEditor::mnuGridItem, "mnuGridItem", tr("Show &Grid"),
-        &MainEditor::mnuGridItem_Click);
-    add(mnuViewItem, &MainEditor::mnuSnapItem, "mnuSnapItem", tr("S&nap to Grid"),
-        &MainEditor::mnuSnapItem_Click);
-    mnuFitItem->setCheckable(true);
-    mnuGridItem->setCheckable(true);
-    mnuSnapItem->setCheckable(true);
+    for (const WorkspaceItem& item : kWorkspaceItems) {
+        QAction* action = (this->*item.menu)->addAction(tr(item.caption));
+        action->setObjectName(QLatin1String(item.name));
+        action->setCheckable(item.checkable);
+        connect(action, &QAction::triggered, this, item.slot);
+        this->*item.member = action;
+    }
     mnuZoomInItem->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
     mnuZoomOutItem->setShortcut(QKeySequence::ZoomOut);
     mnuGridItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
