@@ -66,7 +66,8 @@ public:
     // True when the scene has no unsaved changes.
     bool Saved = true;
 
-    // Repaints the whole map picture from the scene.
+    // Repaints the whole map picture from the scene: the part in view at the next paint, the
+    // rest as it comes into view or when the picture is read.
     void Render2D();
     // Refills List2 from the scene's kind names and selects the scene's selected row.
     void refreshSceneList();

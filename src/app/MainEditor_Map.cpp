@@ -107,8 +107,10 @@ void MainEditor::Command5_Click() {
 
 // Snapping to the grid is settled at the press, Alt inverting it, and holds for the gesture.
 void MainEditor::Picture1_MouseDown(norvane::MouseButton button, norvane::MapPoint at) {
-    if (button == norvane::MouseButton::Left)
+    if (button == norvane::MouseButton::Left) {
         m_gestureSnaps = snapsWithAlt(Picture1->modifiers().testFlag(Qt::AltModifier));
+        m_keyboardCorner = false; // the mouse takes over a corner the keyboard set
+    }
     if (chosenKind().empty())
         pickOnMap(button, at);
     m_gesture.press(button, norvane::snapped(at, m_gestureSnaps), chosenKind());
