@@ -132,7 +132,8 @@ MainEditor::MainEditor(Services services, QWidget* parent)
     setWindowTitle(QStringLiteral("Norvane (New)"));
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(sizeFromTwips(kClientWidthTwips, kClientHeightTwips));
+    client->setMinimumSize(sizeFromTwips(kClientWidthTwips, kClientHeightTwips));
+    client->resize(client->minimumSize());
     QFont small = client->font(); // the layout is measured for a small dialog font
     small.setPixelSize(kFontPixels);
     client->setFont(small);
@@ -143,21 +144,25 @@ MainEditor::MainEditor(Services services, QWidget* parent)
     buildButtons(client);
     buildMenus();
     build3DView();
+    buildWorkspace();
     connectSignals();
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    fitWindowToDock();
+                   Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
+    m_dockWidthAdded = dock3D->isVisibleTo(this);
+    resize(minimumSizeHint());
     centreOnScreen();
     describeControls(this, kAccessibleTexts);
     Saved = true;
     showModeHint();
     applyZoom(norvane::ZoomLevel::Percent100);
+    restoreWorkspace();
 }
 
 // The world view goes before the scene it listens to, and the dock and the dialog stop
 // reaching the window once it is on its way out.
 MainEditor::~MainEditor() {
+    saveWorkspace();
     dock3D->disconnect(this);
     if (m_saver) // an open World Properties dialog goes with the window, unheard
         m_saver->disconnect(this);
@@ -169,6 +174,8 @@ void MainEditor::buildMap(QWidget* client) {
     Picture2 = placeControl(new QWidget(client), "Picture2", 0, 0, norvane::kViewportTwips,
                             norvane::kViewportTwips);
     Picture1 = placeControl(new MapSurface(Picture2), "Picture1", 0, 0, 5445, 5445);
+    Picture1->setPainter(
+        [this](QImage& picture, const QRect& pixels) { paintMapPart(picture, pixels); });
     shpSelector = new MapShape(MapShape::Look::Ring, Picture1);
     shpSelector->setObjectName(QStringLiteral("shpSelector"));
     Shape1 = new MapShape(MapShape::Look::Dashed, Picture1);
@@ -254,10 +261,11 @@ void MainEditor::buildScaleMenu() {
     mnuViewItem->setObjectName(QStringLiteral("mnuViewItem"));
     mnuScaleItem = mnuViewItem->addMenu(tr("&Scale"));
     mnuScaleItem->setObjectName(QStringLiteral("mnuScaleItem"));
-    const std::array<std::pair<QAction * MainEditor::*, const char*>, 3> levels{{
+    const std::array<std::pair<QAction * MainEditor::*, const char*>, 4> levels{{
         {&MainEditor::mnu100Item, "mnu100Item"},
         {&MainEditor::mnu200Item, "mnu200Item"},
         {&MainEditor::mnu400Item, "mnu400Item"},
+        {&MainEditor::mnu800Item, "mnu800Item"},
     }};
     for (std::size_t i = 0; i < levels.size(); ++i) {
         QAction* action =
@@ -280,6 +288,7 @@ void MainEditor::connectSignals() {
     connect(mnu100Item, &QAction::triggered, this, &MainEditor::mnu100Item_Click);
     connect(mnu200Item, &QAction::triggered, this, &MainEditor::mnu200Item_Click);
     connect(mnu400Item, &QAction::triggered, this, &MainEditor::mnu400Item_Click);
+    connect(mnu800Item, &QAction::triggered, this, &MainEditor::mnu800Item_Click);
     connect(HScroll1, &QScrollBar::valueChanged, this, &MainEditor::HScroll1_Change);
     connect(VScroll1, &QScrollBar::valueChanged, this, &MainEditor::VScroll1_Change);
     // The cross-hair hides when the pointer moves over the window or either list.

@@ -7,6 +7,7 @@
 #include "ServicePrompt.h"
 #include "Services.h"
 
+#include "map/KeyboardCursor.h"
 #include "map/MapPoint.h"
 #include "map/MapZoom.h"
 #include "map/MouseButton.h"
@@ -22,6 +23,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -37,6 +39,8 @@ class QRadioButton;
 class QScrollBar;
 class QSessionManager;
 class QUndoCommand;
+class QKeyEvent;
+class QWheelEvent;
 class Saver;
 namespace norvane {
 struct WorldOptions;
@@ -64,7 +68,8 @@ public:
     // True when the scene has no unsaved changes.
     bool Saved = true;
 
-    // Repaints the whole map picture from the scene.
+    // Repaints the whole map picture from the scene: the part in view at the next paint, the
+    // rest as it comes into view or when the picture is read.
     void Render2D();
     // Refills List2 from the scene's kind names and selects the scene's selected row.
     void refreshSceneList();
@@ -83,7 +88,7 @@ public:
     float DragEndX() const { return m_gesture.dragEnd().x; }
     float DragEndY() const { return m_gesture.dragEnd().y; }
     // The map surface's outer width and height at the current zoom, in twips.
-    int surfaceTwips() const { return norvane::surfaceTwips(m_zoom); }
+    int surfaceTwips() const { return m_surfaceTwips; }
 
     // Map and viewport.
     QWidget* Picture2 = nullptr;
@@ -142,7 +147,18 @@ public:
     QAction* mnu100Item = nullptr;
     QAction* mnu200Item = nullptr;
     QAction* mnu400Item = nullptr;
-    QAction* mnu3DViewItem = nullptr; // View > "3D View" (F3): shows or hides dock3D
+    // The workspace (MainEditor_Workspace.cpp, _Zoom.cpp, _Keyboard.cpp): more scales, the grid
+    // and snapping, kept between runs with the window's geometry; the status bar.
+    QAction* mnu800Item = nullptr;
+    QAction* mnuFitItem = nullptr;     // "Fit to Window": the whole map in the viewport
+    QAction* mnuZoomInItem = nullptr;  // Ctrl++, also Ctrl+wheel over the map
+    QAction* mnuZoomOutItem = nullptr; // Ctrl+-
+    QAction* mnuGridItem = nullptr;    // "Show Grid"
+    QAction* mnuSnapItem = nullptr;    // "Snap to Grid"; Alt while clicking inverts it
+    QLabel* statusPosition = nullptr;  // the pointer or keyboard cursor, as a placement stores it
+    QLabel* statusMode = nullptr;      // the chosen kind or "Select"
+    QLabel* statusCount = nullptr;     // the number of objects in the scene
+    QAction* mnu3DViewItem = nullptr;  // View > "3D View" (F3): shows or hides dock3D
     // The 3D view beside the map; worldWindow is null where there is no OpenGL.
     QDockWidget* dock3D = nullptr;
     WorldWindow* worldWindow = nullptr;
@@ -173,6 +189,13 @@ public slots:
     void mnu400Item_Click();
     void HScroll1_Change(int position);
     void VScroll1_Change(int position);
+    // MainEditor_Zoom.cpp and MainEditor_Workspace.cpp: the workspace commands.
+    void mnu800Item_Click();
+    void mnuFitItem_Click();
+    void mnuZoomInItem_Click();
+    void mnuZoomOutItem_Click();
+    void mnuGridItem_Click();
+    void mnuSnapItem_Click();
     // MainEditor_File.cpp: New, Open and Save, also run by Command3, Command4 and Command6.
     void mnuNewItem_Click();
     void mnuLoadItem_Click();
@@ -220,7 +243,9 @@ private:
     void onList1SelectionChanged();
     void onList2SelectionChanged();
     void applyZoom(norvane::ZoomLevel level);
+    void releasePlacement(norvane::MouseButton button, norvane::MapPoint at);
     void refreshGestureShapes();
+    void paintMapPart(QImage& picture, const QRect& pixels);
     void hideCrossHair();
     // MainEditor_Edit.cpp: the Edit menu and the undoable changes.
     void buildEditMenu();
@@ -239,6 +264,34 @@ private:
     void pickOnMap(norvane::MouseButton button, norvane::MapPoint at);
     void dragTo(norvane::MapPoint at);
     void drop();
+    // MainEditor_Workspace.cpp: the resizable layout, the status bar and what is kept.
+    void buildWorkspace();
+    void buildWorkspaceMenus();
+    void buildStatusBar();
+    void layoutClient();
+    void restoreWorkspace();
+    void saveWorkspace();
+    bool workspaceEvent(QObject* watched, QEvent* event);
+    void showPointer(norvane::MapPoint at);
+    void showObjectCount();
+    float shownGridStep() const;
+    bool snapsWithAlt(bool altHeld) const;
+    // MainEditor_Zoom.cpp: zoom levels, Fit, the wheel and panning.
+    void zoomTo(int twips, std::optional<norvane::ZoomLevel> level, norvane::MapPoint keep,
+                QPoint at);
+    void zoomStep(int steps, QPoint at);
+    void fitToWindow();
+    void setScrollRanges();
+    norvane::MapPoint mapPointAt(QPoint viewportPixel) const;
+    void keepInView(norvane::MapPoint centre, QSize viewport);
+    void scrollToShow(norvane::MapPoint at);
+    bool wheelOnMap(QObject* watched, QWheelEvent* event);
+    bool panEvent(QObject* watched, QEvent* event);
+    // MainEditor_Keyboard.cpp: placing with the arrow keys, Enter and Escape.
+    bool mapKeyEvent(QKeyEvent* key);
+    bool keyboardPlacementKey(int key, bool fine);
+    void showKeyboardCursor();
+    void enterAtCursor();
     // MainEditor_File.cpp: scene file commands and the unsaved-data guard.
     void connectFileCommands();
     bool mayEraseUnsavedData();
@@ -274,7 +327,18 @@ private:
     norvane::PlacementGesture m_gesture;
     norvane::MoveGesture m_move;
     QUndoStack m_undo;
-    norvane::ZoomLevel m_zoom = norvane::ZoomLevel::Percent100;
+    std::optional<norvane::ZoomLevel> m_zoom = norvane::ZoomLevel::Percent100; // none: Fit
+    int m_surfaceTwips = norvane::surfaceTwips(norvane::ZoomLevel::Percent100);
+    int m_wheelZoom = 0;         // wheel turns gathered towards one zoom step
+    bool m_gestureSnaps = false; // the mouse gesture under way snaps to whole metres
+    bool m_panning = false;      // the middle button, or Space with the left, drags the map
+    bool m_spaceHeld = false;
+    QPoint m_panFrom;              // global pointer position where the drag began
+    QPoint m_panScroll;            // the scroll positions then
+    bool m_keyboardCorner = false; // Enter set an area's first corner at the keyboard cursor
+    bool m_dockWidthAdded = false; // the window is wider by the 3D view's dock
+    QSize m_viewport;              // Picture2's size at the last layout
+    norvane::KeyboardCursor m_cursor;
     int m_kindRow = -1; // the catalogue row chosen last
     QPointer<Saver> m_saver;
     PreviewServer* m_previewServer = nullptr; // started by the first browser preview; a child

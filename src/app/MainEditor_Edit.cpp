@@ -131,6 +131,7 @@ void MainEditor::sceneChanged(const norvane::SceneChange& change) {
     case norvane::SceneChange::Kind::Reset:
         break;
     }
+    showObjectCount();
 }
 
 // Cut, Copy, Delete, Duplicate and Properties act on the selected object only.
@@ -159,7 +160,7 @@ void MainEditor::showEdited(int row, const std::vector<norvane::SceneObject>& to
 void MainEditor::redrawAround(const std::vector<norvane::SceneObject>& touched) {
     for (const norvane::SceneObject& object : touched)
         if (const std::optional<norvane::MapRect> bounds = norvane::symbolBounds(object))
-            paintMapRegion(m_scene, Picture1->image(), *bounds);
+            paintMapRegion(m_scene, Picture1->picture(), *bounds, shownGridStep());
     Picture1->update();
 }
 

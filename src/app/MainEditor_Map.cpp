@@ -8,6 +8,8 @@
 
 #include "map/MapHit.h"
 #include "map/SelectionMarker.h"
+#include "map/Snapping.h"
+#include "map/StatusText.h"
 #include "scene/Catalogue.h"
 #include "scene/Orientation.h"
 
@@ -15,6 +17,7 @@
 #include <QCheckBox>
 #include <QEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -41,9 +44,23 @@ QString fromUtf8(const std::string& text) {
 
 } // namespace
 
+// The map surface paints its parts as they come into view, through paintMapPart.
 void MainEditor::Render2D() {
-    paintMapPicture(m_scene, Picture1->image());
-    Picture1->update();
+    Picture1->invalidate();
+}
+
+// The whole picture at once, or one part of it, as Render2D paints it.
+void MainEditor::paintMapPart(QImage& picture, const QRect& pixels) {
+    if (pixels == picture.rect()) {
+        paintMapPicture(m_scene, picture, shownGridStep());
+        return;
+    }
+    const double perPixel = 100.0 / picture.width();
+    const auto units = [perPixel](int value) { return static_cast<float>(value * perPixel); };
+    paintMapRegion(
+        m_scene, picture,
+        {units(pixels.left()), units(pixels.top()), units(pixels.width()), units(pixels.height())},
+        shownGridStep());
 }
 
 void MainEditor::refreshSceneList() {
@@ -63,6 +80,7 @@ void MainEditor::showModeHint() {
     Picture1->setToolTip(chosenKind().empty()
                              ? tr(kSelectHint)
                              : QString::fromLatin1(norvane::placementHint(chosenKind())));
+    statusMode->setText(QString::fromStdString(norvane::modeText(chosenKind())));
 }
 
 void MainEditor::List2_Click() {
@@ -87,21 +105,36 @@ void MainEditor::Command5_Click() {
                                          QStringLiteral("Remove")));
 }
 
+// Snapping to the grid is settled at the press, Alt inverting it, and holds for the gesture.
 void MainEditor::Picture1_MouseDown(norvane::MouseButton button, norvane::MapPoint at) {
+    if (button == norvane::MouseButton::Left) {
+        m_gestureSnaps = snapsWithAlt(Picture1->modifiers().testFlag(Qt::AltModifier));
+        m_keyboardCorner = false; // the mouse takes over a corner the keyboard set
+    }
     if (chosenKind().empty())
         pickOnMap(button, at);
-    m_gesture.press(button, at, chosenKind());
+    m_gesture.press(button, norvane::snapped(at, m_gestureSnaps), chosenKind());
     refreshGestureShapes();
 }
 
 void MainEditor::Picture1_MouseMove(norvane::MapPoint at) {
     dragTo(at);
-    m_gesture.move(at);
+    const bool held = m_move.active() || m_gesture.rubberBandVisible();
+    const norvane::MapPoint shown = norvane::snapped(
+        at, held ? m_gestureSnaps : snapsWithAlt(Picture1->modifiers().testFlag(Qt::AltModifier)));
+    m_gesture.move(shown);
+    m_cursor.moveTo(shown);
+    showPointer(shown);
     refreshGestureShapes();
 }
 
 void MainEditor::Picture1_MouseUp(norvane::MouseButton button, norvane::MapPoint at) {
     drop();
+    releasePlacement(button, norvane::snapped(at, m_gestureSnaps));
+}
+
+// The release steps of a placement, for the mouse and for Enter on the keyboard.
+void MainEditor::releasePlacement(norvane::MouseButton button, norvane::MapPoint at) {
     const norvane::PlacementChoice choice{chosenKind(), Check1->isChecked(), chosenOrientation(),
                                           [this] { Check1->setChecked(false); }};
     std::optional<norvane::SceneObject> placed = m_gesture.release(button, at, choice, m_prompt);
@@ -120,6 +153,10 @@ void MainEditor::mnu200Item_Click() {
 
 void MainEditor::mnu400Item_Click() {
     applyZoom(norvane::ZoomLevel::Percent400);
+}
+
+void MainEditor::mnu800Item_Click() {
+    applyZoom(norvane::ZoomLevel::Percent800);
 }
 
 void MainEditor::HScroll1_Change(int position) {
@@ -148,7 +185,9 @@ void MainEditor::pickOnMap(norvane::MouseButton button, norvane::MapPoint at) {
 
 // The dragged object follows the pointer on the map; the drop makes it one change.
 void MainEditor::dragTo(norvane::MapPoint at) {
-    const std::optional<norvane::SceneObject> moved = m_move.moveTo(at);
+    std::optional<norvane::SceneObject> moved = m_move.moveTo(at);
+    if (moved && m_gestureSnaps)
+        moved = norvane::snappedObject(*moved);
     if (!moved || m_move.row() >= m_scene.count())
         return;
     const norvane::SceneObject before = m_scene.row(m_move.row());
@@ -172,6 +211,8 @@ void MainEditor::drop() {
 }
 
 bool MainEditor::eventFilter(QObject* watched, QEvent* event) {
+    if (workspaceEvent(watched, event))
+        return true;
     if (watched == Picture1 && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (mapKeyPressed(key->key(), key->modifiers().testFlag(Qt::ShiftModifier)))
@@ -235,25 +276,9 @@ void MainEditor::onList2SelectionChanged() {
     selectRow(chosen.isEmpty() ? m_scene.selectedIndex() : List2->row(chosen.front()));
 }
 
+// A zoom command shows the map's top-left corner at the viewport's.
 void MainEditor::applyZoom(norvane::ZoomLevel level) {
-    m_zoom = level;
-    const int twips = norvane::surfaceTwips(level);
-    Picture1->setSurfacePixels(norvane::twipsToPixels(twips));
-    Picture1->move(0, 0);
-    const std::array<QAction*, 3> checks{mnu100Item, mnu200Item, mnu400Item};
-    for (std::size_t i = 0; i < checks.size(); ++i)
-        checks[i]->setChecked(i == static_cast<std::size_t>(level));
-    const norvane::ScrollRange range = norvane::scrollRange(twips, norvane::kViewportTwips);
-    for (QScrollBar* bar : {HScroll1, VScroll1}) {
-        bar->setRange(0, range.maximum);
-        if (range.arrowStep)
-            bar->setSingleStep(*range.arrowStep);
-        if (range.pageStep)
-            bar->setPageStep(*range.pageStep);
-        bar->setValue(0);
-    }
-    Render2D();
-    List2_Click();
+    zoomTo(norvane::surfaceTwips(level), level, {0.0f, 0.0f}, {0, 0});
 }
 
 void MainEditor::refreshGestureShapes() {

@@ -61,11 +61,15 @@ QWidget* MainEditor::noOpenGLNote() {
     return note;
 }
 
-// The window keeps the layout of its controls; the dock adds its width beside them.
+// Showing the dock widens the window by the dock and hiding it narrows it again, so the map
+// keeps its size; a maximised window keeps its size and the map gives or takes the width.
 void MainEditor::fitWindowToDock() {
-    const QSize client = centralWidget()->size();
-    const int extra = dock3D->isVisibleTo(this) ? dock3D->width() : 0;
-    setFixedSize(client.width() + extra, client.height() + menuBar()->sizeHint().height());
+    const bool shown = dock3D->isVisibleTo(this);
+    if (shown == m_dockWidthAdded)
+        return;
+    m_dockWidthAdded = shown;
+    if (!isMaximized() && !isFullScreen())
+        resize(width() + (shown ? dock3D->width() : -dock3D->width()), height());
 }
 
 void MainEditor::highlightIn3D(int row) {

@@ -95,6 +95,20 @@ you place and remove objects. Walk with the arrow keys (or W, A, S and D), drag 
 to look around, use Page Up and Page Down to rise and fall, and press Home to go back to the
 starting point. Click an object to select it; rest the pointer on an object to see its link.
 F3 hides or shows the view.</P>
+<P>The window can be resized and maximised; the map takes the extra room. Ctrl+wheel over the
+map, or Ctrl++ and Ctrl+-, zooms in and out through 100 %, 200 %, 400 % and 800 % and keeps the
+point under the pointer in place; View, Scale, "Fit to Window" shows the whole map. The wheel
+scrolls the map up and down, Shift+wheel left and right; dragging with the middle button, or
+with the left button while Space is held, moves it. View, "Show Grid" (Ctrl+G) draws a line every
+metre, or every ten metres when the lines would be too close. View, "Snap to Grid"
+(Ctrl+Shift+G) puts what you place or move on whole metres; hold Alt while clicking to do the
+opposite for that click. The status bar shows the position under the pointer as the scene
+stores it, the chosen kind (or "Select") and the number of objects. Norvane remembers the
+window, the scale, the grid, snapping and the 3D view for the next time.</P>
+<P>Placing without a mouse: choose a kind in "Objects Available", then press Tab until the map
+has the focus. The arrow keys move the cross-hair by 1 m, with Shift by 0.1 m; Enter places the
+object there. For streets, sidewalks, shrubbery, floors and walls the first Enter sets one
+corner and the second Enter the opposite corner; Esc abandons the first corner.</P>
 
 <H3>B. Removing Objects From the Scene</H3>
 <P>Select the object in the "Objects in Scene" list and press "Remove Object".</P>

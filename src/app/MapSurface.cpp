@@ -39,6 +39,7 @@ MapSurface::MapSurface(QWidget* parent) : QWidget(parent) {
 void MapSurface::setSurfacePixels(int pixels) {
     setFixedSize(pixels, pixels);
     m_image = newMapPicture(pixels);
+    m_painted = QRegion();
     for (MapShape* shape : findChildren<MapShape*>(Qt::FindDirectChildrenOnly))
         shape->refit();
 }
@@ -48,20 +49,43 @@ norvane::MapPoint MapSurface::toMap(QPointF pixels) const {
             static_cast<float>(pixels.y() * 100.0 / height())};
 }
 
+void MapSurface::invalidate() {
+    m_painted = QRegion();
+    update();
+}
+
+QImage& MapSurface::image() {
+    paintMissing(m_image.rect());
+    return m_image;
+}
+
+void MapSurface::paintMissing(const QRect& pixels) {
+    const QRegion missing = QRegion(pixels & m_image.rect()) - m_painted;
+    if (missing.isEmpty() || !m_painter)
+        return;
+    for (const QRect& part : missing)
+        m_painter(m_image, part);
+    m_painted += missing;
+}
+
 void MapSurface::paintEvent(QPaintEvent* event) {
+    paintMissing(event->rect());
     QPainter painter(this);
     painter.drawImage(event->rect(), m_image, event->rect());
 }
 
 void MapSurface::mousePressEvent(QMouseEvent* event) {
+    m_modifiers = event->modifiers();
     emit pressed(toButton(event->button()), toMap(event->position()));
 }
 
 void MapSurface::mouseMoveEvent(QMouseEvent* event) {
+    m_modifiers = event->modifiers();
     emit moved(toMap(event->position()));
 }
 
 void MapSurface::mouseReleaseEvent(QMouseEvent* event) {
+    m_modifiers = event->modifiers();
     emit released(toButton(event->button()), toMap(event->position()));
 }
 

@@ -4,23 +4,38 @@
 #include "map/MouseButton.h"
 
 #include <QImage>
+#include <QRegion>
 #include <QWidget>
 
-// The map surface `Picture1`: a square widget showing a retained image of the map, which
-// Render2D paints through a QtCanvas. Reports mouse events in map units (100 by 100 at every
-// size); the second press of a double click is swallowed, so its release comes without a press.
+#include <functional>
+
+// The map surface `Picture1`: a square widget showing a retained image of the map. The picture
+// is painted part by part as the parts are shown (a large surface in a small viewport paints
+// only what is in view), through the painter its owner gives. Reports mouse events in map units
+// (100 by 100 at every size); the second press of a double click is swallowed, so its release
+// comes without a press.
 class MapSurface : public QWidget {
     Q_OBJECT
 public:
     explicit MapSurface(QWidget* parent = nullptr);
 
-    // Resizes the widget and its image to `pixels` square; the image content is undefined until
-    // the next redraw. Overlay shapes are refitted to the new size.
+    // Paints the part `pixels` of the picture as the whole map would show it.
+    using PartPainter = std::function<void(QImage& picture, const QRect& pixels)>;
+    void setPainter(PartPainter painter) { m_painter = std::move(painter); }
+
+    // Resizes the widget and its image to `pixels` square, all of it to be painted. Overlay
+    // shapes are refitted to the new size.
     void setSurfacePixels(int pixels);
-    // The retained picture; owned by the surface.
-    QImage& image() { return m_image; }
+    // Forgets the picture: each part is painted again when it is next shown or read.
+    void invalidate();
+    // The whole retained picture, every part painted; owned by the surface.
+    QImage& image();
+    // The picture as painted so far, for repainting parts of it.
+    QImage& picture() { return m_image; }
     // A widget position in map units.
     norvane::MapPoint toMap(QPointF pixels) const;
+    // The keyboard modifiers held at the last mouse event on the map.
+    Qt::KeyboardModifiers modifiers() const { return m_modifiers; }
 
 signals:
     void pressed(norvane::MouseButton button, norvane::MapPoint at);
@@ -35,5 +50,10 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
+    void paintMissing(const QRect& pixels);
+
     QImage m_image;
+    QRegion m_painted;
+    PartPainter m_painter;
+    Qt::KeyboardModifiers m_modifiers;
 };

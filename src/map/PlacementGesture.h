@@ -35,6 +35,8 @@ public:
     std::optional<SceneObject> release(MouseButton button, MapPoint at,
                                        const PlacementChoice& choice, Prompt& prompt);
     void hideCrossHair() { m_crossHairVisible = false; }
+    // Drops a pressed placement and its rubber band, as Escape does with the keyboard's.
+    void abandon() { m_mapPressed = m_bandVisible = false; }
 
     bool mapPressed() const { return m_mapPressed; }
     MapPoint dragStart() const { return m_dragStart; }

@@ -1,5 +1,6 @@
 #include "Render2D.h"
 
+#include "Grid.h"
 #include "MapHit.h"
 #include "MapNumber.h"
 #include "MapSymbols.h"
@@ -112,16 +113,18 @@ void paintBackground(Canvas& canvas) {
     canvas.fillRect(0.0f, 0.0f, 100.0f, 100.0f, kMapBackground);
 }
 
-void Render2D(const Scene& scene, Canvas& canvas) {
+void Render2D(const Scene& scene, Canvas& canvas, float gridStep) {
     paintBackground(canvas);
+    drawGrid(canvas, gridStep, {0.0f, 0.0f, 100.0f, 100.0f});
     drawLayer(scene, MapLayer::Ground, canvas);
     drawLayer(scene, MapLayer::Objects, canvas);
     drawStartMarker(canvas);
 }
 
-void Render2DRegion(const Scene& scene, Canvas& canvas, const MapRect& region) {
+void Render2DRegion(const Scene& scene, Canvas& canvas, const MapRect& region, float gridStep) {
     canvas.fillRect(region.left, region.top, region.left + region.width, region.top + region.height,
                     kMapBackground);
+    drawGrid(canvas, gridStep, region);
     for (const RegionRow& entry : rowsReaching(scene, region)) {
         canvas.setPenWidth(entry.symbol->penWidth);
         drawRow(*entry.row, *entry.symbol, *entry.figure, canvas);

@@ -15,13 +15,15 @@ inline constexpr Rgb kStartMarkerFill{150, 150, 255};
 // Paints the whole map from the scene: the green background, the ground kinds (Street,
 // Sidewalk, Floor/Ceiling) in scene order, every other object in scene order, then the start
 // marker. Rows of unknown kinds, two-figure kinds with another code, or coordinates that are not
-// numbers draw nothing; everything else is still drawn. Keeps no state.
-void Render2D(const Scene& scene, Canvas& canvas);
+// numbers draw nothing; everything else is still drawn. Keeps no state. A `gridStep` above 0
+// draws the editor's grid (Grid.h) over the background, under every object.
+void Render2D(const Scene& scene, Canvas& canvas, float gridStep = 0.0f);
 
 // Paints the map within `region` only: the background there, then every row whose symbol
 // reaches into it, in the order Render2D uses. The caller clips the canvas to the region, so
-// the pixels there are those Render2D paints.
-void Render2DRegion(const Scene& scene, Canvas& canvas, const MapRect& region);
+// the pixels there are those Render2D paints with the same `gridStep`.
+void Render2DRegion(const Scene& scene, Canvas& canvas, const MapRect& region,
+                    float gridStep = 0.0f);
 
 // False for a row Render2D draws nothing for: an unknown kind, a two-figure kind with another
 // code, or a coordinate it needs that is not a number.

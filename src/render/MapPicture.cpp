@@ -13,10 +13,10 @@ QImage newMapPicture(int pixels) {
     return QImage(pixels, pixels, QImage::Format_RGB32);
 }
 
-void paintMapPicture(const norvane::Scene& scene, QImage& picture) {
+void paintMapPicture(const norvane::Scene& scene, QImage& picture, float gridStep) {
     QtCanvas canvas(picture);
     norvane::CullingCanvas culled(canvas, picture.width(), picture.height());
-    norvane::Render2D(scene, culled);
+    norvane::Render2D(scene, culled, gridStep);
     culled.finish();
 }
 
@@ -27,7 +27,8 @@ constexpr int kPenMargin = 3;
 
 } // namespace
 
-void paintMapRegion(const norvane::Scene& scene, QImage& picture, const norvane::MapRect& region) {
+void paintMapRegion(const norvane::Scene& scene, QImage& picture, const norvane::MapRect& region,
+                    float gridStep) {
     const double perUnit = picture.width() / 100.0;
     const QRect pixels = QRectF(region.left * perUnit, region.top * perUnit, region.width * perUnit,
                                 region.height * perUnit)
@@ -43,7 +44,7 @@ void paintMapRegion(const norvane::Scene& scene, QImage& picture, const norvane:
                                   units(pixels.height() + 2 * reach)};
     QtCanvas canvas(picture);
     canvas.clipTo(pixels);
-    norvane::Render2DRegion(scene, canvas, around);
+    norvane::Render2DRegion(scene, canvas, around, gridStep);
 }
 
 std::string pngBytes(const QImage& picture) {

@@ -6,6 +6,7 @@
 #include "app/ObjectProperties.h"
 #include "app/QtServices.h"
 #include "app/Saver.h"
+#include "map/Grid.h"
 #include "platform/SystemCalls.h"
 #include "render/MapPicture.h"
 
@@ -17,11 +18,14 @@
 #include <QDir>
 #include <QDropEvent>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
+#include <QWheelEvent>
 
 #include <sys/stat.h>
 
@@ -93,10 +97,13 @@ void answerProperties(MainEditor& e, const QStringList& args, QStringList& log) 
         QTest::keySequence(&e, QKeySequence(Qt::ALT | Qt::Key_Return));
 }
 
-// "as a whole redraw paints it", or how many pixels differ from one.
+// "as a whole redraw paints it", or how many pixels differ from one (grid included): the part in
+// view painted as the screen asks for it, the rest when the picture is read.
 QString mapAgainstWholeRedraw(MainEditor& e) {
+    e.Picture1->repaint(); // the part in view first, as the screen asks for it
     QImage whole = e.Picture1->image();
-    paintMapPicture(e.scene(), whole);
+    paintMapPicture(e.scene(), whole,
+                    e.mnuGridItem->isChecked() ? norvane::gridStep(whole.width()) : 0.0f);
     qsizetype differ = 0;
     for (int y = 0; y < whole.height(); ++y)
         for (int x = 0; x < whole.width(); ++x)
@@ -192,6 +199,60 @@ QString dropOn(MainEditor& e, const QList<QUrl>& urls) {
                                  : "refused");
 }
 
+// The scale, the surface in the viewport, the bars and the map point at the viewport's centre.
+QString viewText(MainEditor& e) {
+    const auto bar = [](QScrollBar* b) {
+        return QStringLiteral("%1 of %2 page %3")
+            .arg(b->value())
+            .arg(b->maximum())
+            .arg(b->pageStep());
+    };
+    QStringList checked;
+    for (QAction* level : e.mnuScaleItem->actions())
+        if (level->isChecked())
+            checked << level->text();
+    const norvane::MapPoint centre =
+        e.Picture1->toMap(QPointF(e.Picture2->rect().center() - e.Picture1->pos()));
+    return QStringLiteral("  view %1, surface %2 in %3x%4, H %5, V %6, centre %7,%8, window %9x%10")
+        .arg(checked.join(' '), rectText(e.Picture1->geometry()))
+        .arg(e.Picture2->width())
+        .arg(e.Picture2->height())
+        .arg(bar(e.HScroll1), bar(e.VScroll1))
+        .arg(centre.x, 0, 'f', 2)
+        .arg(centre.y, 0, 'f', 2)
+        .arg(e.width())
+        .arg(e.height());
+}
+
+// A wheel turn at a viewport pixel, to the map there or to the viewport around it; returns the
+// map point under the pointer after it.
+QString wheel(MainEditor& e, QPoint at, int delta, Qt::KeyboardModifiers modifiers) {
+    const bool onMap = e.Picture1->geometry().contains(at);
+    QWidget* target = onMap ? static_cast<QWidget*>(e.Picture1) : e.Picture2;
+    const QPointF local = onMap ? at - e.Picture1->pos() : at;
+    QWheelEvent event(local, target->mapToGlobal(local), {}, {0, delta}, Qt::NoButton, modifiers,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(target, &event);
+    const norvane::MapPoint under = e.Picture1->toMap(QPointF(at - e.Picture1->pos()));
+    return QStringLiteral("  under the pointer %1,%2")
+        .arg(under.x, 0, 'f', 2)
+        .arg(under.y, 0, 'f', 2);
+}
+
+// Drags the map with the middle button, or with Space held and the left one, by `by` pixels.
+void pan(MainEditor& e, QPoint from, QPoint by, bool space) {
+    const Qt::MouseButton button = space ? Qt::LeftButton : Qt::MiddleButton;
+    if (space)
+        QTest::keyPress(e.Picture1, Qt::Key_Space);
+    QTest::mousePress(e.Picture1, button, {}, from);
+    const QPoint to = e.Picture1->mapFromGlobal(e.Picture1->mapToGlobal(from) + by);
+    QTest::mouseMove(e.Picture1, to);
+    QTest::mouseRelease(e.Picture1, button, {},
+                        e.Picture1->mapFromGlobal(e.Picture1->mapToGlobal(from) + by));
+    if (space)
+        QTest::keyRelease(e.Picture1, Qt::Key_Space);
+}
+
 class Player {
 public:
     // With `qtPrompt` the real Qt prompt asks, and "paste" steps answer it.
@@ -208,6 +269,7 @@ public:
         const QStringList args = rest.split(' ', Qt::SkipEmptyParts);
         MainEditor& e = h->editor;
         const Qt::MouseButton button = args.contains("right") ? Qt::RightButton : Qt::LeftButton;
+        const Qt::KeyboardModifiers alt = args.contains("alt") ? Qt::AltModifier : Qt::NoModifier;
         if (verb == "kind")
             h->chooseKind(rest);
         else if (verb == "option")
@@ -227,11 +289,25 @@ public:
             h->scripted.fileAnswers.push_back(
                 rest.isEmpty() || rest == "<cancel>" ? rest : h->inAppDir(rest));
         else if (verb == "press")
-            QTest::mousePress(e.Picture1, button, {}, point(args[0]));
+            QTest::mousePress(e.Picture1, button, alt, point(args[0]));
         else if (verb == "move")
             QTest::mouseMove(e.Picture1, point(rest));
         else if (verb == "release")
-            QTest::mouseRelease(e.Picture1, button, {}, point(args[0]));
+            QTest::mouseRelease(e.Picture1, button, alt, point(args[0]));
+        else if (verb == "resize") // the window, to W,H pixels
+            e.resize(point(rest).x(), point(rest).y()), QApplication::processEvents();
+        else if (verb == "wheel") // wheel X,Y DELTA [ctrl|shift]: at a pixel of the viewport
+            out << wheel(e, point(args[0]), args[1].toInt(),
+                         args.contains("ctrl")    ? Qt::ControlModifier
+                         : args.contains("shift") ? Qt::ShiftModifier
+                                                  : Qt::NoModifier);
+        else if (verb == "pan") // pan X,Y DX,DY [space]: from a map pixel
+            pan(e, point(args[0]), point(args[1]), args.contains("space"));
+        else if (verb == "view")
+            out << viewText(e);
+        else if (verb == "status")
+            out << "  status " + e.statusPosition->text() + " | " + e.statusMode->text() + " | " +
+                       e.statusCount->text();
         else if (verb == "dclick")
             QTest::mouseDClick(e.Picture1, button, {}, point(rest));
         else if (verb == "hover")

@@ -1,13 +1,18 @@
 #include "GoldenFile.h"
 #include "TextDiff.h"
+#include "map/Grid.h"
+#include "map/KeyboardCursor.h"
 #include "map/MapHit.h"
 #include "map/MapZoom.h"
 #include "map/ObjectMove.h"
 #include "map/PixelSpan.h"
 #include "map/SelectionMarker.h"
+#include "map/Snapping.h"
+#include "map/StatusText.h"
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <iomanip>
 #include <sstream>
 
@@ -40,6 +45,55 @@ Scene parseScene(const std::string& call) {
         scene.append(parseRow(rest.substr(0, end)));
     scene.append(parseRow(rest));
     return scene;
+}
+
+std::string rowText(const SceneObject& row) {
+    return row.kind + '|' + row.list3 + '|' + row.list4 + '|' + row.list5 + '|' + row.list6 + '|' +
+           row.list7;
+}
+
+// The keyboard cursor after the moves after the "|": "R" right, "l" left fine, "D" down...
+std::string cursorAfter(const std::string& moves) {
+    KeyboardCursor cursor;
+    for (const char move : moves.substr(moves.find('|') + 1)) {
+        const int dx = (move == 'R' || move == 'r') - (move == 'L' || move == 'l');
+        const int dy = (move == 'D' || move == 'd') - (move == 'U' || move == 'u');
+        cursor.step(dx, dy, std::islower(static_cast<unsigned char>(move)) != 0);
+    }
+    return positionText(cursor.at());
+}
+
+// The workspace's rules: scales, grid, snapping, keyboard cursor and status texts.
+std::optional<std::string> evaluateWorkspace(const std::string& function, double a, double b,
+                                             double c, const std::string& call) {
+    std::ostringstream out;
+    if (function == "editorZoomFromPercent") {
+        const auto level = editorZoomFromPercent(int(a));
+        out << (level ? "surface " + std::to_string(surfaceTwips(*level)) : "none");
+    } else if (function == "steppedLevel") {
+        const auto level = steppedLevel(int(a), int(b));
+        out << (level ? "surface " + std::to_string(surfaceTwips(*level)) : "none");
+    } else if (function == "fitSurfaceTwips") {
+        out << fitSurfaceTwips(int(a), int(b));
+    } else if (function == "scrollKeeping") {
+        out << scrollKeeping(a, int(b), int(c));
+    } else if (function == "gridStep") {
+        out << gridStep(int(a));
+    } else if (function == "snapped") {
+        out << positionText(snapped({float(a), float(b)}, c != 0));
+    } else if (function == "snapsNow") {
+        out << snapsNow(a != 0, b != 0);
+    } else if (function == "snappedObject") {
+        const auto moved = snappedObject(parseScene(call).row(0));
+        return moved ? rowText(*moved) : "none";
+    } else if (function == "cursor") {
+        return cursorAfter(call);
+    } else if (function == "status") {
+        return modeText(call.substr(call.find('|') + 1)) + " / " + countText(std::size_t(a));
+    } else {
+        return std::nullopt;
+    }
+    return out.str();
 }
 
 // The result of one call written as in tests/data/map/arithmetic.txt.
@@ -84,7 +138,7 @@ std::string evaluate(const std::string& call) {
             return "none";
         out << marker->left << ' ' << marker->top << ' ' << marker->width << ' ' << marker->height;
     } else {
-        out << "unknown function";
+        return evaluateWorkspace(function, a, b, c, call).value_or("unknown function");
     }
     return out.str();
 }

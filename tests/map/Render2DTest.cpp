@@ -2,6 +2,7 @@
 
 #include "GoldenFile.h"
 #include "TextDiff.h"
+#include "map/Grid.h"
 #include "map/Render2D.h"
 #include "scenefile/SceneFile.h"
 
@@ -22,6 +23,19 @@ TEST(Render2D, EachSceneGivesItsCalls) {
         const std::string calls = canvas.calls();
         EXPECT_SAME_TEXT(goldenText(folder + "/expected-calls.txt", calls), calls);
     }
+}
+
+// tests/data/map/grid: 10 m lines over the background and under a tree, then a region redrawn
+// with 1 m lines that stop at its edges and at the map's.
+TEST(Render2D, GridLiesOverTheBackgroundUnderTheObjects) {
+    const std::string path = dataDir() + "/map/grid/expected-calls.txt";
+    RecordingCanvas canvas;
+    Scene scene;
+    scene.append({"Tree", " 50", " 50", "0", "", ""});
+    Render2D(scene, canvas, gridStep(363));
+    Render2DRegion(Scene{}, canvas, {97.5f, 12.5f, 5.0f, 2.0f}, gridStep(2904));
+    const std::string calls = canvas.calls();
+    EXPECT_SAME_TEXT(goldenText(path, calls), calls);
 }
 
 TEST(Render2D, BackgroundAloneHasNoStartMarker) {
