@@ -1,6 +1,7 @@
 #include "CoverageMask.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace norvane {
 
@@ -19,7 +20,8 @@ std::uint64_t bitRange(int from, int to) {
 CoverageMask::CoverageMask(int width, int height)
     : m_width(std::max(width, 0)), m_height(std::max(height, 0)),
       m_wordsPerRow((m_width + kWordBits - 1) / kWordBits),
-      m_bits(static_cast<std::size_t>(m_wordsPerRow) * static_cast<std::size_t>(m_height), 0) {}
+      m_bits(static_cast<std::size_t>(m_wordsPerRow) * static_cast<std::size_t>(m_height), 0),
+      m_uncovered(static_cast<long long>(m_width) * m_height) {}
 
 bool CoverageMask::clip(PixelBox& box) const {
     box.left = std::max(box.left, 0);
@@ -30,8 +32,15 @@ bool CoverageMask::clip(PixelBox& box) const {
 }
 
 bool CoverageMask::covers(PixelBox box) const {
-    if (!clip(box))
+    if (!clip(box) || m_uncovered == 0 || m_known.within(box))
         return true;
+    if (!allBitsSet(box))
+        return false;
+    m_known.add(box);
+    return true;
+}
+
+bool CoverageMask::allBitsSet(const PixelBox& box) const {
     const int firstWord = box.left / kWordBits, lastWord = box.right / kWordBits;
     for (int y = box.top; y <= box.bottom; ++y) {
         const std::uint64_t* row = &m_bits[static_cast<std::size_t>(y * m_wordsPerRow)];
@@ -55,9 +64,12 @@ void CoverageMask::cover(PixelBox box) {
         for (int w = firstWord; w <= lastWord; ++w) {
             const int from = w == firstWord ? box.left % kWordBits : 0;
             const int to = w == lastWord ? box.right % kWordBits : kWordBits - 1;
-            row[w] |= bitRange(from, to);
+            const std::uint64_t fresh = bitRange(from, to) & ~row[w];
+            m_uncovered -= std::popcount(fresh);
+            row[w] |= fresh;
         }
     }
+    m_known.add(box);
 }
 
 } // namespace norvane

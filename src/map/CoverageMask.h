@@ -1,17 +1,12 @@
 #pragma once
 
+#include "LargestCovers.h"
+#include "PixelBox.h"
+
 #include <cstdint>
 #include <vector>
 
 namespace norvane {
-
-// A box of whole pixels, inclusive on all sides.
-struct PixelBox {
-    int left = 0;
-    int top = 0;
-    int right = -1;
-    int bottom = -1;
-};
 
 // One bit per pixel of a surface: which pixels an opaque fill has already painted.
 class CoverageMask {
@@ -26,11 +21,15 @@ public:
 
 private:
     bool clip(PixelBox& box) const;
+    bool allBitsSet(const PixelBox& box) const;
 
     int m_width;
     int m_height;
     int m_wordsPerRow;
     std::vector<std::uint64_t> m_bits;
+    long long m_uncovered;
+    // Boxes found covered so far: a cache that spares looking at their pixels again.
+    mutable LargestCovers m_known;
 };
 
 } // namespace norvane

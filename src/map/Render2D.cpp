@@ -1,8 +1,10 @@
 #include "Render2D.h"
 
+#include "DrawSymbol.h"
 #include "MapHit.h"
 #include "MapNumber.h"
 #include "MapSymbols.h"
+#include "VisibleRows.h"
 
 #include <initializer_list>
 #include <optional>
@@ -12,50 +14,9 @@ namespace norvane {
 
 namespace {
 
-void drawCorners(const SceneObject& row, const MapSymbol& symbol, Canvas& canvas) {
-    const auto x1 = mapNumber(row.list3), y1 = mapNumber(row.list4);
-    const auto x2 = mapNumber(row.list5), y2 = mapNumber(row.list6);
-    if (x1 && y1 && x2 && y2)
-        canvas.fillRect(*x1, *y1, *x2, *y2, symbol.colour);
-}
-
-void drawAtPoint(const SceneObject& row, const Figure& figure, Rgb colour, Canvas& canvas) {
-    const auto px = mapNumber(row.list3), py = mapNumber(row.list4);
-    if (!px || !py)
-        return;
-    const float x = *px, y = *py;
-    const auto reach = [&] { return lineReach(figure, row.list7); };
-    switch (figure.form) {
-    case FigureForm::Box:
-        canvas.fillRect(x + figure.x1, y + figure.y1, x + figure.x2, y + figure.y2, colour);
-        break;
-    case FigureForm::Disc:
-        canvas.setFillSolid();
-        canvas.setFillColour(colour);
-        canvas.circle(x, y, figure.size, colour);
-        break;
-    case FigureForm::LineAlongX:
-        canvas.line(x - reach(), y, x + reach(), y, colour);
-        break;
-    case FigureForm::LineAlongY:
-        canvas.line(x, y - reach(), x, y + reach(), colour);
-        break;
-    case FigureForm::Corners:
-        break;
-    }
-}
-
 bool overlaps(const MapRect& a, const MapRect& b) {
     return a.left <= b.left + b.width && b.left <= a.left + a.width && a.top <= b.top + b.height &&
            b.top <= a.top + a.height;
-}
-
-void drawRow(const SceneObject& row, const MapSymbol& symbol, const Figure& figure,
-             Canvas& canvas) {
-    if (figure.form == FigureForm::Corners)
-        drawCorners(row, symbol, canvas);
-    else
-        drawAtPoint(row, figure, symbol.colour, canvas);
 }
 
 void drawLayer(const Scene& scene, MapLayer layer, Canvas& canvas) {
@@ -65,7 +26,7 @@ void drawLayer(const Scene& scene, MapLayer layer, Canvas& canvas) {
             continue;
         canvas.setPenWidth(symbol->penWidth);
         if (const Figure* figure = figureFor(*symbol, row.list5))
-            drawRow(row, *symbol, *figure, canvas);
+            drawSymbol(row, *symbol, *figure, canvas);
     }
 }
 
@@ -119,12 +80,28 @@ void Render2D(const Scene& scene, Canvas& canvas) {
     drawStartMarker(canvas);
 }
 
+void Render2DCulled(const Scene& scene, Canvas& canvas, int widthPixels, int heightPixels) {
+    const std::vector<std::uint8_t> symbols = visibleSymbols(scene, widthPixels, heightPixels);
+    const std::span<const SceneObject> rows = scene.rows();
+    paintBackground(canvas);
+    for (const MapLayer layer : {MapLayer::Ground, MapLayer::Objects}) {
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            if (symbols[i] == kNoSymbol || kMapSymbols[symbols[i]].layer != layer)
+                continue;
+            const MapSymbol& symbol = kMapSymbols[symbols[i]];
+            canvas.setPenWidth(symbol.penWidth);
+            drawSymbol(rows[i], symbol, *figureFor(symbol, rows[i].list5), canvas);
+        }
+    }
+    drawStartMarker(canvas);
+}
+
 void Render2DRegion(const Scene& scene, Canvas& canvas, const MapRect& region) {
     canvas.fillRect(region.left, region.top, region.left + region.width, region.top + region.height,
                     kMapBackground);
     for (const RegionRow& entry : rowsReaching(scene, region)) {
         canvas.setPenWidth(entry.symbol->penWidth);
-        drawRow(*entry.row, *entry.symbol, *entry.figure, canvas);
+        drawSymbol(*entry.row, *entry.symbol, *entry.figure, canvas);
     }
     drawStartMarker(canvas);
 }

@@ -18,6 +18,12 @@ inline constexpr Rgb kStartMarkerFill{150, 150, 255};
 // numbers draw nothing; everything else is still drawn. Keeps no state.
 void Render2D(const Scene& scene, Canvas& canvas);
 
+// Paints what Render2D paints on a surface `widthPixels` by `heightPixels`, leaving out the rows
+// whose symbols lie off it or under rectangles drawn later, so the pixels are the same provided
+// the canvas fills a rectangle exactly over the pixelSpan of its corners and draws circles and
+// lines within their pen-widened bounds. Time grows with the rows, not with the areas' pixels.
+void Render2DCulled(const Scene& scene, Canvas& canvas, int widthPixels, int heightPixels);
+
 // Paints the map within `region` only: the background there, then every row whose symbol
 // reaches into it, in the order Render2D uses. The caller clips the canvas to the region, so
 // the pixels there are those Render2D paints.

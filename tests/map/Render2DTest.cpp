@@ -24,6 +24,17 @@ TEST(Render2D, EachSceneGivesItsCalls) {
     }
 }
 
+// culled/scene.NSC on a surface of 100 by 100 pixels (one a map unit, the coverage mask's words
+// split at column 64): rows under later rectangles, beyond the surface or covered within their
+// pen margin are left out; walls hide earlier ground rows, but ground rows never hide walls.
+TEST(Render2D, CulledLeavesOutWhatLaterRectanglesCover) {
+    const std::string folder = dataDir() + "/map/culled";
+    RecordingCanvas canvas;
+    Render2DCulled(readSceneText(readFile(folder + "/scene.NSC")), canvas, 100, 100);
+    const std::string calls = canvas.calls();
+    EXPECT_SAME_TEXT(goldenText(folder + "/expected-calls.txt", calls), calls);
+}
+
 TEST(Render2D, BackgroundAloneHasNoStartMarker) {
     RecordingCanvas canvas;
     paintBackground(canvas);
