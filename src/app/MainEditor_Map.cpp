@@ -4,6 +4,7 @@
 #include "ChangeObjectCommand.h"
 #include "InsertObjectsCommand.h"
 #include "RemoveObjectCommand.h"
+#include "SceneListModel.h"
 #include "render/MapPicture.h"
 
 #include "map/MapHit.h"
@@ -15,6 +16,7 @@
 #include <QCheckBox>
 #include <QEvent>
 #include <QKeyEvent>
+#include <QListView>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -35,10 +37,6 @@ constexpr std::array<std::pair<QRadioButton * MainEditor::*, std::string_view>, 
 // The map's hint while no kind is chosen.
 constexpr const char* kSelectHint = "Click an object to select it, drag it to move it";
 
-QString fromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 } // namespace
 
 void MainEditor::Render2D() {
@@ -47,10 +45,7 @@ void MainEditor::Render2D() {
 }
 
 void MainEditor::refreshSceneList() {
-    const QSignalBlocker blocker(List2);
-    List2->clear();
-    for (const norvane::SceneObject& row : m_scene.rows())
-        List2->addItem(fromUtf8(row.kind));
+    m_sceneList->reload();
     selectRow(m_scene.selectedIndex());
 }
 
@@ -205,10 +200,11 @@ void MainEditor::appendPlaced(norvane::SceneObject object) {
 void MainEditor::selectRow(int row) {
     m_scene.setSelectedIndex(row);
     {
-        const QSignalBlocker blocker(List2);
+        const QSignalBlocker blocker(List2->selectionModel());
         if (m_scene.selectedIndex() < 0)
             List2->clearSelection();
-        List2->setCurrentRow(m_scene.selectedIndex());
+        List2->selectionModel()->setCurrentIndex(m_sceneList->index(m_scene.selectedIndex()),
+                                                 QItemSelectionModel::ClearAndSelect);
     }
     List2_Click();
     highlightIn3D(m_scene.selectedIndex());
@@ -231,8 +227,10 @@ void MainEditor::onList1SelectionChanged() {
 // The user can choose another row but not unselect one (Ctrl+click, Ctrl+Space): the row stays
 // selected, so the marker always frames the object that "&Remove Object" removes.
 void MainEditor::onList2SelectionChanged() {
-    const QList<QListWidgetItem*> chosen = List2->selectedItems();
-    selectRow(chosen.isEmpty() ? m_scene.selectedIndex() : List2->row(chosen.front()));
+    if (m_sceneList->changing())
+        return;
+    const QModelIndexList chosen = List2->selectionModel()->selectedRows();
+    selectRow(chosen.isEmpty() ? m_scene.selectedIndex() : chosen.front().row());
 }
 
 void MainEditor::applyZoom(norvane::ZoomLevel level) {
