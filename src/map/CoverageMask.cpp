@@ -15,6 +15,15 @@ std::uint64_t bitRange(int from, int to) {
     return upTo & ~((1ULL << from) - 1);
 }
 
+// How many of the `count` bits of `wanted` are not set in `word` yet; counts bits only when the
+// word is partly set there.
+int freshBits(std::uint64_t word, std::uint64_t wanted, int count) {
+    const std::uint64_t already = word & wanted;
+    if (already == 0)
+        return count;
+    return already == wanted ? 0 : count - std::popcount(already);
+}
+
 } // namespace
 
 CoverageMask::CoverageMask(int width, int height)
@@ -64,9 +73,9 @@ void CoverageMask::cover(PixelBox box) {
         for (int w = firstWord; w <= lastWord; ++w) {
             const int from = w == firstWord ? box.left % kWordBits : 0;
             const int to = w == lastWord ? box.right % kWordBits : kWordBits - 1;
-            const std::uint64_t fresh = bitRange(from, to) & ~row[w];
-            m_uncovered -= std::popcount(fresh);
-            row[w] |= fresh;
+            const std::uint64_t wanted = bitRange(from, to);
+            m_uncovered -= freshBits(row[w], wanted, to - from + 1);
+            row[w] |= wanted;
         }
     }
     m_known.add(box);

@@ -27,13 +27,16 @@ ScrollRange scrollRange(int surfaceTwips, int viewportTwips) {
             static_cast<int>(roundHalfEven(surfaceTwips / 10.0))};
 }
 
+// The map rounds a few numbers for every row it draws, so this stays clear of library calls:
+// the result must fit a long, so the value's integer part does too.
 long roundHalfEven(double value) {
-    const double below = std::floor(value);
-    const double rest = value - below;
-    double result = rest > 0.5 ? below + 1.0 : below;
+    long below = static_cast<long>(value); // towards zero
+    if (static_cast<double>(below) > value)
+        --below;
+    const double rest = value - static_cast<double>(below);
     if (rest == 0.5)
-        result = std::fmod(below, 2.0) == 0.0 ? below : below + 1.0;
-    return static_cast<long>(result);
+        return below % 2 == 0 ? below : below + 1;
+    return rest > 0.5 ? below + 1 : below;
 }
 
 int twipsToPixels(int twips) {

@@ -1,9 +1,9 @@
 #include "Render2D.h"
 
-#include "DrawSymbol.h"
 #include "MapHit.h"
 #include "MapNumber.h"
 #include "MapSymbols.h"
+#include "SymbolCall.h"
 #include "VisibleRows.h"
 
 #include <initializer_list>
@@ -81,16 +81,15 @@ void Render2D(const Scene& scene, Canvas& canvas) {
 }
 
 void Render2DCulled(const Scene& scene, Canvas& canvas, int widthPixels, int heightPixels) {
-    const std::vector<std::uint8_t> symbols = visibleSymbols(scene, widthPixels, heightPixels);
-    const std::span<const SceneObject> rows = scene.rows();
+    const std::vector<SymbolCall> calls = visibleCalls(scene, widthPixels, heightPixels);
     paintBackground(canvas);
     for (const MapLayer layer : {MapLayer::Ground, MapLayer::Objects}) {
-        for (std::size_t i = 0; i < rows.size(); ++i) {
-            if (symbols[i] == kNoSymbol || kMapSymbols[symbols[i]].layer != layer)
+        for (const SymbolCall& call : calls) {
+            const MapSymbol& symbol = kMapSymbols[call.symbol];
+            if (call.op == SymbolCall::Op::None || symbol.layer != layer)
                 continue;
-            const MapSymbol& symbol = kMapSymbols[symbols[i]];
             canvas.setPenWidth(symbol.penWidth);
-            drawSymbol(rows[i], symbol, *figureFor(symbol, rows[i].list5), canvas);
+            drawCall(call, canvas);
         }
     }
     drawStartMarker(canvas);
