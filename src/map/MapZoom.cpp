@@ -27,16 +27,14 @@ ScrollRange scrollRange(int surfaceTwips, int viewportTwips) {
             static_cast<int>(roundHalfEven(surfaceTwips / 10.0))};
 }
 
-// The map rounds a few numbers for every row it draws, so this stays clear of library calls:
-// the result must fit a long, so the value's integer part does too.
+// The map rounds numbers for every row it draws, so this avoids branches and library calls:
+// adding and taking away 1.5 * 2^52 leaves a double rounded to a whole number, halves to even,
+// in the default rounding mode, which the program never changes. Larger values are whole.
 long roundHalfEven(double value) {
-    long below = static_cast<long>(value); // towards zero
-    if (static_cast<double>(below) > value)
-        --below;
-    const double rest = value - static_cast<double>(below);
-    if (rest == 0.5)
-        return below % 2 == 0 ? below : below + 1;
-    return rest > 0.5 ? below + 1 : below;
+    constexpr double kShift = 6755399441055744.0; // 1.5 * 2^52
+    if (!(std::fabs(value) < kShift / 3.0))
+        return static_cast<long>(value);
+    return static_cast<long>((value + kShift) - kShift); // not folded without -ffast-math
 }
 
 int twipsToPixels(int twips) {
