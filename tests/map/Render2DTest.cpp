@@ -3,6 +3,7 @@
 #include "GoldenFile.h"
 #include "TextDiff.h"
 #include "map/Render2D.h"
+#include "map/VisibleRows.h"
 #include "scenefile/SceneFile.h"
 
 #include <gtest/gtest.h>
@@ -33,6 +34,25 @@ TEST(Render2D, CulledLeavesOutWhatLaterRectanglesCover) {
     Render2DCulled(readSceneText(readFile(folder + "/scene.NSC")), canvas, 100, 100);
     const std::string calls = canvas.calls();
     EXPECT_SAME_TEXT(goldenText(folder + "/expected-calls.txt", calls), calls);
+}
+
+// A scene big enough to be worked through on two threads gives each row the call it gives alone.
+TEST(Render2D, RowCallsOfABigSceneAreEachRowsCall) {
+    const Scene kinds = readSceneText(readFile(dataDir() + "/map/every-kind-every-code/scene.NSC"));
+    Scene scene;
+    while (scene.count() < 30'000)
+        for (const SceneObject& row : kinds.rows())
+            scene.append(row);
+    const std::vector<SymbolCall> calls = rowCalls(scene.rows());
+    ASSERT_EQ(calls.size(), scene.count());
+    for (std::size_t i = 0; i < calls.size(); ++i) {
+        RecordingCanvas alone, fromCall;
+        const MapSymbol* symbol = findSymbol(scene.row(i).kind);
+        if (const Figure* figure = symbol ? figureFor(*symbol, scene.row(i).list5) : nullptr)
+            drawSymbol(scene.row(i), *symbol, *figure, alone);
+        drawCall(calls[i], fromCall);
+        ASSERT_EQ(fromCall.calls(), alone.calls()) << "row " << i;
+    }
 }
 
 TEST(Render2D, BackgroundAloneHasNoStartMarker) {
