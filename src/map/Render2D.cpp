@@ -37,17 +37,36 @@ struct RegionRow {
     const Figure* figure;
 };
 
-// The rows whose symbols reach into `region`, ground rows first, each layer in scene order:
-// one pass over the scene.
+bool contains(const MapRect& outer, const MapRect& inner) {
+    return outer.left <= inner.left && outer.top <= inner.top &&
+           inner.left + inner.width <= outer.left + outer.width &&
+           inner.top + inner.height <= outer.top + outer.height;
+}
+
+bool fills(const Figure& figure) {
+    return figure.form == FigureForm::Corners || figure.form == FigureForm::Box;
+}
+
+// The rows whose symbols reach into `region`, ground rows first, each layer in scene order,
+// from the last rectangle that fills all of it on: one pass over the scene.
 std::vector<RegionRow> rowsReaching(const Scene& scene, const MapRect& region) {
     std::vector<RegionRow> ground, objects;
+    bool groundHidden = false; // under an object that fills the region
     for (const SceneObject& row : scene.rows()) {
         const MapSymbol* symbol = findSymbol(row.kind);
-        const Figure* figure = symbol ? figureFor(*symbol, row.list5) : nullptr;
+        const bool onGround = symbol && symbol->layer == MapLayer::Ground;
+        const Figure* figure =
+            symbol && !(onGround && groundHidden) ? figureFor(*symbol, row.list5) : nullptr;
         const std::optional<MapRect> bounds = figure ? figureBounds(row, *figure) : std::nullopt;
-        if (bounds && overlaps(*bounds, region))
-            (symbol->layer == MapLayer::Ground ? ground : objects)
-                .push_back({&row, symbol, figure});
+        if (!bounds || !overlaps(*bounds, region))
+            continue;
+        if (fills(*figure) && contains(*bounds, region)) { // hides what its layer drew before
+            ground.clear();
+            groundHidden = groundHidden || !onGround;
+            if (!onGround)
+                objects.clear();
+        }
+        (onGround ? ground : objects).push_back({&row, symbol, figure});
     }
     ground.insert(ground.end(), objects.begin(), objects.end());
     return ground;

@@ -25,7 +25,8 @@ void Render2D(const Scene& scene, Canvas& canvas);
 void Render2DCulled(const Scene& scene, Canvas& canvas, int widthPixels, int heightPixels);
 
 // Paints the map within `region` only: the background there, then every row whose symbol
-// reaches into it, in the order Render2D uses. The caller clips the canvas to the region, so
+// reaches into it, in the order Render2D uses, leaving out those under a later rectangle that
+// fills all of the region. The caller clips the canvas to the region, so
 // the pixels there are those Render2D paints.
 void Render2DRegion(const Scene& scene, Canvas& canvas, const MapRect& region);
 

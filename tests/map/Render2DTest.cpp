@@ -36,6 +36,29 @@ TEST(Render2D, CulledLeavesOutWhatLaterRectanglesCover) {
     EXPECT_SAME_TEXT(goldenText(folder + "/expected-calls.txt", calls), calls);
 }
 
+// A region redraw of culled/scene.NSC starts from the last rectangle that fills the region,
+// within its layer (a street) or over both (a wall).
+TEST(Render2D, RegionStartsFromTheLastRectangleFillingIt) {
+    const Scene scene = readSceneText(readFile(dataDir() + "/map/culled/scene.NSC"));
+    const std::string marker = "circle 50 96 0.1 rgb 50,50,150 pen 1 fill 150,150,255\n";
+    const struct {
+        MapRect region;
+        std::string calls;
+    } cases[] = {
+        {{2, 0.25f, 1, 0.5f},
+         "fillRect 2 0.25 3 0.75 rgb 0,192,0 pen 0\n"
+         "fillRect -5 0 500 2 rgb 60,60,60 pen 1\n"},
+        {{62, 21, 2, 2},
+         "fillRect 62 21 64 23 rgb 0,192,0 pen 0\n"
+         "fillRect 60 20 71 25 rgb 153,153,153 pen 1\n"},
+    };
+    for (const auto& c : cases) {
+        RecordingCanvas canvas;
+        Render2DRegion(scene, canvas, c.region);
+        EXPECT_EQ(canvas.calls(), c.calls + marker);
+    }
+}
+
 // A scene big enough to be worked through on two threads gives each row the call it gives alone.
 TEST(Render2D, RowCallsOfABigSceneAreEachRowsCall) {
     const Scene kinds = readSceneText(readFile(dataDir() + "/map/every-kind-every-code/scene.NSC"));
