@@ -22,6 +22,14 @@ public:
 private:
     bool clip(PixelBox& box) const;
     bool allBitsSet(const PixelBox& box) const;
+    bool runsCover(const PixelBox& box) const;
+    void extendRuns(const PixelBox& box);
+
+    // Per pixel row, one run of columns known covered, first..last (empty when last < first).
+    struct Run {
+        int first = 0;
+        int last = -1;
+    };
 
     int m_width;
     int m_height;
@@ -30,6 +38,8 @@ private:
     long long m_uncovered;
     // Boxes found covered so far: a cache that spares looking at their pixels again.
     mutable LargestCovers m_known;
+    // What the rows of big overlapping areas cover, checked a row at a time before the bits.
+    std::vector<Run> m_runs;
 };
 
 } // namespace norvane
