@@ -67,6 +67,22 @@ Scene makeMixedScene(std::size_t objects) {
     return scene;
 }
 
+Scene makeCoveringAreas(std::size_t objects) {
+    constexpr std::array<std::string_view, 5> kAreas{"Street", "Sidewalk", "Floor/Ceiling", "Wall",
+                                                     "Shrubbery"};
+    std::mt19937 random(54321);
+    std::uniform_real_distribution<float> margin(0.0f, 10.0f);
+    Scene scene;
+    scene.reserve(objects);
+    for (std::size_t i = 0; i < objects; ++i) {
+        const float x1 = margin(random), y1 = margin(random);
+        const float x2 = 100.0f - margin(random), y2 = 100.0f - margin(random);
+        scene.append({std::string(kAreas[i % kAreas.size()]), plainForm(x1), plainForm(y1),
+                      plainForm(x2), plainForm(y2), ""});
+    }
+    return scene;
+}
+
 void growingScenes(benchmark::internal::Benchmark* benchmark) {
     for (const long objects : {10'000L, 100'000L, 500'000L, 1'000'000L})
         benchmark->Arg(objects);

@@ -13,6 +13,10 @@ namespace norvane::bench {
 // The same count always gives the same scene.
 Scene makeMixedScene(std::size_t objects);
 
+// A scene of `objects` area rows (all five area kinds in turn), each covering most of the map:
+// corners within 10 units of the map's corners. Legal, and the worst case for the map.
+Scene makeCoveringAreas(std::size_t objects);
+
 // Runs a benchmark on scenes of 10k, 100k, 500k and 1M objects, in milliseconds, and reports
 // how its time grows with the count.
 void growingScenes(benchmark::internal::Benchmark* benchmark);

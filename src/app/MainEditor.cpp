@@ -3,6 +3,7 @@
 #include "AccessibleText.h"
 #include "CommandTwins.h"
 #include "Saver.h"
+#include "SceneListModel.h"
 #include "Twips.h"
 #include "render/WalkCamera.h"
 #include "render/WorldModel.h"
@@ -15,6 +16,7 @@
 #include <QDockWidget>
 #include <QGroupBox>
 #include <QLabel>
+#include <QListView>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
@@ -217,7 +219,13 @@ void MainEditor::buildCatalogueFrame(QWidget* client) {
 void MainEditor::buildSceneFrame(QWidget* client) {
     Frame2 = placeControl(new QGroupBox(tr("Objects in Scene"), client), "Frame2", 5880, 3720, 3615,
                           2175);
-    List2 = placeControl(new QListWidget(Frame2), "List2", 120, 240, 3375, 1425);
+    List2 = placeControl(new QListView(Frame2), "List2", 120, 240, 3375, 1425);
+    List2->setUniformItemSizes(true); // rows are measured once, whatever the scene's size
+    m_sceneList = std::make_unique<SceneListModel>(m_scene);
+    List2->setModel(m_sceneList.get());
+    for (const auto rowsChanged : {&SceneListModel::rowsInserted, &SceneListModel::rowsRemoved})
+        connect(m_sceneList.get(), rowsChanged, this, &MainEditor::showObjectCount);
+    connect(m_sceneList.get(), &SceneListModel::modelReset, this, &MainEditor::showObjectCount);
     List2->setToolTip(tr("Selects an object currently in scene."));
     Command5 = placeControl(new QPushButton(tr("&Remove Object"), Frame2), "Command5", 120, 1800,
                             3375, 255);
@@ -279,7 +287,8 @@ void MainEditor::buildScaleMenu() {
 
 void MainEditor::connectSignals() {
     connect(List1, &QListWidget::itemSelectionChanged, this, &MainEditor::onList1SelectionChanged);
-    connect(List2, &QListWidget::itemSelectionChanged, this, &MainEditor::onList2SelectionChanged);
+    connect(List2->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &MainEditor::onList2SelectionChanged);
     connect(Command5, &QPushButton::clicked, this, &MainEditor::Command5_Click);
     connectTwins(Command2, mnuExitItem, this, &MainEditor::close);
     connect(Picture1, &MapSurface::pressed, this, &MainEditor::Picture1_MouseDown);

@@ -32,6 +32,7 @@ class QCheckBox;
 class QDockWidget;
 class QGroupBox;
 class QLabel;
+class QListView;
 class QListWidget;
 class QMenu;
 class QPushButton;
@@ -42,6 +43,7 @@ class QUndoCommand;
 class QKeyEvent;
 class QWheelEvent;
 class Saver;
+class SceneListModel;
 namespace norvane {
 struct WorldOptions;
 }
@@ -53,10 +55,10 @@ class WorldWindow;
 // controls, the list of objects in the scene, the command buttons and the menu bar. Owns the
 // scene, the `Saved` flag and every widget; the services must outlive it. Controls keep their
 // legacy names as members and as objectNames. Every change of the scene goes through the undo
-// stack; the window listens to the scene to keep List2 in step.
+// stack; List2 is a view over the scene that follows its changes.
 class PreviewServer;
 
-class MainEditor : public QMainWindow, private norvane::SceneListener {
+class MainEditor : public QMainWindow {
     Q_OBJECT
 public:
     explicit MainEditor(Services services, QWidget* parent = nullptr);
@@ -71,7 +73,7 @@ public:
     // Repaints the whole map picture from the scene: the part in view at the next paint, the
     // rest as it comes into view or when the picture is read.
     void Render2D();
-    // Refills List2 from the scene's kind names and selects the scene's selected row.
+    // Shows the scene afresh in List2 and selects the scene's selected row.
     void refreshSceneList();
 
     // The file buffer through which scene files, worlds, the preview and the manual pass.
@@ -111,7 +113,7 @@ public:
     QRadioButton* optDown = nullptr;
     // "Objects in Scene" frame.
     QGroupBox* Frame2 = nullptr;
-    QListWidget* List2 = nullptr;
+    QListView* List2 = nullptr;
     QPushButton* Command5 = nullptr;
     // Command buttons: New, Open, Save, Save File to VRML, Exit, Preview Scene.
     QPushButton* Command3 = nullptr;
@@ -250,7 +252,6 @@ private:
     // MainEditor_Edit.cpp: the Edit menu and the undoable changes.
     void buildEditMenu();
     void connectEditCommands();
-    void sceneChanged(const norvane::SceneChange& change) override;
     SceneEditTarget editTarget();
     void enableSelectionCommands();
     void showEdited(int row, const std::vector<norvane::SceneObject>& touched);
@@ -324,6 +325,7 @@ private:
     Services m_services;
     ServicePrompt m_prompt;
     norvane::Scene m_scene;
+    std::unique_ptr<SceneListModel> m_sceneList; // List2's rows; goes before the scene
     norvane::PlacementGesture m_gesture;
     norvane::MoveGesture m_move;
     QUndoStack m_undo;

@@ -106,32 +106,11 @@ void MainEditor::connectEditCommands() {
         connect(this->*item.member, &QAction::triggered, this, item.slot);
     connect(mnuPropertiesItem, &QAction::triggered, this, &MainEditor::mnuPropertiesItem_Click);
     connect(mnuSelectItem, &QAction::triggered, this, &MainEditor::mnuSelectItem_Click);
-    connect(List2, &QListWidget::itemDoubleClicked, this, &MainEditor::List2_DblClick);
+    connect(List2, &QListView::doubleClicked, this, &MainEditor::List2_DblClick);
     connect(&m_undo, &QUndoStack::indexChanged, this, [this] { Saved = m_undo.isClean(); });
-    m_scene.addListener(this);
     Picture1->setFocusPolicy(Qt::ClickFocus);
     Picture1->installEventFilter(this);
     enableSelectionCommands();
-}
-
-// List2 follows row changes; a Reset is followed by refreshSceneList where it happens.
-void MainEditor::sceneChanged(const norvane::SceneChange& change) {
-    const QSignalBlocker blocker(List2);
-    const int row = static_cast<int>(change.first);
-    switch (change.kind) {
-    case norvane::SceneChange::Kind::Inserted:
-        List2->insertItem(row, fromUtf8(m_scene.row(change.first).kind));
-        break;
-    case norvane::SceneChange::Kind::Removed:
-        delete List2->takeItem(row);
-        break;
-    case norvane::SceneChange::Kind::Changed:
-        List2->item(row)->setText(fromUtf8(m_scene.row(change.first).kind));
-        break;
-    case norvane::SceneChange::Kind::Reset:
-        break;
-    }
-    showObjectCount();
 }
 
 // Cut, Copy, Delete, Duplicate and Properties act on the selected object only.

@@ -4,6 +4,7 @@
 #include "ChangeObjectCommand.h"
 #include "InsertObjectsCommand.h"
 #include "RemoveObjectCommand.h"
+#include "SceneListModel.h"
 #include "render/MapPicture.h"
 
 #include "map/MapHit.h"
@@ -18,6 +19,7 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QListView>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -37,10 +39,6 @@ constexpr std::array<std::pair<QRadioButton * MainEditor::*, std::string_view>, 
 
 // The map's hint while no kind is chosen.
 constexpr const char* kSelectHint = "Click an object to select it, drag it to move it";
-
-QString fromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 } // namespace
 
@@ -64,10 +62,7 @@ void MainEditor::paintMapPart(QImage& picture, const QRect& pixels) {
 }
 
 void MainEditor::refreshSceneList() {
-    const QSignalBlocker blocker(List2);
-    List2->clear();
-    for (const norvane::SceneObject& row : m_scene.rows())
-        List2->addItem(fromUtf8(row.kind));
+    m_sceneList->reload();
     selectRow(m_scene.selectedIndex());
 }
 
@@ -246,10 +241,11 @@ void MainEditor::appendPlaced(norvane::SceneObject object) {
 void MainEditor::selectRow(int row) {
     m_scene.setSelectedIndex(row);
     {
-        const QSignalBlocker blocker(List2);
+        const QSignalBlocker blocker(List2->selectionModel());
         if (m_scene.selectedIndex() < 0)
             List2->clearSelection();
-        List2->setCurrentRow(m_scene.selectedIndex());
+        List2->selectionModel()->setCurrentIndex(m_sceneList->index(m_scene.selectedIndex()),
+                                                 QItemSelectionModel::ClearAndSelect);
     }
     List2_Click();
     highlightIn3D(m_scene.selectedIndex());
@@ -272,8 +268,10 @@ void MainEditor::onList1SelectionChanged() {
 // The user can choose another row but not unselect one (Ctrl+click, Ctrl+Space): the row stays
 // selected, so the marker always frames the object that "&Remove Object" removes.
 void MainEditor::onList2SelectionChanged() {
-    const QList<QListWidgetItem*> chosen = List2->selectedItems();
-    selectRow(chosen.isEmpty() ? m_scene.selectedIndex() : List2->row(chosen.front()));
+    if (m_sceneList->changing())
+        return;
+    const QModelIndexList chosen = List2->selectionModel()->selectedRows();
+    selectRow(chosen.isEmpty() ? m_scene.selectedIndex() : chosen.front().row());
 }
 
 // A zoom command shows the map's top-left corner at the viewport's.

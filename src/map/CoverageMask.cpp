@@ -1,6 +1,7 @@
 #include "CoverageMask.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace norvane {
 
@@ -14,12 +15,23 @@ std::uint64_t bitRange(int from, int to) {
     return upTo & ~((1ULL << from) - 1);
 }
 
+// How many of the `count` bits of `wanted` are not set in `word` yet; counts bits only when the
+// word is partly set there.
+int freshBits(std::uint64_t word, std::uint64_t wanted, int count) {
+    const std::uint64_t already = word & wanted;
+    if (already == 0)
+        return count;
+    return already == wanted ? 0 : count - std::popcount(already);
+}
+
 } // namespace
 
 CoverageMask::CoverageMask(int width, int height)
     : m_width(std::max(width, 0)), m_height(std::max(height, 0)),
       m_wordsPerRow((m_width + kWordBits - 1) / kWordBits),
-      m_bits(static_cast<std::size_t>(m_wordsPerRow) * static_cast<std::size_t>(m_height), 0) {}
+      m_bits(static_cast<std::size_t>(m_wordsPerRow) * static_cast<std::size_t>(m_height), 0),
+      m_uncovered(static_cast<long long>(m_width) * m_height),
+      m_runs(static_cast<std::size_t>(m_height)) {}
 
 bool CoverageMask::clip(PixelBox& box) const {
     box.left = std::max(box.left, 0);
@@ -30,8 +42,15 @@ bool CoverageMask::clip(PixelBox& box) const {
 }
 
 bool CoverageMask::covers(PixelBox box) const {
-    if (!clip(box))
+    if (!clip(box) || m_uncovered == 0 || m_known.within(box))
         return true;
+    if (!runsCover(box) && !allBitsSet(box))
+        return false;
+    m_known.add(box);
+    return true;
+}
+
+bool CoverageMask::allBitsSet(const PixelBox& box) const {
     const int firstWord = box.left / kWordBits, lastWord = box.right / kWordBits;
     for (int y = box.top; y <= box.bottom; ++y) {
         const std::uint64_t* row = &m_bits[static_cast<std::size_t>(y * m_wordsPerRow)];
@@ -46,18 +65,43 @@ bool CoverageMask::covers(PixelBox box) const {
     return true;
 }
 
+bool CoverageMask::runsCover(const PixelBox& box) const {
+    for (int y = box.top; y <= box.bottom; ++y) {
+        const Run& run = m_runs[static_cast<std::size_t>(y)];
+        if (box.left < run.first || run.last < box.right)
+            return false;
+    }
+    return true;
+}
+
+// Joins the box's columns to each row's run when they overlap or touch it, else keeps the
+// longer of the two.
+void CoverageMask::extendRuns(const PixelBox& box) {
+    for (int y = box.top; y <= box.bottom; ++y) {
+        Run& run = m_runs[static_cast<std::size_t>(y)];
+        if (box.left <= run.last + 1 && run.first <= box.right + 1)
+            run = {std::min(run.first, box.left), std::max(run.last, box.right)};
+        else if (box.right - box.left > run.last - run.first)
+            run = {box.left, box.right};
+    }
+}
+
 void CoverageMask::cover(PixelBox box) {
     if (!clip(box))
         return;
+    extendRuns(box);
     const int firstWord = box.left / kWordBits, lastWord = box.right / kWordBits;
     for (int y = box.top; y <= box.bottom; ++y) {
         std::uint64_t* row = &m_bits[static_cast<std::size_t>(y * m_wordsPerRow)];
         for (int w = firstWord; w <= lastWord; ++w) {
             const int from = w == firstWord ? box.left % kWordBits : 0;
             const int to = w == lastWord ? box.right % kWordBits : kWordBits - 1;
-            row[w] |= bitRange(from, to);
+            const std::uint64_t wanted = bitRange(from, to);
+            m_uncovered -= freshBits(row[w], wanted, to - from + 1);
+            row[w] |= wanted;
         }
     }
+    m_known.add(box);
 }
 
 } // namespace norvane

@@ -1,17 +1,12 @@
 #pragma once
 
+#include "LargestCovers.h"
+#include "PixelBox.h"
+
 #include <cstdint>
 #include <vector>
 
 namespace norvane {
-
-// A box of whole pixels, inclusive on all sides.
-struct PixelBox {
-    int left = 0;
-    int top = 0;
-    int right = -1;
-    int bottom = -1;
-};
 
 // One bit per pixel of a surface: which pixels an opaque fill has already painted.
 class CoverageMask {
@@ -26,11 +21,25 @@ public:
 
 private:
     bool clip(PixelBox& box) const;
+    bool allBitsSet(const PixelBox& box) const;
+    bool runsCover(const PixelBox& box) const;
+    void extendRuns(const PixelBox& box);
+
+    // Per pixel row, one run of columns known covered, first..last (empty when last < first).
+    struct Run {
+        int first = 0;
+        int last = -1;
+    };
 
     int m_width;
     int m_height;
     int m_wordsPerRow;
     std::vector<std::uint64_t> m_bits;
+    long long m_uncovered;
+    // Boxes found covered so far: a cache that spares looking at their pixels again.
+    mutable LargestCovers m_known;
+    // What the rows of big overlapping areas cover, checked a row at a time before the bits.
+    std::vector<Run> m_runs;
 };
 
 } // namespace norvane

@@ -2,6 +2,8 @@
 
 #include "scene/Orientation.h"
 
+#include <cstdint>
+
 namespace norvane {
 
 namespace {
@@ -15,11 +17,40 @@ constexpr bool followsCatalogue() {
 }
 static_assert(followsCatalogue(), "map symbols must list the catalogue kinds in its order");
 
+// The map looks a kind up for every row it draws: a slot from the name's length and first and
+// last bytes, then one comparison. The slots of the catalogue's names all differ.
+constexpr std::size_t kSlots = 64;
+
+constexpr std::size_t slotOf(std::string_view kind) {
+    const auto byte = [](char c) {
+        return static_cast<std::size_t>(static_cast<unsigned char>(c));
+    };
+    return (kind.size() * 6 + byte(kind.front()) + 8 * byte(kind.back())) % kSlots;
+}
+
+constexpr std::array<std::int8_t, kSlots> slotTable() {
+    std::array<std::int8_t, kSlots> slots{};
+    for (auto& slot : slots)
+        slot = -1;
+    for (std::size_t i = 0; i < kMapSymbols.size(); ++i) {
+        if (slots[slotOf(kMapSymbols[i].kind)] != -1)
+            throw "two kinds share a slot";
+        slots[slotOf(kMapSymbols[i].kind)] = static_cast<std::int8_t>(i);
+    }
+    return slots;
+}
+
+constexpr std::array<std::int8_t, kSlots> kSymbolSlots = slotTable();
+
 } // namespace
 
 const MapSymbol* findSymbol(std::string_view kind) {
-    const KindInfo* info = findKind(kind);
-    return info ? &kMapSymbols[static_cast<std::size_t>(info - kCatalogue.data())] : nullptr;
+    if (kind.empty())
+        return nullptr;
+    const int index = kSymbolSlots[slotOf(kind)];
+    if (index < 0 || kMapSymbols[static_cast<std::size_t>(index)].kind != kind)
+        return nullptr;
+    return &kMapSymbols[static_cast<std::size_t>(index)];
 }
 
 const Figure* figureFor(const MapSymbol& symbol, std::string_view code) {

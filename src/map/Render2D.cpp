@@ -4,6 +4,8 @@
 #include "MapHit.h"
 #include "MapNumber.h"
 #include "MapSymbols.h"
+#include "SymbolCall.h"
+#include "VisibleRows.h"
 
 #include <initializer_list>
 #include <optional>
@@ -13,50 +15,9 @@ namespace norvane {
 
 namespace {
 
-void drawCorners(const SceneObject& row, const MapSymbol& symbol, Canvas& canvas) {
-    const auto x1 = mapNumber(row.list3), y1 = mapNumber(row.list4);
-    const auto x2 = mapNumber(row.list5), y2 = mapNumber(row.list6);
-    if (x1 && y1 && x2 && y2)
-        canvas.fillRect(*x1, *y1, *x2, *y2, symbol.colour);
-}
-
-void drawAtPoint(const SceneObject& row, const Figure& figure, Rgb colour, Canvas& canvas) {
-    const auto px = mapNumber(row.list3), py = mapNumber(row.list4);
-    if (!px || !py)
-        return;
-    const float x = *px, y = *py;
-    const auto reach = [&] { return lineReach(figure, row.list7); };
-    switch (figure.form) {
-    case FigureForm::Box:
-        canvas.fillRect(x + figure.x1, y + figure.y1, x + figure.x2, y + figure.y2, colour);
-        break;
-    case FigureForm::Disc:
-        canvas.setFillSolid();
-        canvas.setFillColour(colour);
-        canvas.circle(x, y, figure.size, colour);
-        break;
-    case FigureForm::LineAlongX:
-        canvas.line(x - reach(), y, x + reach(), y, colour);
-        break;
-    case FigureForm::LineAlongY:
-        canvas.line(x, y - reach(), x, y + reach(), colour);
-        break;
-    case FigureForm::Corners:
-        break;
-    }
-}
-
 bool overlaps(const MapRect& a, const MapRect& b) {
     return a.left <= b.left + b.width && b.left <= a.left + a.width && a.top <= b.top + b.height &&
            b.top <= a.top + a.height;
-}
-
-void drawRow(const SceneObject& row, const MapSymbol& symbol, const Figure& figure,
-             Canvas& canvas) {
-    if (figure.form == FigureForm::Corners)
-        drawCorners(row, symbol, canvas);
-    else
-        drawAtPoint(row, figure, symbol.colour, canvas);
 }
 
 void drawLayer(const Scene& scene, MapLayer layer, Canvas& canvas) {
@@ -66,7 +27,7 @@ void drawLayer(const Scene& scene, MapLayer layer, Canvas& canvas) {
             continue;
         canvas.setPenWidth(symbol->penWidth);
         if (const Figure* figure = figureFor(*symbol, row.list5))
-            drawRow(row, *symbol, *figure, canvas);
+            drawSymbol(row, *symbol, *figure, canvas);
     }
 }
 
@@ -77,17 +38,36 @@ struct RegionRow {
     const Figure* figure;
 };
 
-// The rows whose symbols reach into `region`, ground rows first, each layer in scene order:
-// one pass over the scene.
+bool contains(const MapRect& outer, const MapRect& inner) {
+    return outer.left <= inner.left && outer.top <= inner.top &&
+           inner.left + inner.width <= outer.left + outer.width &&
+           inner.top + inner.height <= outer.top + outer.height;
+}
+
+bool fills(const Figure& figure) {
+    return figure.form == FigureForm::Corners || figure.form == FigureForm::Box;
+}
+
+// The rows whose symbols reach into `region`, ground rows first, each layer in scene order,
+// from the last rectangle that fills all of it on: one pass over the scene.
 std::vector<RegionRow> rowsReaching(const Scene& scene, const MapRect& region) {
     std::vector<RegionRow> ground, objects;
+    bool groundHidden = false; // under an object that fills the region
     for (const SceneObject& row : scene.rows()) {
         const MapSymbol* symbol = findSymbol(row.kind);
-        const Figure* figure = symbol ? figureFor(*symbol, row.list5) : nullptr;
+        const bool onGround = symbol && symbol->layer == MapLayer::Ground;
+        const Figure* figure =
+            symbol && !(onGround && groundHidden) ? figureFor(*symbol, row.list5) : nullptr;
         const std::optional<MapRect> bounds = figure ? figureBounds(row, *figure) : std::nullopt;
-        if (bounds && overlaps(*bounds, region))
-            (symbol->layer == MapLayer::Ground ? ground : objects)
-                .push_back({&row, symbol, figure});
+        if (!bounds || !overlaps(*bounds, region))
+            continue;
+        if (fills(*figure) && contains(*bounds, region)) { // hides what its layer drew before
+            ground.clear();
+            groundHidden = groundHidden || !onGround;
+            if (!onGround)
+                objects.clear();
+        }
+        (onGround ? ground : objects).push_back({&row, symbol, figure});
     }
     ground.insert(ground.end(), objects.begin(), objects.end());
     return ground;
@@ -121,13 +101,30 @@ void Render2D(const Scene& scene, Canvas& canvas, float gridStep) {
     drawStartMarker(canvas);
 }
 
+void Render2DCulled(const Scene& scene, Canvas& canvas, int widthPixels, int heightPixels,
+                    float gridStep) {
+    const std::vector<SymbolCall> calls = visibleCalls(scene, widthPixels, heightPixels);
+    paintBackground(canvas);
+    drawGrid(canvas, gridStep, {0.0f, 0.0f, 100.0f, 100.0f});
+    for (const MapLayer layer : {MapLayer::Ground, MapLayer::Objects}) {
+        for (const SymbolCall& call : calls) {
+            const MapSymbol& symbol = kMapSymbols[call.symbol];
+            if (call.op == SymbolCall::Op::None || symbol.layer != layer)
+                continue;
+            canvas.setPenWidth(symbol.penWidth);
+            drawCall(call, canvas);
+        }
+    }
+    drawStartMarker(canvas);
+}
+
 void Render2DRegion(const Scene& scene, Canvas& canvas, const MapRect& region, float gridStep) {
     canvas.fillRect(region.left, region.top, region.left + region.width, region.top + region.height,
                     kMapBackground);
     drawGrid(canvas, gridStep, region);
     for (const RegionRow& entry : rowsReaching(scene, region)) {
         canvas.setPenWidth(entry.symbol->penWidth);
-        drawRow(*entry.row, *entry.symbol, *entry.figure, canvas);
+        drawSymbol(*entry.row, *entry.symbol, *entry.figure, canvas);
     }
     drawStartMarker(canvas);
 }

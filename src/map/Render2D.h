@@ -19,9 +19,18 @@ inline constexpr Rgb kStartMarkerFill{150, 150, 255};
 // draws the editor's grid (Grid.h) over the background, under every object.
 void Render2D(const Scene& scene, Canvas& canvas, float gridStep = 0.0f);
 
+// Paints what Render2D paints on a surface `widthPixels` by `heightPixels`, leaving out the rows
+// whose symbols lie off it or under rectangles drawn later, so the pixels are the same provided
+// the canvas fills a rectangle exactly over the pixelSpan of its corners and draws circles and
+// lines within their pen-widened bounds. Time grows with the rows, not with the areas' pixels.
+// `gridStep` as for Render2D.
+void Render2DCulled(const Scene& scene, Canvas& canvas, int widthPixels, int heightPixels,
+                    float gridStep = 0.0f);
+
 // Paints the map within `region` only: the background there, then every row whose symbol
-// reaches into it, in the order Render2D uses. The caller clips the canvas to the region, so
-// the pixels there are those Render2D paints with the same `gridStep`.
+// reaches into it, in the order Render2D uses, leaving out those under a later rectangle that
+// fills all of the region. The caller clips the canvas to the region, so the pixels there are
+// those Render2D paints with the same `gridStep`.
 void Render2DRegion(const Scene& scene, Canvas& canvas, const MapRect& region,
                     float gridStep = 0.0f);
 

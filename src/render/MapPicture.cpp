@@ -2,7 +2,6 @@
 
 #include "QtCanvas.h"
 
-#include "map/CullingCanvas.h"
 #include "map/Render2D.h"
 #include "scene/Error.h"
 
@@ -15,9 +14,7 @@ QImage newMapPicture(int pixels) {
 
 void paintMapPicture(const norvane::Scene& scene, QImage& picture, float gridStep) {
     QtCanvas canvas(picture);
-    norvane::CullingCanvas culled(canvas, picture.width(), picture.height());
-    norvane::Render2D(scene, culled, gridStep);
-    culled.finish();
+    norvane::Render2DCulled(scene, canvas, picture.width(), picture.height(), gridStep);
 }
 
 namespace {

@@ -6,10 +6,14 @@
 #include <QImage>
 #include <QPainter>
 
+#include <optional>
+#include <utility>
+
 // Paints map-unit drawing calls on a QImage that shows the whole 100 by 100 map. Pens are
 // cosmetic, so line widths stay in pixels at every image size. Rectangles cover the pixels
 // between their nearest pixel edges, at least one each way, so one of no width still shows.
-// Does not own the image, which must outlive the canvas; painting ends with the canvas.
+// Rectangles on a 32-bit image are written straight into its pixels, the same pixels QPainter
+// would fill. Does not own the image, which must outlive the canvas; painting ends with it.
 class QtCanvas : public norvane::Canvas {
 public:
     explicit QtCanvas(QImage& image);
@@ -21,14 +25,20 @@ public:
     void setFillSolid() override { m_fillSolid = true; }
     void setFillColour(norvane::Rgb colour) override { m_fillColour = colour; }
     // Keeps every later call inside `pixels`.
-    void clipTo(const QRect& pixels) { m_painter.setClipRect(pixels); }
+    void clipTo(const QRect& pixels);
 
 private:
     // Map units to image pixels, kept inside a range that QPainter handles.
     double toPixelsX(float x) const;
     double toPixelsY(float y) const;
     void usePen(norvane::Rgb colour);
+    void useBrush(std::optional<norvane::Rgb> fill);
+    void fillPixels(const QRect& pixels, norvane::Rgb colour);
 
+    // The image's rows, when rectangles can be filled into it directly, else null.
+    uchar* m_rows;
+    qsizetype m_bytesPerRow;
+    QRect m_clip;
     QPainter m_painter;
     int m_width;
     int m_height;
@@ -37,4 +47,7 @@ private:
     int m_penWidth = 1;
     bool m_fillSolid = false;
     norvane::Rgb m_fillColour{};
+    // What the painter holds, so that it is set only when it changes.
+    std::optional<std::pair<norvane::Rgb, int>> m_pen;
+    std::optional<std::optional<norvane::Rgb>> m_brush;
 };

@@ -52,14 +52,14 @@ QString layout(MainEditor& editor) {
     QStringList kinds;
     for (int i = 0; i < editor.List1->count(); ++i)
         kinds << editor.List1->item(i)->text();
-    out += "List1: " + kinds.join(", ") + "\nselected " +
-           QString::number(editor.List1->selectedItems().size()) + ", List2 rows " +
-           QString::number(editor.List2->count()) + ", title \"" + editor.windowTitle() + "\"" +
-           flag(editor.Saved, "saved") + flag(editor.MapPressed(), "map-pressed") + "\nclient " +
-           rectText(editor.centralWidget()->rect()) +
-           flag(editor.minimumSize() == editor.maximumSize(), "fixed-size") +
-           flag(editor.windowFlags().testFlag(Qt::WindowMaximizeButtonHint), "maximize-button") +
-           "\n";
+    out +=
+        "List1: " + kinds.join(", ") + "\nselected " +
+        QString::number(editor.List1->selectedItems().size()) + ", List2 rows " +
+        QString::number(editor.List2->model()->rowCount()) + ", title \"" + editor.windowTitle() +
+        "\"" + flag(editor.Saved, "saved") + flag(editor.MapPressed(), "map-pressed") +
+        "\nclient " + rectText(editor.centralWidget()->rect()) +
+        flag(editor.minimumSize() == editor.maximumSize(), "fixed-size") +
+        flag(editor.windowFlags().testFlag(Qt::WindowMaximizeButtonHint), "maximize-button") + "\n";
     return out;
 }
 

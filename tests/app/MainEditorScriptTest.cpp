@@ -92,7 +92,7 @@ void answerProperties(MainEditor& e, const QStringList& args, QStringList& log) 
     });
     // Mouse events let the answer run before the dialog opens, so the row's signal stands in.
     if (args.first() == "dclick")
-        emit e.List2->itemDoubleClicked(e.List2->currentItem());
+        emit e.List2->doubleClicked(e.List2->currentIndex());
     else
         QTest::keySequence(&e, QKeySequence(Qt::ALT | Qt::Key_Return));
 }
@@ -144,13 +144,6 @@ QStringList accessibleControls(QAccessibleInterface* node) {
 }
 
 // The texts of a list's items, a selected one marked with "*".
-QString itemTexts(QListWidget* list) {
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts << list->item(i)->text() + (list->item(i)->isSelected() ? "*" : "");
-    return texts.join(", ");
-}
-
 // How many World Properties dialogs exist, shown or not.
 qsizetype dialogs() {
     const QWidgetList windows = QApplication::topLevelWidgets();
@@ -319,12 +312,9 @@ public:
         else if (verb == "row")
             clickRow(e.List2, rest.toInt());
         else if (verb == "ctrl-click") {
-            QListWidget* list = args[0] == "List1" ? e.List1 : e.List2;
-            QTest::mouseClick(
-                list->viewport(), Qt::LeftButton, Qt::ControlModifier,
-                list->visualItemRect(
-                        list->item(args[1] == "current" ? list->currentRow() : args[1].toInt()))
-                    .center());
+            QAbstractItemView* list = args[0] == "List1" ? e.List1 : e.List2;
+            clickRow(list, args[1] == "current" ? currentRow(list) : args[1].toInt(),
+                     Qt::ControlModifier);
         } else if (verb == "ctrl-space") {
             e.List2->setFocus();
             QTest::keyClick(e.List2, Qt::Key_Space, Qt::ControlModifier);
@@ -481,9 +471,9 @@ private:
                               .arg(e.mnuRedoItem->isEnabled() ? "on" : "off"),
                           QStringLiteral("selected %1, current %2, marker %3")
                               .arg(e.scene().selectedIndex())
-                              .arg(e.List2->currentRow())
+                              .arg(currentRow(e.List2))
                               .arg(shape(e.shpSelector))};
-        lines << "listed " + itemTexts(e.List2)
+        lines << "listed " + rowTexts(e.List2)
               << QStringLiteral("FinalCode %1 bytes").arg(e.FinalCode.text().size());
         QString rows = "rows:";
         for (const Row& row : h->rows())
@@ -498,7 +488,7 @@ private:
                              .arg(sky->isEditable() ? " (editable)" : "") +
                          ", frame '" + s->findChild<QLineEdit*>("Text1")->text() + "', music " +
                          QString::number(s->findChild<QCheckBox*>("Check1")->isChecked()) +
-                         (music->isVisible() ? " [" + itemTexts(music) + "]" : "");
+                         (music->isVisible() ? " [" + rowTexts(music) + "]" : "");
         }
         return lines;
     }

@@ -82,7 +82,7 @@ private slots:
         const qreal scale = withCar.width() / qreal(h->editor.worldWindow->width());
         const QPoint at = (QPointF(car) / scale).toPoint();
         QTest::mouseClick(h->editor.worldWindow, Qt::LeftButton, {}, at);
-        QCOMPARE(h->editor.List2->currentRow(), 0);
+        QCOMPARE(currentRow(h->editor.List2), 0);
         h->run("Command5");
         QTRY_COMPARE(redPixels(picture()), 0);
     }

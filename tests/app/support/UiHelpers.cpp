@@ -3,11 +3,25 @@
 #include <QFile>
 #include <QMouseEvent>
 
-void clickRow(QListWidget* list, int row) {
-    QListWidgetItem* item = list->item(row);
-    QVERIFY(item);
-    list->scrollToItem(item);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+void clickRow(QAbstractItemView* list, int row, Qt::KeyboardModifiers modifiers) {
+    const QModelIndex index = list->model()->index(row, 0);
+    QVERIFY(index.isValid());
+    list->scrollTo(index);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers,
+                      list->visualRect(index).center());
+}
+
+int currentRow(const QAbstractItemView* list) {
+    return list->currentIndex().row();
+}
+
+QString rowTexts(const QAbstractItemView* list) {
+    QStringList texts;
+    for (int i = 0; i < list->model()->rowCount(); ++i) {
+        const QModelIndex index = list->model()->index(i, 0);
+        texts << index.data().toString() + (list->selectionModel()->isSelected(index) ? "*" : "");
+    }
+    return texts.join(", ");
 }
 
 void hover(QWidget* widget, QPoint at) {

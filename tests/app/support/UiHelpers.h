@@ -3,6 +3,7 @@
 // Small helpers shared by the window tests: real mouse events on lists and widgets, files in a
 // test folder, finding the window the code under test opened, and struct-per-row data tables.
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QByteArray>
 #include <QListWidget>
@@ -13,8 +14,12 @@
 #include <cstddef>
 #include <functional>
 
-// Scrolls row `row` of `list` into view and clicks it with the left button.
-void clickRow(QListWidget* list, int row);
+// Scrolls row `row` of `list` into view and clicks it with the left button, with `modifiers`.
+void clickRow(QAbstractItemView* list, int row, Qt::KeyboardModifiers modifiers = {});
+// The current row of `list`, -1 for none.
+int currentRow(const QAbstractItemView* list);
+// The texts of the rows of `list`, selected ones marked with "*", joined by ", ".
+QString rowTexts(const QAbstractItemView* list);
 
 // Sends a move with no button held, as a hovering pointer does.
 void hover(QWidget* widget, QPoint at);

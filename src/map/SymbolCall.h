@@ -1,0 +1,34 @@
+#pragma once
+
+#include "Canvas.h"
+#include "MapSymbols.h"
+
+#include "scene/SceneObject.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+namespace norvane {
+
+// The one drawing call that the map symbol of a row makes, in map units.
+struct SymbolCall {
+    enum class Op : std::uint8_t { None, FillRect, Line, Circle };
+    Op op = Op::None;
+    std::uint8_t symbol = 0;     // index in kMapSymbols
+    std::array<float, 4> values; // corners, line ends, or centre and radius
+};
+
+// The call for `row` in `figure` of `symbol`; Op::None when a coordinate it needs is not a
+// number.
+SymbolCall symbolCall(const SceneObject& row, const MapSymbol& symbol, const Figure& figure);
+
+// Makes `call` on `canvas` in its symbol's colour, after setting the fill for a disc; leaves the
+// pen width to the caller. Draws nothing for Op::None.
+void drawCall(const SymbolCall& call, Canvas& canvas);
+
+// Draws the map symbol of `row` in `figure` of `symbol`: drawCall of its symbolCall.
+void drawSymbol(const SceneObject& row, const MapSymbol& symbol, const Figure& figure,
+                Canvas& canvas);
+
+} // namespace norvane

@@ -1,0 +1,90 @@
+#include "VisibleRows.h"
+
+#include "CoverageMask.h"
+#include "PixelSpan.h"
+
+#include <algorithm>
+#include <cmath>
+#include <thread>
+
+namespace norvane {
+
+namespace {
+
+using Op = SymbolCall::Op;
+
+// Below this many rows a second thread costs more than it saves.
+constexpr std::size_t kRowsWorthAThread = 20'000;
+
+void fillCalls(std::span<const SceneObject> rows, SymbolCall* calls) {
+    for (const SceneObject& row : rows) {
+        const MapSymbol* symbol = findSymbol(row.kind);
+        const Figure* figure = symbol ? figureFor(*symbol, row.list5) : nullptr;
+        *calls++ = figure ? symbolCall(row, *symbol, *figure) : SymbolCall{};
+    }
+}
+
+int floorPixel(double pixels) {
+    return static_cast<int>(std::floor(clampPixels(pixels)));
+}
+
+int ceilPixel(double pixels) {
+    return static_cast<int>(std::ceil(clampPixels(pixels)));
+}
+
+// The pixels a call can touch: exact for rectangles, a pen-widened box for the others.
+PixelBox boundsOf(const SymbolCall& call, int width, int height) {
+    const auto& v = call.values;
+    const int margin = std::max(kMapSymbols[call.symbol].penWidth, 1) + 1;
+    if (call.op == Op::FillRect) {
+        const PixelSpan columns = pixelSpan(v[0], v[2], width),
+                        rows = pixelSpan(v[1], v[3], height);
+        return {columns.first, rows.first, columns.last, rows.last};
+    }
+    if (call.op == Op::Line) {
+        const int xa = pixelEdge(v[0], width), xb = pixelEdge(v[2], width);
+        const int ya = pixelEdge(v[1], height), yb = pixelEdge(v[3], height);
+        return {std::min(xa, xb) - margin, std::min(ya, yb) - margin, std::max(xa, xb) + margin,
+                std::max(ya, yb) + margin};
+    }
+    const double sx = width / 100.0, sy = height / 100.0, r = std::fabs(v[2]);
+    return {floorPixel((v[0] - r) * sx) - margin, floorPixel((v[1] - r) * sy) - margin,
+            ceilPixel((v[0] + r) * sx) + margin, ceilPixel((v[1] + r) * sy) + margin};
+}
+
+// Walks the calls of one layer from the last drawn to the first, against the mask of what the
+// calls drawn after them cover, and drops the hidden ones.
+void dropHidden(std::vector<SymbolCall>& calls, MapLayer layer, CoverageMask& mask, int width,
+                int height) {
+    for (auto call = calls.rbegin(); call != calls.rend(); ++call) {
+        if (call->op == Op::None || kMapSymbols[call->symbol].layer != layer)
+            continue;
+        const PixelBox box = boundsOf(*call, width, height);
+        if (mask.covers(box))
+            call->op = Op::None;
+        else if (call->op == Op::FillRect)
+            mask.cover(box);
+    }
+}
+
+} // namespace
+
+std::vector<SymbolCall> rowCalls(std::span<const SceneObject> rows) {
+    std::vector<SymbolCall> calls(rows.size());
+    const std::size_t half = rows.size() >= kRowsWorthAThread ? rows.size() / 2 : 0;
+    std::jthread helper;
+    if (half > 0)
+        helper = std::jthread(fillCalls, rows.first(half), calls.data());
+    fillCalls(rows.subspan(half), calls.data() + half);
+    return calls;
+}
+
+std::vector<SymbolCall> visibleCalls(const Scene& scene, int widthPixels, int heightPixels) {
+    std::vector<SymbolCall> calls = rowCalls(scene.rows());
+    CoverageMask mask(widthPixels, heightPixels);
+    dropHidden(calls, MapLayer::Objects, mask, widthPixels, heightPixels);
+    dropHidden(calls, MapLayer::Ground, mask, widthPixels, heightPixels);
+    return calls;
+}
+
+} // namespace norvane
