@@ -25,7 +25,7 @@ void BM_ReadSceneText(benchmark::State& state) {
         norvane::bench::makeMixedScene(static_cast<std::size_t>(state.range(0))));
     for (auto _ : state) {
         const norvane::Scene scene = norvane::readSceneText(text);
-        benchmark::DoNotOptimize(scene.rows().data());
+        benchmark::DoNotOptimize(scene.count());
     }
     norvane::bench::countObjects(state, text.size());
 }

@@ -35,7 +35,7 @@ constexpr std::array<std::pair<QRadioButton * MainEditor::*, std::string_view>, 
 // The map's hint while no kind is chosen.
 constexpr const char* kSelectHint = "Click an object to select it, drag it to move it";
 
-QString fromUtf8(const std::string& text) {
+QString fromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
@@ -49,7 +49,7 @@ void MainEditor::Render2D() {
 void MainEditor::refreshSceneList() {
     const QSignalBlocker blocker(List2);
     List2->clear();
-    for (const norvane::SceneObject& row : m_scene.rows())
+    for (const norvane::SceneRow row : m_scene.rows())
         List2->addItem(fromUtf8(row.kind));
     selectRow(m_scene.selectedIndex());
 }

@@ -12,14 +12,14 @@ namespace norvane {
 
 namespace {
 
-void drawCorners(const SceneObject& row, const MapSymbol& symbol, Canvas& canvas) {
+void drawCorners(const SceneRow& row, const MapSymbol& symbol, Canvas& canvas) {
     const auto x1 = mapNumber(row.list3), y1 = mapNumber(row.list4);
     const auto x2 = mapNumber(row.list5), y2 = mapNumber(row.list6);
     if (x1 && y1 && x2 && y2)
         canvas.fillRect(*x1, *y1, *x2, *y2, symbol.colour);
 }
 
-void drawAtPoint(const SceneObject& row, const Figure& figure, Rgb colour, Canvas& canvas) {
+void drawAtPoint(const SceneRow& row, const Figure& figure, Rgb colour, Canvas& canvas) {
     const auto px = mapNumber(row.list3), py = mapNumber(row.list4);
     if (!px || !py)
         return;
@@ -50,8 +50,7 @@ bool overlaps(const MapRect& a, const MapRect& b) {
            b.top <= a.top + a.height;
 }
 
-void drawRow(const SceneObject& row, const MapSymbol& symbol, const Figure& figure,
-             Canvas& canvas) {
+void drawRow(const SceneRow& row, const MapSymbol& symbol, const Figure& figure, Canvas& canvas) {
     if (figure.form == FigureForm::Corners)
         drawCorners(row, symbol, canvas);
     else
@@ -59,7 +58,7 @@ void drawRow(const SceneObject& row, const MapSymbol& symbol, const Figure& figu
 }
 
 void drawLayer(const Scene& scene, MapLayer layer, Canvas& canvas) {
-    for (const SceneObject& row : scene.rows()) {
+    for (const SceneRow& row : scene.rows()) {
         const MapSymbol* symbol = findSymbol(row.kind);
         if (!symbol || symbol->layer != layer)
             continue;
@@ -71,7 +70,7 @@ void drawLayer(const Scene& scene, MapLayer layer, Canvas& canvas) {
 
 // A row to draw again, with its symbol and figure looked up.
 struct RegionRow {
-    const SceneObject* row;
+    SceneRow row;
     const MapSymbol* symbol;
     const Figure* figure;
 };
@@ -80,21 +79,20 @@ struct RegionRow {
 // one pass over the scene.
 std::vector<RegionRow> rowsReaching(const Scene& scene, const MapRect& region) {
     std::vector<RegionRow> ground, objects;
-    for (const SceneObject& row : scene.rows()) {
+    for (const SceneRow& row : scene.rows()) {
         const MapSymbol* symbol = findSymbol(row.kind);
         const Figure* figure = symbol ? figureFor(*symbol, row.list5) : nullptr;
         const std::optional<MapRect> bounds = figure ? figureBounds(row, *figure) : std::nullopt;
         if (bounds && overlaps(*bounds, region))
-            (symbol->layer == MapLayer::Ground ? ground : objects)
-                .push_back({&row, symbol, figure});
+            (symbol->layer == MapLayer::Ground ? ground : objects).push_back({row, symbol, figure});
     }
     ground.insert(ground.end(), objects.begin(), objects.end());
     return ground;
 }
 
-bool allNumbers(std::initializer_list<const std::string*> texts) {
-    for (const std::string* text : texts)
-        if (!mapNumber(*text))
+bool allNumbers(std::initializer_list<std::string_view> texts) {
+    for (const std::string_view text : texts)
+        if (!mapNumber(text))
             return false;
     return true;
 }
@@ -124,19 +122,19 @@ void Render2DRegion(const Scene& scene, Canvas& canvas, const MapRect& region) {
                     kMapBackground);
     for (const RegionRow& entry : rowsReaching(scene, region)) {
         canvas.setPenWidth(entry.symbol->penWidth);
-        drawRow(*entry.row, *entry.symbol, *entry.figure, canvas);
+        drawRow(entry.row, *entry.symbol, *entry.figure, canvas);
     }
     drawStartMarker(canvas);
 }
 
-bool drawsRow(const SceneObject& row) {
+bool drawsRow(const SceneRow& row) {
     const MapSymbol* symbol = findSymbol(row.kind);
     const Figure* figure = symbol ? figureFor(*symbol, row.list5) : nullptr;
     if (!figure)
         return false;
     if (figure->form == FigureForm::Corners)
-        return allNumbers({&row.list3, &row.list4, &row.list5, &row.list6});
-    return allNumbers({&row.list3, &row.list4});
+        return allNumbers({row.list3, row.list4, row.list5, row.list6});
+    return allNumbers({row.list3, row.list4});
 }
 
 } // namespace norvane

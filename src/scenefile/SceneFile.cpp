@@ -11,17 +11,16 @@ namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
 
-// The six values of an object in file order, as pointers (to const for a const object).
-template <typename Object> auto valuesOf(Object& object) {
-    return std::array{&object.kind,  &object.list3, &object.list4,
-                      &object.list5, &object.list6, &object.list7};
+// The six values of a row in file order.
+std::array<std::string_view, kLinesPerObject> valuesOf(const SceneRow& row) {
+    return {row.kind, row.list3, row.list4, row.list5, row.list6, row.list7};
 }
 
 std::size_t textSize(const Scene& scene) {
     std::size_t size = 0;
-    for (const SceneObject& object : scene.rows())
-        for (const std::string* value : valuesOf(object))
-            size += value->size() + kLineEnd.size();
+    for (const SceneRow row : scene.rows())
+        for (const std::string_view value : valuesOf(row))
+            size += value.size() + kLineEnd.size();
     return size;
 }
 
@@ -42,11 +41,12 @@ std::string lineEndHint(std::string_view text) {
     return loneCr ? " (lines ended by CR alone are not supported; use CR LF or LF)" : "";
 }
 
-SceneObject readObject(LineReader& reader) {
-    SceneObject object;
-    for (std::string* value : valuesOf(object))
+SceneRow readObject(LineReader& reader) {
+    SceneRow row;
+    for (std::string_view* value :
+         {&row.kind, &row.list3, &row.list4, &row.list5, &row.list6, &row.list7})
         *value = *reader.next();
-    return object;
+    return row;
 }
 
 } // namespace
@@ -54,11 +54,12 @@ SceneObject readObject(LineReader& reader) {
 std::string writeSceneText(const Scene& scene) {
     std::string text;
     text.reserve(textSize(scene));
-    for (std::size_t row = 0; row < scene.count(); ++row) {
-        for (const std::string* value : valuesOf(scene.rows()[row])) {
-            if (value->find('\n') != std::string::npos)
+    const SceneRows rows = scene.rows();
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        for (const std::string_view value : valuesOf(rows[row])) {
+            if (value.find('\n') != std::string_view::npos)
                 refuseLineBreak(row);
-            text += *value;
+            text += value;
             text += kLineEnd;
         }
     }
@@ -71,7 +72,7 @@ Scene readSceneText(std::string_view text) {
         throw Error("The scene file ends in the middle of an object: " + linesText(lines) +
                     " not a multiple of 6" + lineEndHint(text));
     Scene scene;
-    scene.reserve(lines / kLinesPerObject);
+    scene.reserve(lines / kLinesPerObject, text.size());
     LineReader reader(text);
     for (std::size_t i = 0; i < lines / kLinesPerObject; ++i)
         scene.append(readObject(reader));
