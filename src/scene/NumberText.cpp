@@ -47,9 +47,14 @@ std::string pointForm(float value) {
 }
 
 std::string decimalText(double value) {
+    char text[kLongestDecimalText];
+    return std::string(text, writeDecimalText(text, value));
+}
+
+char* writeDecimalText(char* out, double value) {
     if (value == 0.0)
         value = 0.0;
-    return generalText(value, 15);
+    return std::to_chars(out, out + kLongestDecimalText, value, std::chars_format::general, 15).ptr;
 }
 
 namespace {
