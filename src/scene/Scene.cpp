@@ -2,6 +2,7 @@
 
 #include "Catalogue.h"
 #include "Error.h"
+#include "LargeMemory.h"
 
 #include <algorithm>
 #include <cstring>
@@ -78,7 +79,10 @@ void Scene::copyRowsOf(const Scene& other) {
 }
 
 void Scene::reserve(std::size_t rows, std::size_t textBytes) {
+    const std::size_t capacity = m_rows.capacity();
     m_rows.reserve(m_rows.size() + rows);
+    if (m_rows.capacity() != capacity)
+        preferLargePages(m_rows.data(), m_rows.capacity() * sizeof(PackedRow));
     m_texts.reserve(textBytes);
 }
 

@@ -1,5 +1,7 @@
 #include "TextArena.h"
 
+#include "LargeMemory.h"
+
 #include <algorithm>
 
 namespace norvane {
@@ -25,6 +27,7 @@ void TextArena::reserve(std::size_t size) {
     const std::size_t blockSize = std::max(size, kSmallestBlock);
     m_blocks.push_back(std::make_unique_for_overwrite<char[]>(blockSize));
     m_free = m_blocks.back().get();
+    preferLargePages(m_free, blockSize);
     m_room = blockSize;
 }
 
