@@ -1,5 +1,7 @@
 #include "NumberText.h"
 
+#include "FixedDecimal.h"
+
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -52,6 +54,8 @@ std::string decimalText(double value) {
 }
 
 char* writeDecimalText(char* out, double value) {
+    if (char* end = writeFixedDecimal(out, value))
+        return end;
     if (value == 0.0)
         value = 0.0;
     return std::to_chars(out, out + kLongestDecimalText, value, std::chars_format::general, 15).ptr;
