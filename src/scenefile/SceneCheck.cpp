@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <thread>
 
 namespace norvane {
 
@@ -107,6 +108,53 @@ std::string incompleteMessage(std::size_t linesRead) {
            std::to_string(kLinesPerObject) + " lines";
 }
 
+// The problems of the lines of `text`, the first of which is line `firstLine` of the file and
+// starts an object; `last` when the text runs to the end of the file, where an object may be cut
+// short. `text` holds no byte order mark.
+std::vector<Problem> checkLines(std::string_view text, std::size_t firstLine, bool last) {
+    std::vector<Problem> problems;
+    Checker checker(problems);
+    LineReader reader(text);
+    Record record;
+    std::size_t line = 0;
+    while (const std::optional<std::string_view> value = reader.next()) {
+        record[line % kLinesPerObject] = *value;
+        ++line;
+        if (line % kLinesPerObject == 0)
+            checker.checkRecord(record, firstLine + line - kLinesPerObject);
+    }
+    if (const std::size_t partial = line % kLinesPerObject; partial != 0 && last)
+        problems.push_back({firstLine + line - partial, incompleteMessage(partial)});
+    return problems;
+}
+
+// Where a big text is cut in two for checking on two threads: after the line that ends the
+// first object past the middle. `at` is 0 for a text too small to cut, for one whose second half
+// would hold no line, and for one whose second half starts with what a reader would take for a
+// byte order mark.
+struct Half {
+    std::size_t at = 0;
+    std::size_t lines = 0; // lines before `at`
+};
+
+Half halfWay(std::string_view text) {
+    constexpr std::size_t kSplitAbove = 1024 * 1024;
+    if (text.size() < kSplitAbove)
+        return {};
+    std::size_t at = text.find('\n', text.size() / 2);
+    std::size_t lines = LineReader::countLines(text.substr(0, at + 1));
+    while (at != std::string_view::npos && lines % kLinesPerObject != 0) {
+        at = text.find('\n', at + 1);
+        ++lines;
+    }
+    if (at == std::string_view::npos || at + 1 >= text.size())
+        return {};
+    const std::string_view rest = text.substr(at + 1);
+    if (LineReader::withoutByteOrderMark(rest).size() != rest.size())
+        return {};
+    return {at + 1, lines};
+}
+
 } // namespace
 
 std::size_t rowOfLine(std::size_t line) {
@@ -119,19 +167,16 @@ std::string describeProblem(const Problem& problem) {
 }
 
 std::vector<Problem> checkSceneText(std::string_view text) {
-    std::vector<Problem> problems;
-    Checker checker(problems);
-    LineReader reader(text);
-    Record record;
-    std::size_t line = 0;
-    while (const std::optional<std::string_view> value = reader.next()) {
-        record[line % kLinesPerObject] = *value;
-        ++line;
-        if (line % kLinesPerObject == 0)
-            checker.checkRecord(record, line - kLinesPerObject + 1);
-    }
-    if (const std::size_t partial = line % kLinesPerObject; partial != 0)
-        problems.push_back({line - partial + 1, incompleteMessage(partial)});
+    text = LineReader::withoutByteOrderMark(text);
+    const Half half = halfWay(text);
+    if (half.at == 0)
+        return checkLines(text, 1, true);
+    std::vector<Problem> secondHalf;
+    std::thread helper(
+        [&] { secondHalf = checkLines(text.substr(half.at), half.lines + 1, true); });
+    std::vector<Problem> problems = checkLines(text.substr(0, half.at), 1, false);
+    helper.join();
+    problems.insert(problems.end(), secondHalf.begin(), secondHalf.end());
     return problems;
 }
 
