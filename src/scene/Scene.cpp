@@ -86,6 +86,22 @@ void Scene::reserve(std::size_t rows, std::size_t textBytes) {
     m_texts.reserve(textBytes);
 }
 
+void Scene::appendLaidOut(std::size_t rows, std::size_t textBytes,
+                          const std::function<void(char* texts, std::span<PackedRow> rows)>& fill) {
+    const std::size_t first = m_rows.size();
+    reserve(rows, textBytes);
+    char* texts = m_texts.allocate(textBytes);
+    m_rows.resize(first + rows);
+    try {
+        fill(texts, std::span(m_rows).subspan(first));
+    } catch (...) {
+        m_rows.resize(first);
+        throw;
+    }
+    if (rows > 0)
+        notify({SceneChange::Kind::Inserted, first, rows});
+}
+
 PackedRow Scene::pack(const SceneRow& object) {
     const std::size_t size = textSize(object);
     if (size > std::numeric_limits<std::uint32_t>::max())

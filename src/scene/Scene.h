@@ -5,6 +5,8 @@
 #include "TextArena.h"
 
 #include <cstddef>
+#include <functional>
+#include <span>
 #include <vector>
 
 namespace norvane {
@@ -65,6 +67,12 @@ public:
     int selectedIndex() const { return m_selected; }
     // Sets the selection; -1 or an index past the last row selects nothing.
     void setSelectedIndex(int index);
+
+    // Adds `rows` rows at the end whose texts take at most `textBytes` bytes, laid out in place by
+    // `fill` (on as many threads as it likes): it gets room for the texts and the new rows, and
+    // must set every row, pointing into that room. Listeners then hear of them as one insertion.
+    void appendLaidOut(std::size_t rows, std::size_t textBytes,
+                       const std::function<void(char* texts, std::span<PackedRow> rows)>& fill);
 
     // Makes room for `rows` more rows holding `textBytes` bytes of texts in all.
     void reserve(std::size_t rows, std::size_t textBytes = 0);

@@ -2,6 +2,7 @@
 
 #include "LineReader.h"
 #include "SceneFile.h"
+#include "TextHalves.h"
 #include "scene/Catalogue.h"
 #include "scene/NumberText.h"
 #include "scene/Orientation.h"
@@ -128,33 +129,6 @@ std::vector<Problem> checkLines(std::string_view text, std::size_t firstLine, bo
     return problems;
 }
 
-// Where a big text is cut in two for checking on two threads: after the line that ends the
-// first object past the middle. `at` is 0 for a text too small to cut, for one whose second half
-// would hold no line, and for one whose second half starts with what a reader would take for a
-// byte order mark.
-struct Half {
-    std::size_t at = 0;
-    std::size_t lines = 0; // lines before `at`
-};
-
-Half halfWay(std::string_view text) {
-    constexpr std::size_t kSplitAbove = 1024 * 1024;
-    if (text.size() < kSplitAbove)
-        return {};
-    std::size_t at = text.find('\n', text.size() / 2);
-    std::size_t lines = LineReader::countLines(text.substr(0, at + 1));
-    while (at != std::string_view::npos && lines % kLinesPerObject != 0) {
-        at = text.find('\n', at + 1);
-        ++lines;
-    }
-    if (at == std::string_view::npos || at + 1 >= text.size())
-        return {};
-    const std::string_view rest = text.substr(at + 1);
-    if (LineReader::withoutByteOrderMark(rest).size() != rest.size())
-        return {};
-    return {at + 1, lines};
-}
-
 } // namespace
 
 std::size_t rowOfLine(std::size_t line) {
@@ -168,13 +142,13 @@ std::string describeProblem(const Problem& problem) {
 
 std::vector<Problem> checkSceneText(std::string_view text) {
     text = LineReader::withoutByteOrderMark(text);
-    const Half half = halfWay(text);
-    if (half.at == 0)
+    const TextHalves halves = cutAtObjectNearMiddle(text);
+    if (halves.second.empty())
         return checkLines(text, 1, true);
     std::vector<Problem> secondHalf;
     std::thread helper(
-        [&] { secondHalf = checkLines(text.substr(half.at), half.lines + 1, true); });
-    std::vector<Problem> problems = checkLines(text.substr(0, half.at), 1, false);
+        [&] { secondHalf = checkLines(halves.second, halves.firstLines + 1, true); });
+    std::vector<Problem> problems = checkLines(halves.first, 1, false);
     helper.join();
     problems.insert(problems.end(), secondHalf.begin(), secondHalf.end());
     return problems;

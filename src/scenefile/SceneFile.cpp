@@ -1,9 +1,15 @@
 #include "SceneFile.h"
 
 #include "LineReader.h"
+#include "TextHalves.h"
 #include "scene/Error.h"
 
 #include <array>
+#include <cstdint>
+#include <cstring>
+#include <limits>
+#include <span>
+#include <thread>
 
 namespace norvane {
 
@@ -49,6 +55,23 @@ SceneRow readObject(LineReader& reader) {
     return row;
 }
 
+// Packs the values of `text`, one object per row, into `texts` and `rows` (as many rows as
+// `text` holds objects): each row's values one after the other, without their line ends.
+void layOut(std::string_view text, char* texts, std::span<PackedRow> rows) {
+    LineReader reader(text);
+    for (PackedRow& row : rows) {
+        row.text = texts;
+        std::uint32_t end = 0;
+        for (std::uint32_t& valueEnd : row.ends) {
+            const std::string_view value = *reader.next();
+            std::memcpy(texts + end, value.data(), value.size());
+            end += static_cast<std::uint32_t>(value.size());
+            valueEnd = end;
+        }
+        texts += end;
+    }
+}
+
 } // namespace
 
 std::string writeSceneText(const Scene& scene) {
@@ -72,10 +95,25 @@ Scene readSceneText(std::string_view text) {
         throw Error("The scene file ends in the middle of an object: " + linesText(lines) +
                     " not a multiple of 6" + lineEndHint(text));
     Scene scene;
-    scene.reserve(lines / kLinesPerObject, text.size());
-    LineReader reader(text);
-    for (std::size_t i = 0; i < lines / kLinesPerObject; ++i)
-        scene.append(readObject(reader));
+    const std::string_view values = LineReader::withoutByteOrderMark(text);
+    if (values.size() > std::numeric_limits<std::uint32_t>::max()) { // rows the scene may refuse
+        LineReader reader(text);
+        for (std::size_t i = 0; i < lines / kLinesPerObject; ++i)
+            scene.append(readObject(reader));
+        return scene;
+    }
+    const TextHalves halves = cutAtObjectNearMiddle(values);
+    scene.appendLaidOut(
+        lines / kLinesPerObject, values.size(), [&halves](char* texts, std::span<PackedRow> rows) {
+            if (halves.second.empty())
+                return layOut(halves.first, texts, rows);
+            const std::size_t firstRows = halves.firstLines / kLinesPerObject;
+            std::thread helper([&] {
+                layOut(halves.second, texts + halves.first.size(), rows.subspan(firstRows));
+            });
+            layOut(halves.first, texts, rows.first(firstRows));
+            helper.join();
+        });
     return scene;
 }
 
