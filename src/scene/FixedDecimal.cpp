@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 
 namespace norvane {
 
@@ -20,6 +21,16 @@ constexpr std::array<double, 19> kThresholds{1e-4, 1e-3, 1e-2, 1e-1, 1e0, 1e1, 1
                                              1e3,  1e4,  1e5,  1e6,  1e7, 1e8, 1e9,
                                              1e10, 1e11, 1e12, 1e13, 1e14};
 
+// "00" "01" ... "99".
+constexpr std::array<char, 200> kDigitPairs = [] {
+    std::array<char, 200> pairs{};
+    for (std::size_t i = 0; i < 100; ++i) {
+        pairs[2 * i] = static_cast<char>('0' + i / 10);
+        pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
+    }
+    return pairs;
+}();
+
 // The decimal exponent of `magnitude` (1e-4 <= magnitude < 1e15). Near a power of ten it may be
 // one off; the digit count then shows it.
 int exponentOf(double magnitude) {
@@ -29,31 +40,31 @@ int exponentOf(double magnitude) {
     return exponent;
 }
 
-// `magnitude` * 10^scale rounded to the nearest integer, ties to even, exactly. The product is
-// off by at most half its last bit (1/16 below 1e15), which decides most roundings; near a half
-// the exact error is recovered with a fused multiply-add. Fails (-1) on a tie or near one.
+// `magnitude` * 10^scale rounded to the nearest integer, exactly. Below 2^50 the product is off
+// by at most 1/16, which decides every rounding but those near a half; there the exact error is
+// recovered with a fused multiply-add. Fails (-1) on a tie or near one, and for big products.
 double roundedScaled(double magnitude, int scale) {
     const double factor = kPowers[static_cast<std::size_t>(scale)];
     const double product = magnitude * factor;
-    double nearest = std::nearbyint(product);
-    if (std::fabs(std::fabs(product - nearest) - 0.5) > 0.0625 || product >= 0x1p53)
-        return nearest;
-    const double rest = (product - nearest) + std::fma(magnitude, factor, -product);
-    if (std::fabs(std::fabs(rest) - 0.5) < 1e-6)
+    if (product >= 0x1p50)
         return -1;
-    if (rest > 0.5)
-        nearest += 1;
-    else if (rest < -0.5)
-        nearest -= 1;
-    return nearest;
+    const auto whole = static_cast<std::uint64_t>(product);
+    double rest = product - static_cast<double>(whole); // exact: the product's fraction
+    if (std::fabs(rest - 0.5) <= 0.0625) {
+        rest += std::fma(magnitude, factor, -product);
+        if (std::fabs(rest - 0.5) < 1e-6)
+            return -1;
+    }
+    return static_cast<double>(whole + (rest > 0.5 ? 1 : 0));
 }
 
 // Writes `digits` (exactly kDigits of them) with the point after the first exponent + 1,
 // leading zeros for a negative exponent, and no trailing zeros after the point.
 char* writeDigits(char* out, std::uint64_t digits, int exponent) {
     std::array<char, kDigits> text{};
-    for (int i = kDigits - 1; i >= 0; --i, digits /= 10)
-        text[static_cast<std::size_t>(i)] = static_cast<char>('0' + digits % 10);
+    for (int i = kDigits - 2; i >= 1; i -= 2, digits /= 100) // two digits a step
+        std::memcpy(&text[static_cast<std::size_t>(i)], &kDigitPairs[2 * (digits % 100)], 2);
+    text[0] = static_cast<char>('0' + digits);
     int used = kDigits;
     while (used > exponent + 1 && used > 0 && text[static_cast<std::size_t>(used - 1)] == '0')
         --used;
