@@ -4,6 +4,7 @@
 #include "ObjectBlocks.h"
 #include "VrmlString.h"
 #include "WorldLooks.h"
+#include "scene/LargeMemory.h"
 
 #include <array>
 
@@ -98,7 +99,10 @@ void writeWorld(const Scene& scene, const WorldOptions& options, const TextSink&
 }
 
 std::string buildWorld(const Scene& scene, const WorldOptions& options) {
+    constexpr std::size_t kBytesPerRow = 176; // a little over the mix of a big town
     std::string text;
+    text.reserve(4096 + scene.count() * kBytesPerRow);
+    preferLargePages(text.data(), text.capacity());
     writeWorld(scene, options, [&text](std::string_view bytes) { text += bytes; });
     return text;
 }
