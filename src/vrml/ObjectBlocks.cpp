@@ -20,6 +20,36 @@ namespace {
 // the cache of the core that writes it.
 constexpr std::size_t kRowsPerBlock = 4096;
 
+// Block texts kept from one world to the next, so that their memory is already in place: a
+// fresh buffer costs more in first touches of its pages than a small world takes to write.
+class SpareTexts {
+public:
+    SpareTexts() { m_spare.reserve(kKept); } // giving back never allocates
+    std::string take() {
+        const std::lock_guard lock(m_mutex);
+        if (m_spare.empty())
+            return {};
+        std::string text = std::move(m_spare.back());
+        m_spare.pop_back();
+        return text;
+    }
+    void giveBack(std::string text) {
+        const std::lock_guard lock(m_mutex);
+        if (m_spare.size() < kKept)
+            m_spare.push_back(std::move(text));
+    }
+
+private:
+    static constexpr std::size_t kKept = 4;
+    std::mutex m_mutex;
+    std::vector<std::string> m_spare;
+};
+
+SpareTexts& spareTexts() {
+    static SpareTexts spare;
+    return spare;
+}
+
 // Hands blocks to the sink in order. The first use of a model in a block is a DEF group; when an
 // earlier block defined that model already, the group becomes a USE, as one writer would write it.
 class BlockJoiner {
@@ -88,7 +118,16 @@ public:
 
     // Builds blocks first, first + step, ... and hands each over in its turn.
     void build(std::size_t first, std::size_t step) {
-        std::string text;
+        std::string text = spareTexts().take();
+        buildInto(text, first, step);
+        text.clear();
+        spareTexts().giveBack(std::move(text));
+    }
+
+    void rethrowFailure() const { m_turns.rethrowFailure(); }
+
+private:
+    void buildInto(std::string& text, std::size_t first, std::size_t step) {
         for (std::size_t block = first; block < m_blockCount; block += step) {
             text.clear();
             ObjectNodeWriter writer(text, m_anchorTarget);
@@ -109,9 +148,6 @@ public:
         }
     }
 
-    void rethrowFailure() const { m_turns.rethrowFailure(); }
-
-private:
     bool handOver(std::string_view text, const std::vector<ModelDefinition>& definitions) {
         try {
             m_joiner.write(text, definitions);
