@@ -3,6 +3,7 @@
 #include "LineReader.h"
 #include "TextHalves.h"
 #include "scene/Error.h"
+#include "scene/LargeMemory.h"
 
 #include <array>
 #include <cstdint>
@@ -77,6 +78,7 @@ void layOut(std::string_view text, char* texts, std::span<PackedRow> rows) {
 std::string writeSceneText(const Scene& scene) {
     std::string text;
     text.reserve(textSize(scene));
+    preferLargePages(text.data(), text.capacity());
     const SceneRows rows = scene.rows();
     for (std::size_t row = 0; row < rows.size(); ++row) {
         for (const std::string_view value : valuesOf(rows[row])) {
