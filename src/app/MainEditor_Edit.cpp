@@ -66,7 +66,7 @@ constexpr std::array<ArrowKey, 4> kArrows{{
     {Qt::Key_Down, 0.0f, 1.0f},
 }};
 
-QString fromUtf8(const std::string& text) {
+QString fromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 

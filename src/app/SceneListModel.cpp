@@ -17,7 +17,7 @@ QVariant SceneListModel::data(const QModelIndex& index, int role) const {
     const std::optional<std::size_t> row = sceneRow(index.row());
     if (role != Qt::DisplayRole || !index.isValid() || !row)
         return {};
-    const std::string& kind = m_scene.row(*row).kind;
+    const std::string_view kind = m_scene.row(*row).kind;
     return QString::fromUtf8(kind.data(), static_cast<qsizetype>(kind.size()));
 }
 

@@ -50,23 +50,22 @@ WorldOptions worldOptionsFrom(std::string_view command, const Arguments& parsed)
 }
 
 void writeWorldFile(const std::string& scenePath, const std::string& outPath,
-                    const std::function<std::string(const Scene&)>& build) {
+                    const WorldOptions& options) {
     refuseWritingInput(scenePath, outPath);
     const Scene scene = loadSceneFile(scenePath);
-    std::string world;
-    try {
-        world = build(scene);
-    } catch (const Error& error) {
-        throw CliError(kExitBadScene, shownPath(scenePath) + ": " + error.what());
-    }
-    writeOutputFile(outPath, world);
+    writeOutputFile(outPath, [&](const ByteSink& sink) {
+        try {
+            writeWorld(scene, options, sink);
+        } catch (const Error& error) {
+            throw CliError(kExitBadScene, shownPath(scenePath) + ": " + error.what());
+        }
+    });
 }
 
 int runExport(const std::vector<std::string>& args) {
     const Arguments parsed = parseArguments("export", args, kOptions, 2);
     const WorldOptions options = worldOptionsFrom("export", parsed);
-    writeWorldFile(parsed.positional[0], parsed.positional[1],
-                   [&options](const Scene& scene) { return buildWorld(scene, options); });
+    writeWorldFile(parsed.positional[0], parsed.positional[1], options);
     return kExitSuccess;
 }
 

@@ -4,7 +4,6 @@
 #include "scene/Scene.h"
 #include "vrml/WorldWriter.h"
 
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,10 +18,11 @@ int runExport(const std::vector<std::string>& args);
 // CliError(kExitUsage), naming `command`, for an unknown sky or a music path that names no file.
 WorldOptions worldOptionsFrom(std::string_view command, const Arguments& parsed);
 
-// Loads the scene file at `scenePath`, turns it into a world with `build` and writes that to
-// `outPath`. Throws CliError: kExitBadScene naming the scene file when it is not a whole number of
-// objects or `build` refuses it, kExitUsage when a file cannot be read or written.
+// Loads the scene file at `scenePath` and writes its world with `options` to `outPath` as the
+// world is made. Throws CliError: kExitBadScene naming the scene file when it is not a whole
+// number of objects or a row cannot be written into a world, kExitUsage when a file cannot be
+// read or written.
 void writeWorldFile(const std::string& scenePath, const std::string& outPath,
-                    const std::function<std::string(const Scene&)>& build);
+                    const WorldOptions& options);
 
 } // namespace norvane::cli

@@ -9,7 +9,7 @@ namespace norvane::cli {
 
 int runPreviewFile(const std::vector<std::string>& args) {
     const Arguments parsed = parseArguments("preview-file", args, {}, 2);
-    writeWorldFile(parsed.positional[0], parsed.positional[1], buildPreviewWorld);
+    writeWorldFile(parsed.positional[0], parsed.positional[1], WorldOptions{});
     return kExitSuccess;
 }
 

@@ -39,8 +39,13 @@ void refuseWritingInput(const std::string& inputPath, const std::string& outPath
 }
 
 void writeOutputFile(const std::string& path, std::string_view bytes) {
+    writeOutputFile(path, [bytes](const ByteSink& sink) { sink(bytes); });
+}
+
+void writeOutputFile(const std::string& path,
+                     const std::function<void(const ByteSink& sink)>& produce) {
     try {
-        writeFileAtomically(path, bytes);
+        writeFileAtomically(path, produce);
     } catch (const Error& error) {
         throw CliError(kExitUsage, error.what());
     }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "platform/AtomicFile.h"
 #include "scene/Scene.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -22,5 +24,10 @@ void refuseWritingInput(const std::string& inputPath, const std::string& outPath
 
 // Writes `bytes` to `path` atomically. Throws CliError(kExitUsage) when it cannot.
 void writeOutputFile(const std::string& path, std::string_view bytes);
+
+// Writes the bytes `produce` hands to its sink to `path` atomically, as they come. Throws
+// CliError(kExitUsage) when they cannot be written, after whatever `produce` throws.
+void writeOutputFile(const std::string& path,
+                     const std::function<void(const ByteSink& sink)>& produce);
 
 } // namespace norvane::cli

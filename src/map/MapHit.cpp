@@ -14,13 +14,13 @@ bool between(float value, float a, float b) {
     return std::min(a, b) <= value && value <= std::max(a, b);
 }
 
-bool cornersCover(const SceneObject& row, MapPoint at) {
+bool cornersCover(const SceneRow& row, MapPoint at) {
     const auto x1 = mapNumber(row.list3), y1 = mapNumber(row.list4);
     const auto x2 = mapNumber(row.list5), y2 = mapNumber(row.list6);
     return x1 && y1 && x2 && y2 && between(at.x, *x1, *x2) && between(at.y, *y1, *y2);
 }
 
-bool figureCovers(const Figure& figure, const std::string& text, float dx, float dy) {
+bool figureCovers(const Figure& figure, std::string_view text, float dx, float dy) {
     switch (figure.form) {
     case FigureForm::Box:
         return between(dx, figure.x1, figure.x2) && between(dy, figure.y1, figure.y2);
@@ -51,7 +51,7 @@ MapRect spanning(float x1, float y1, float x2, float y2) {
 }
 
 // The bounds of a figure drawn at its point (x, y).
-MapRect boundsAt(const Figure& figure, const std::string& text, float x, float y) {
+MapRect boundsAt(const Figure& figure, std::string_view text, float x, float y) {
     const float reach = figure.form == FigureForm::Disc ? figure.size : lineReach(figure, text);
     switch (figure.form) {
     case FigureForm::Box:
@@ -69,7 +69,7 @@ MapRect boundsAt(const Figure& figure, const std::string& text, float x, float y
 
 } // namespace
 
-std::optional<MapRect> symbolBounds(const SceneObject& row) {
+std::optional<MapRect> symbolBounds(const SceneRow& row) {
     const MapSymbol* symbol = findSymbol(row.kind);
     const Figure* figure = symbol ? figureFor(*symbol, row.list5) : nullptr;
     if (!figure)
@@ -77,7 +77,7 @@ std::optional<MapRect> symbolBounds(const SceneObject& row) {
     return figureBounds(row, *figure);
 }
 
-std::optional<MapRect> figureBounds(const SceneObject& row, const Figure& figure) {
+std::optional<MapRect> figureBounds(const SceneRow& row, const Figure& figure) {
     const auto x1 = mapNumber(row.list3), y1 = mapNumber(row.list4);
     if (!x1 || !y1)
         return std::nullopt;
@@ -89,7 +89,7 @@ std::optional<MapRect> figureBounds(const SceneObject& row, const Figure& figure
     return spanning(*x1, *y1, *x2, *y2);
 }
 
-bool symbolCovers(const SceneObject& row, MapPoint at) {
+bool symbolCovers(const SceneRow& row, MapPoint at) {
     const MapSymbol* symbol = findSymbol(row.kind);
     const Figure* figure = symbol ? figureFor(*symbol, row.list5) : nullptr;
     if (!figure)

@@ -20,12 +20,12 @@ inline constexpr float kLineHitReach = 0.3f;
 std::optional<std::size_t> hitTest(const Scene& scene, MapPoint at);
 
 // True when the map symbol of `row` covers `at`.
-bool symbolCovers(const SceneObject& row, MapPoint at);
+bool symbolCovers(const SceneRow& row, MapPoint at);
 
 // The rectangle the map symbol of `row` lies in, without its pen; nothing for a row the map
 // skips.
-std::optional<MapRect> symbolBounds(const SceneObject& row);
+std::optional<MapRect> symbolBounds(const SceneRow& row);
 // The same for a row whose figure the caller has looked up already.
-std::optional<MapRect> figureBounds(const SceneObject& row, const Figure& figure);
+std::optional<MapRect> figureBounds(const SceneRow& row, const Figure& figure);
 
 } // namespace norvane

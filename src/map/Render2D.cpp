@@ -21,7 +21,7 @@ bool overlaps(const MapRect& a, const MapRect& b) {
 }
 
 void drawLayer(const Scene& scene, MapLayer layer, Canvas& canvas) {
-    for (const SceneObject& row : scene.rows()) {
+    for (const SceneRow& row : scene.rows()) {
         const MapSymbol* symbol = findSymbol(row.kind);
         if (!symbol || symbol->layer != layer)
             continue;
@@ -33,7 +33,7 @@ void drawLayer(const Scene& scene, MapLayer layer, Canvas& canvas) {
 
 // A row to draw again, with its symbol and figure looked up.
 struct RegionRow {
-    const SceneObject* row;
+    SceneRow row;
     const MapSymbol* symbol;
     const Figure* figure;
 };
@@ -53,7 +53,7 @@ bool fills(const Figure& figure) {
 std::vector<RegionRow> rowsReaching(const Scene& scene, const MapRect& region) {
     std::vector<RegionRow> ground, objects;
     bool groundHidden = false; // under an object that fills the region
-    for (const SceneObject& row : scene.rows()) {
+    for (const SceneRow& row : scene.rows()) {
         const MapSymbol* symbol = findSymbol(row.kind);
         const bool onGround = symbol && symbol->layer == MapLayer::Ground;
         const Figure* figure =
@@ -67,15 +67,15 @@ std::vector<RegionRow> rowsReaching(const Scene& scene, const MapRect& region) {
             if (!onGround)
                 objects.clear();
         }
-        (onGround ? ground : objects).push_back({&row, symbol, figure});
+        (onGround ? ground : objects).push_back({row, symbol, figure});
     }
     ground.insert(ground.end(), objects.begin(), objects.end());
     return ground;
 }
 
-bool allNumbers(std::initializer_list<const std::string*> texts) {
-    for (const std::string* text : texts)
-        if (!mapNumber(*text))
+bool allNumbers(std::initializer_list<std::string_view> texts) {
+    for (const std::string_view text : texts)
+        if (!mapNumber(text))
             return false;
     return true;
 }
@@ -124,19 +124,19 @@ void Render2DRegion(const Scene& scene, Canvas& canvas, const MapRect& region, f
     drawGrid(canvas, gridStep, region);
     for (const RegionRow& entry : rowsReaching(scene, region)) {
         canvas.setPenWidth(entry.symbol->penWidth);
-        drawSymbol(*entry.row, *entry.symbol, *entry.figure, canvas);
+        drawSymbol(entry.row, *entry.symbol, *entry.figure, canvas);
     }
     drawStartMarker(canvas);
 }
 
-bool drawsRow(const SceneObject& row) {
+bool drawsRow(const SceneRow& row) {
     const MapSymbol* symbol = findSymbol(row.kind);
     const Figure* figure = symbol ? figureFor(*symbol, row.list5) : nullptr;
     if (!figure)
         return false;
     if (figure->form == FigureForm::Corners)
-        return allNumbers({&row.list3, &row.list4, &row.list5, &row.list6});
-    return allNumbers({&row.list3, &row.list4});
+        return allNumbers({row.list3, row.list4, row.list5, row.list6});
+    return allNumbers({row.list3, row.list4});
 }
 
 } // namespace norvane

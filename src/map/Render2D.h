@@ -36,7 +36,7 @@ void Render2DRegion(const Scene& scene, Canvas& canvas, const MapRect& region,
 
 // False for a row Render2D draws nothing for: an unknown kind, a two-figure kind with another
 // code, or a coordinate it needs that is not a number.
-bool drawsRow(const SceneObject& row);
+bool drawsRow(const SceneRow& row);
 
 // Fills the map with the background colour alone (no objects, no start marker).
 void paintBackground(Canvas& canvas);

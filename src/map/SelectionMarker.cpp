@@ -11,7 +11,7 @@ namespace {
 constexpr double kMarkerTwips = 200.0;
 constexpr double kMarkerLeadTwips = 95.0;
 
-std::optional<MapRect> areaMarker(const SceneObject& object) {
+std::optional<MapRect> areaMarker(const SceneRow& object) {
     const auto x1 = mapNumber(object.list3), y1 = mapNumber(object.list4);
     const auto x2 = mapNumber(object.list5), y2 = mapNumber(object.list6);
     if (!x1 || !y1 || !x2 || !y2)
@@ -26,7 +26,7 @@ float mapUnits(double twips, int surfaceTwips) {
 
 } // namespace
 
-std::optional<MapRect> selectionMarker(const SceneObject& object, int surfaceWidthTwips,
+std::optional<MapRect> selectionMarker(const SceneRow& object, int surfaceWidthTwips,
                                        int surfaceHeightTwips) {
     if (isAreaKind(object.kind))
         return areaMarker(object);

@@ -12,7 +12,7 @@ namespace norvane {
 // An area object is framed by its own rectangle; any other row gets a 200-twip square whose
 // top-left corner lies 95 twips left of and above its point. Returns nothing when the row's
 // coordinates are not numbers (the marker is then hidden).
-std::optional<MapRect> selectionMarker(const SceneObject& object, int surfaceWidthTwips,
+std::optional<MapRect> selectionMarker(const SceneRow& object, int surfaceWidthTwips,
                                        int surfaceHeightTwips);
 
 } // namespace norvane

@@ -8,7 +8,7 @@ namespace {
 
 using Op = SymbolCall::Op;
 
-SymbolCall cornersCall(const SceneObject& row) {
+SymbolCall cornersCall(const SceneRow& row) {
     const auto x1 = mapNumber(row.list3), y1 = mapNumber(row.list4);
     const auto x2 = mapNumber(row.list5), y2 = mapNumber(row.list6);
     if (!x1 || !y1 || !x2 || !y2)
@@ -16,7 +16,7 @@ SymbolCall cornersCall(const SceneObject& row) {
     return {Op::FillRect, 0, {*x1, *y1, *x2, *y2}};
 }
 
-SymbolCall pointCall(const SceneObject& row, const Figure& figure) {
+SymbolCall pointCall(const SceneRow& row, const Figure& figure) {
     const auto px = mapNumber(row.list3), py = mapNumber(row.list4);
     if (!px || !py)
         return {};
@@ -42,7 +42,7 @@ SymbolCall pointCall(const SceneObject& row, const Figure& figure) {
 
 } // namespace
 
-SymbolCall symbolCall(const SceneObject& row, const MapSymbol& symbol, const Figure& figure) {
+SymbolCall symbolCall(const SceneRow& row, const MapSymbol& symbol, const Figure& figure) {
     SymbolCall call =
         figure.form == FigureForm::Corners ? cornersCall(row) : pointCall(row, figure);
     call.symbol = static_cast<std::uint8_t>(&symbol - kMapSymbols.data());
@@ -69,7 +69,7 @@ void drawCall(const SymbolCall& call, Canvas& canvas) {
     }
 }
 
-void drawSymbol(const SceneObject& row, const MapSymbol& symbol, const Figure& figure,
+void drawSymbol(const SceneRow& row, const MapSymbol& symbol, const Figure& figure,
                 Canvas& canvas) {
     drawCall(symbolCall(row, symbol, figure), canvas);
 }

@@ -21,14 +21,14 @@ struct SymbolCall {
 
 // The call for `row` in `figure` of `symbol`; Op::None when a coordinate it needs is not a
 // number.
-SymbolCall symbolCall(const SceneObject& row, const MapSymbol& symbol, const Figure& figure);
+SymbolCall symbolCall(const SceneRow& row, const MapSymbol& symbol, const Figure& figure);
 
 // Makes `call` on `canvas` in its symbol's colour, after setting the fill for a disc; leaves the
 // pen width to the caller. Draws nothing for Op::None.
 void drawCall(const SymbolCall& call, Canvas& canvas);
 
 // Draws the map symbol of `row` in `figure` of `symbol`: drawCall of its symbolCall.
-void drawSymbol(const SceneObject& row, const MapSymbol& symbol, const Figure& figure,
+void drawSymbol(const SceneRow& row, const MapSymbol& symbol, const Figure& figure,
                 Canvas& canvas);
 
 } // namespace norvane

@@ -16,8 +16,9 @@ using Op = SymbolCall::Op;
 // Below this many rows a second thread costs more than it saves.
 constexpr std::size_t kRowsWorthAThread = 20'000;
 
-void fillCalls(std::span<const SceneObject> rows, SymbolCall* calls) {
-    for (const SceneObject& row : rows) {
+void fillCalls(SceneRows::iterator first, SceneRows::iterator last, SymbolCall* calls) {
+    for (; first != last; ++first) {
+        const SceneRow row = *first;
         const MapSymbol* symbol = findSymbol(row.kind);
         const Figure* figure = symbol ? figureFor(*symbol, row.list5) : nullptr;
         *calls++ = figure ? symbolCall(row, *symbol, *figure) : SymbolCall{};
@@ -69,13 +70,14 @@ void dropHidden(std::vector<SymbolCall>& calls, MapLayer layer, CoverageMask& ma
 
 } // namespace
 
-std::vector<SymbolCall> rowCalls(std::span<const SceneObject> rows) {
+std::vector<SymbolCall> rowCalls(const SceneRows& rows) {
     std::vector<SymbolCall> calls(rows.size());
     const std::size_t half = rows.size() >= kRowsWorthAThread ? rows.size() / 2 : 0;
+    const auto middle = rows.begin() + static_cast<std::ptrdiff_t>(half);
     std::jthread helper;
     if (half > 0)
-        helper = std::jthread(fillCalls, rows.first(half), calls.data());
-    fillCalls(rows.subspan(half), calls.data() + half);
+        helper = std::jthread(fillCalls, rows.begin(), middle, calls.data());
+    fillCalls(middle, rows.end(), calls.data() + half);
     return calls;
 }
 

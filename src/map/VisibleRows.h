@@ -4,14 +4,13 @@
 
 #include "scene/Scene.h"
 
-#include <span>
 #include <vector>
 
 namespace norvane {
 
 // For every row, the call Render2D makes for it; Op::None for a row it skips. Big scenes are
 // worked through on two threads.
-std::vector<SymbolCall> rowCalls(std::span<const SceneObject> rows);
+std::vector<SymbolCall> rowCalls(const SceneRows& rows);
 
 // For every row, the call Render2D makes for it on a surface `widthPixels` by `heightPixels`, or
 // Op::None when nothing of it shows there: a row Render2D skips, one wholly off the surface, or

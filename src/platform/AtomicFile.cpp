@@ -13,6 +13,7 @@
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
+#include <utility>
 
 namespace norvane {
 
@@ -68,17 +69,6 @@ void keepPermissions(int fd, const std::string& path) {
         (void)::fchmod(fd, old.st_mode & 07777);
 }
 
-// Fills and closes the temporary; returns 0 or the errno of the first failure.
-int fillTemporary(int fd, const std::string& path, std::string_view bytes) {
-    keepPermissions(fd, path);
-    int code = writeAll(fd, bytes);
-    if (code == 0 && systemCalls().fsync(fd) != 0)
-        code = errno;
-    if (::close(fd) != 0 && code == 0)
-        code = errno;
-    return code;
-}
-
 // Makes the rename itself durable; a failure here does not undo the completed write.
 void syncFolder(const std::string& path) {
     const int fd = ::open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -99,45 +89,104 @@ std::string replacedFile(const std::string& path) {
     return resolved.empty() ? path : resolved.string();
 }
 
-void replaceRegularFile(const std::string& path, std::string_view bytes) {
-    const std::string target = replacedFile(path);
-    std::string tempPath;
-    const int fd = createTemporary(target, tempPath);
-    if (fd < 0)
-        failWrite(path, errno);
-    int code = fillTemporary(fd, target, bytes);
-    if (code == 0 && systemCalls().rename(tempPath.c_str(), target.c_str()) != 0)
-        code = errno;
-    if (code != 0) {
-        ::unlink(tempPath.c_str());
-        failWrite(path, code);
+// Where the bytes of one write go as they come: a temporary beside the file it replaces, or a
+// device, FIFO or terminal written in place (those cannot be replaced by a file). The first
+// failure is kept and reported by finish(), so that a producer's own error is seen first; an
+// unfinished temporary is removed.
+class OutputFile {
+public:
+    explicit OutputFile(const std::string& path);
+    ~OutputFile();
+    OutputFile(const OutputFile&) = delete;
+    OutputFile& operator=(const OutputFile&) = delete;
+
+    void write(std::string_view bytes) {
+        if (m_failure == 0)
+            m_failure = writeAll(m_fd, bytes);
     }
-    syncFolder(target);
+    // Flushes, closes and puts the temporary in place; throws Error("Cannot write ...").
+    void finish();
+
+private:
+    void openTemporary();
+    int closeFile(bool flush);
+
+    const std::string& m_path;
+    std::string m_target;
+    std::string m_tempPath; // "" when writing in place or once the temporary is gone
+    int m_fd = -1;
+    int m_failure = 0;
+};
+
+OutputFile::OutputFile(const std::string& path) : m_path(path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0 || S_ISDIR(info.st_mode) || S_ISREG(info.st_mode)) {
+        const bool refused = S_ISREG(info.st_mode) &&
+                             !mayWrite(info.st_mode, info.st_uid, info.st_gid, currentUser());
+        if (refused)
+            m_failure = EACCES;
+        else
+            openTemporary();
+        return;
+    }
+    m_fd = systemCalls().open(path.c_str(), O_WRONLY | O_CLOEXEC, 0);
+    if (m_fd < 0)
+        m_failure = errno;
 }
 
-// A device, FIFO or terminal cannot be replaced by a file: the bytes go to it as they are.
-void writeInPlace(const std::string& path, std::string_view bytes) {
-    const int fd = systemCalls().open(path.c_str(), O_WRONLY | O_CLOEXEC, 0);
-    if (fd < 0)
-        failWrite(path, errno);
-    int code = writeAll(fd, bytes);
-    if (::close(fd) != 0 && code == 0)
+void OutputFile::openTemporary() {
+    m_target = replacedFile(m_path);
+    m_fd = createTemporary(m_target, m_tempPath);
+    if (m_fd < 0) {
+        m_failure = errno;
+        m_tempPath.clear();
+        return;
+    }
+    keepPermissions(m_fd, m_target);
+}
+
+OutputFile::~OutputFile() {
+    if (m_fd >= 0)
+        ::close(m_fd);
+    if (!m_tempPath.empty())
+        ::unlink(m_tempPath.c_str());
+}
+
+// Closes the descriptor, after flushing it to disk when asked; returns 0 or the first errno.
+int OutputFile::closeFile(bool flush) {
+    int code = m_failure;
+    if (code == 0 && flush && systemCalls().fsync(m_fd) != 0)
+        code = errno;
+    if (::close(std::exchange(m_fd, -1)) != 0 && code == 0)
+        code = errno;
+    return code;
+}
+
+void OutputFile::finish() {
+    const bool replacing = !m_tempPath.empty();
+    int code = m_fd >= 0 ? closeFile(replacing) : m_failure;
+    if (code == 0 && replacing && systemCalls().rename(m_tempPath.c_str(), m_target.c_str()) != 0)
         code = errno;
     if (code != 0)
-        failWrite(path, code);
+        failWrite(m_path, code); // the destructor removes the temporary
+    m_tempPath.clear();
+    if (replacing)
+        syncFolder(m_target);
 }
 
 } // namespace
 
 void writeFileAtomically(const std::string& path, std::string_view bytes) {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0 || S_ISDIR(info.st_mode))
-        return replaceRegularFile(path, bytes);
-    if (!S_ISREG(info.st_mode))
-        return writeInPlace(path, bytes);
-    if (!mayWrite(info.st_mode, info.st_uid, info.st_gid, currentUser()))
-        failWrite(path, EACCES);
-    replaceRegularFile(path, bytes);
+    OutputFile out(path);
+    out.write(bytes);
+    out.finish();
+}
+
+void writeFileAtomically(const std::string& path,
+                         const std::function<void(const ByteSink& sink)>& produce) {
+    OutputFile out(path);
+    produce([&out](std::string_view bytes) { out.write(bytes); });
+    out.finish();
 }
 
 } // namespace norvane

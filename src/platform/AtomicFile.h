@@ -2,6 +2,7 @@
 
 #include "FileReading.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -14,5 +15,15 @@ namespace norvane {
 // user write it is refused, even for the superuser. On any failure the temporary is removed,
 // an existing file keeps its old content, and Error("Cannot write <path>: <reason>") is thrown.
 void writeFileAtomically(const std::string& path, std::string_view bytes);
+
+// Receives the bytes of a file being written, in order.
+using ByteSink = std::function<void(std::string_view bytes)>;
+
+// Writes, as writeFileAtomically(path, bytes) does, the bytes that `produce` hands to its sink,
+// without holding them all: they go to the file as they come. When `produce` throws, the
+// temporary is removed, the target keeps its old content and the exception propagates. A failure
+// to write is reported after `produce` returns, so that the producer's own errors come first.
+void writeFileAtomically(const std::string& path,
+                         const std::function<void(const ByteSink& sink)>& produce);
 
 } // namespace norvane

@@ -1,6 +1,7 @@
 #include "FileReading.h"
 
 #include "scene/Error.h"
+#include "scene/LargeMemory.h"
 #include "scene/ShownPath.h"
 
 #include <cerrno>
@@ -53,22 +54,33 @@ void checkType(const OpenFile& file, const std::string& path, FileTypes types, s
         failNotRegular(path);
 }
 
+// Reads the `expected` bytes straight into `bytes`, and whatever comes beyond them (all of a
+// device or FIFO) a chunk at a time; `check` sees each piece as it arrives.
 void readChunks(const OpenFile& file, const std::string& path, const ChunkCheck& check,
-                std::string& bytes) {
+                std::string& bytes, std::size_t expected) {
     char chunk[65536];
+    bytes.reserve(expected);
+    preferLargePages(bytes.data(), expected);
+    bytes.resize(expected);
+    std::size_t size = 0;
     for (;;) {
-        const ssize_t got = ::read(file.fd(), chunk, sizeof chunk);
-        if (got == 0)
-            return;
+        const bool inPlace = size < expected;
+        char* into = inPlace ? bytes.data() + size : chunk;
+        const ssize_t got = ::read(file.fd(), into, inPlace ? expected - size : sizeof chunk);
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)
             failRead(path, errno);
-        const std::string_view piece(chunk, static_cast<std::size_t>(got));
+        if (got == 0)
+            break;
+        const std::string_view piece(into, static_cast<std::size_t>(got));
         if (check)
             check(piece);
-        bytes.append(piece);
+        if (!inPlace)
+            bytes.append(piece);
+        size += piece.size();
     }
+    bytes.resize(size);
 }
 
 } // namespace
@@ -80,9 +92,8 @@ std::string readWholeFile(const std::string& path, FileTypes types, const ChunkC
     struct stat info {};
     checkType(file, path, types, info);
     std::string bytes;
-    if (S_ISREG(info.st_mode) && info.st_size > 0)
-        bytes.reserve(static_cast<std::size_t>(info.st_size));
-    readChunks(file, path, check, bytes);
+    const bool sized = S_ISREG(info.st_mode) && info.st_size > 0;
+    readChunks(file, path, check, bytes, sized ? static_cast<std::size_t>(info.st_size) : 0);
     return bytes;
 }
 

@@ -157,7 +157,8 @@ std::optional<int> WorldModel::pick(const norvane::Ray& ray) const {
 QString WorldModel::anchorOf(int row) const {
     if (row < 0 || static_cast<std::size_t>(row) >= m_scene.count())
         return {};
-    return QString::fromStdString(norvane::anchorUrl(m_scene.row(static_cast<std::size_t>(row))));
+    const std::string_view url = norvane::anchorUrl(m_scene.row(static_cast<std::size_t>(row)));
+    return QString::fromUtf8(url.data(), static_cast<qsizetype>(url.size()));
 }
 
 ShapeBatch& WorldModel::batchFor(int mesh, int texture) {
@@ -205,7 +206,7 @@ void WorldModel::publish(bool textsChanged) {
 // sample object of each kind, so that big scenes fill their tables without copying them.
 void WorldModel::reserveForScene() {
     std::array<std::size_t, norvane::kCatalogue.size()> perKind{};
-    for (const norvane::SceneObject& row : m_scene.rows())
+    for (const norvane::SceneRow row : m_scene.rows())
         if (const norvane::KindInfo* kind = norvane::findKind(row.kind))
             ++perKind[std::size_t(kind - norvane::kCatalogue.data())];
     for (std::size_t i = 0; i < perKind.size(); ++i) {

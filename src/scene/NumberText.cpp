@@ -1,5 +1,7 @@
 #include "NumberText.h"
 
+#include "FixedDecimal.h"
+
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -47,9 +49,16 @@ std::string pointForm(float value) {
 }
 
 std::string decimalText(double value) {
+    char text[kLongestDecimalText];
+    return std::string(text, writeDecimalText(text, value));
+}
+
+char* writeDecimalText(char* out, double value) {
+    if (char* end = writeFixedDecimal(out, value))
+        return end;
     if (value == 0.0)
         value = 0.0;
-    return generalText(value, 15);
+    return std::to_chars(out, out + kLongestDecimalText, value, std::chars_format::general, 15).ptr;
 }
 
 namespace {

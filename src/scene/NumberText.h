@@ -21,6 +21,13 @@ std::string plainForm(float value);
 // a zero before the point ("-29.75", "0.5", "12"). Negative zero is written "0".
 std::string decimalText(double value);
 
+// The most bytes decimalText gives ("-1.23456789012345e-308").
+inline constexpr std::size_t kLongestDecimalText = 24;
+
+// Writes decimalText(value) at `out`, which has room for kLongestDecimalText bytes, without
+// making a string; returns the end of the text.
+char* writeDecimalText(char* out, double value);
+
 // Reads a number text as the editor stores it: leading and trailing spaces are skipped,
 // "." is the decimal point and no zero is needed before it. Returns nothing for any other text
 // (empty, letters, trailing garbage, infinities, NaN).

@@ -2,19 +2,48 @@
 
 #include "Catalogue.h"
 #include "Error.h"
+#include "LargeMemory.h"
 
 #include <algorithm>
+#include <cstring>
+#include <limits>
 #include <string>
 
 namespace norvane {
 
-const std::string& anchorUrl(const SceneObject& object) {
+namespace {
+
+// Texts of dropped rows are given back by repacking once they outweigh the live ones and
+// this many bytes, so that an editing session never holds more than about twice its texts.
+constexpr std::size_t kRepackAbove = 1024 * 1024;
+
+std::size_t textSize(const SceneRow& object) {
+    return object.kind.size() + object.list3.size() + object.list4.size() + object.list5.size() +
+           object.list6.size() + object.list7.size();
+}
+
+} // namespace
+
+std::string_view anchorUrl(const SceneRow& object) {
     return isAreaKind(object.kind) ? object.list7 : object.list6;
+}
+
+Scene::Scene(const Scene& other) : m_selected(other.m_selected) {
+    copyRowsOf(other);
+}
+
+Scene::Scene(Scene&& other) noexcept
+    : m_rows(std::move(other.m_rows)), m_texts(std::move(other.m_texts)),
+      m_unusedBytes(std::exchange(other.m_unusedBytes, 0)), m_selected(other.m_selected) {
+    other.m_rows.clear();
 }
 
 Scene& Scene::operator=(const Scene& other) {
     if (this != &other) {
-        m_objects = other.m_objects;
+        Scene copy(other);
+        m_rows = std::move(copy.m_rows);
+        m_texts = std::move(copy.m_texts);
+        m_unusedBytes = 0;
         m_selected = other.m_selected;
         notify({SceneChange::Kind::Reset});
     }
@@ -22,10 +51,85 @@ Scene& Scene::operator=(const Scene& other) {
 }
 
 Scene& Scene::operator=(Scene&& other) noexcept {
-    m_objects = std::move(other.m_objects);
-    m_selected = other.m_selected;
+    if (this != &other) {
+        m_rows = std::move(other.m_rows);
+        m_texts = std::move(other.m_texts);
+        m_unusedBytes = std::exchange(other.m_unusedBytes, 0);
+        m_selected = other.m_selected;
+        other.m_rows.clear();
+    }
     notify({SceneChange::Kind::Reset});
     return *this;
+}
+
+bool operator==(const Scene& a, const Scene& b) {
+    const SceneRows left = a.rows();
+    const SceneRows right = b.rows();
+    return std::equal(left.begin(), left.end(), right.begin(), right.end());
+}
+
+void Scene::copyRowsOf(const Scene& other) {
+    const SceneRows rows = other.rows();
+    m_rows.clear();
+    m_texts.clear();
+    m_unusedBytes = 0;
+    reserve(rows.size(), other.m_texts.used() - other.m_unusedBytes);
+    for (const SceneRow row : rows)
+        m_rows.push_back(pack(row));
+}
+
+void Scene::reserve(std::size_t rows, std::size_t textBytes) {
+    const std::size_t capacity = m_rows.capacity();
+    m_rows.reserve(m_rows.size() + rows);
+    if (m_rows.capacity() != capacity)
+        preferLargePages(m_rows.data(), m_rows.capacity() * sizeof(PackedRow));
+    m_texts.reserve(textBytes);
+}
+
+void Scene::appendLaidOut(std::size_t rows, std::size_t textBytes,
+                          const std::function<void(char* texts, std::span<PackedRow> rows)>& fill) {
+    const std::size_t first = m_rows.size();
+    reserve(rows, textBytes);
+    char* texts = m_texts.allocate(textBytes);
+    m_rows.resize(first + rows);
+    try {
+        fill(texts, std::span(m_rows).subspan(first));
+    } catch (...) {
+        m_rows.resize(first);
+        throw;
+    }
+    if (rows > 0)
+        notify({SceneChange::Kind::Inserted, first, rows});
+}
+
+PackedRow Scene::pack(const SceneRow& object) {
+    const std::size_t size = textSize(object);
+    if (size > std::numeric_limits<std::uint32_t>::max())
+        throw Error("An object's texts are too long to keep");
+    PackedRow packed;
+    char* text = m_texts.allocate(size);
+    packed.text = text;
+    std::uint32_t end = 0;
+    std::size_t i = 0;
+    for (const std::string_view value :
+         {object.kind, object.list3, object.list4, object.list5, object.list6, object.list7}) {
+        if (!value.empty())
+            std::memcpy(text + end, value.data(), value.size());
+        end += static_cast<std::uint32_t>(value.size());
+        packed.ends[i++] = end;
+    }
+    return packed;
+}
+
+// Counts the texts of a row that is gone, and repacks the live rows when enough are gone.
+void Scene::dropTexts(const PackedRow& row) {
+    m_unusedBytes += row.size();
+    if (m_unusedBytes > kRepackAbove && m_unusedBytes * 2 > m_texts.used()) {
+        Scene packed(*this);
+        m_rows = std::move(packed.m_rows);
+        m_texts = std::move(packed.m_texts);
+        m_unusedBytes = 0;
+    }
 }
 
 void Scene::removeListener(SceneListener* listener) {
@@ -37,51 +141,56 @@ void Scene::notify(SceneChange change) {
         listener->sceneChanged(change);
 }
 
-std::size_t Scene::append(SceneObject object) {
-    const std::size_t row = m_objects.size();
-    insert(row, std::move(object));
+std::size_t Scene::append(const SceneRow& object) {
+    const std::size_t row = m_rows.size();
+    insert(row, object);
     return row;
 }
 
-void Scene::insert(std::size_t i, SceneObject object) {
-    if (i > m_objects.size())
+void Scene::insert(std::size_t i, const SceneRow& object) {
+    if (i > m_rows.size())
         throw Error("No scene row " + std::to_string(i) + " to insert at");
-    m_objects.insert(m_objects.begin() + static_cast<std::ptrdiff_t>(i), std::move(object));
+    m_rows.insert(m_rows.begin() + static_cast<std::ptrdiff_t>(i), pack(object));
     if (m_selected >= static_cast<int>(i))
         ++m_selected;
     notify({SceneChange::Kind::Inserted, i, 1});
 }
 
-void Scene::replace(std::size_t i, SceneObject object) {
-    if (i >= m_objects.size())
+void Scene::replace(std::size_t i, const SceneRow& object) {
+    if (i >= m_rows.size())
         throw Error("No scene object at row " + std::to_string(i));
-    m_objects[i] = std::move(object);
+    const PackedRow old = std::exchange(m_rows[i], pack(object));
+    dropTexts(old);
     notify({SceneChange::Kind::Changed, i, 1});
 }
 
 void Scene::remove(std::size_t i) {
-    if (i >= m_objects.size())
+    if (i >= m_rows.size())
         throw Error("No scene object at row " + std::to_string(i));
-    m_objects.erase(m_objects.begin() + static_cast<std::ptrdiff_t>(i));
-    if (m_selected >= static_cast<int>(m_objects.size()))
+    const PackedRow old = m_rows[i];
+    m_rows.erase(m_rows.begin() + static_cast<std::ptrdiff_t>(i));
+    if (m_selected >= static_cast<int>(m_rows.size()))
         m_selected = -1;
+    dropTexts(old);
     notify({SceneChange::Kind::Removed, i, 1});
 }
 
 void Scene::clear() {
-    m_objects.clear();
+    m_rows.clear();
+    m_texts.clear();
+    m_unusedBytes = 0;
     m_selected = -1;
     notify({SceneChange::Kind::Reset});
 }
 
-const SceneObject& Scene::row(std::size_t i) const {
-    if (i >= m_objects.size())
+SceneRow Scene::row(std::size_t i) const {
+    if (i >= m_rows.size())
         throw Error("No scene object at row " + std::to_string(i));
-    return m_objects[i];
+    return m_rows[i].view();
 }
 
 void Scene::setSelectedIndex(int index) {
-    m_selected = (index >= 0 && static_cast<std::size_t>(index) < m_objects.size()) ? index : -1;
+    m_selected = (index >= 0 && static_cast<std::size_t>(index) < m_rows.size()) ? index : -1;
 }
 
 } // namespace norvane

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "SceneObject.h"
+#include "SceneRows.h"
+#include "TextArena.h"
 
 #include <cstddef>
+#include <functional>
 #include <span>
-#include <utility>
 #include <vector>
 
 namespace norvane {
@@ -29,27 +31,28 @@ public:
 
 // The ordered sequence of placed objects plus the selected row (-1 for none).
 // Every change is one small operation so that it can later become an undoable command.
+// The texts of all rows live packed in one arena, exact bytes; rows are handed out as views
+// (SceneRow), valid until the next change of the scene.
 class Scene {
 public:
     Scene() = default;
     // A copy or a moved-from scene has no listeners: they listen to one scene.
-    Scene(const Scene& other) : m_objects(other.m_objects), m_selected(other.m_selected) {}
-    Scene(Scene&& other) noexcept
-        : m_objects(std::move(other.m_objects)), m_selected(other.m_selected) {}
+    Scene(const Scene& other);
+    Scene(Scene&& other) noexcept;
     // Takes the rows and selection of `other`, keeps its own listeners and tells them Reset.
     Scene& operator=(const Scene& other);
     Scene& operator=(Scene&& other) noexcept;
 
-    std::size_t count() const { return m_objects.size(); }
-    bool empty() const { return m_objects.empty(); }
+    std::size_t count() const { return m_rows.size(); }
+    bool empty() const { return m_rows.empty(); }
 
-    // Adds a row at the end; returns its index.
-    std::size_t append(SceneObject object);
+    // Adds a row at the end; returns its index. The texts are copied.
+    std::size_t append(const SceneRow& object);
     // Inserts a row before row i (i == count() appends); later rows move down, and so does the
     // selected index when it is at or after i. Throws Error when i is past the end.
-    void insert(std::size_t i, SceneObject object);
+    void insert(std::size_t i, const SceneRow& object);
     // Gives row i new values. Throws Error when i is out of range.
-    void replace(std::size_t i, SceneObject object);
+    void replace(std::size_t i, const SceneRow& object);
     // Removes row i (later rows move up). Throws Error when i is out of range.
     // The selected index keeps its number, or becomes -1 when it is now past the last row; the
     // editor decides what to select next.
@@ -58,25 +61,37 @@ public:
     void clear();
 
     // Row i; throws Error when i is out of range.
-    const SceneObject& row(std::size_t i) const;
-    std::span<const SceneObject> rows() const { return m_objects; }
+    SceneRow row(std::size_t i) const;
+    SceneRows rows() const { return SceneRows(m_rows); }
 
     int selectedIndex() const { return m_selected; }
     // Sets the selection; -1 or an index past the last row selects nothing.
     void setSelectedIndex(int index);
 
-    void reserve(std::size_t n) { m_objects.reserve(n); }
+    // Adds `rows` rows at the end whose texts take at most `textBytes` bytes, laid out in place by
+    // `fill` (on as many threads as it likes): it gets room for the texts and the new rows, and
+    // must set every row, pointing into that room. Listeners then hear of them as one insertion.
+    void appendLaidOut(std::size_t rows, std::size_t textBytes,
+                       const std::function<void(char* texts, std::span<PackedRow> rows)>& fill);
+
+    // Makes room for `rows` more rows holding `textBytes` bytes of texts in all.
+    void reserve(std::size_t rows, std::size_t textBytes = 0);
 
     // `listener` is told of every later change until it is removed; not owned.
     void addListener(SceneListener* listener) { m_listeners.push_back(listener); }
     void removeListener(SceneListener* listener);
 
-    friend bool operator==(const Scene& a, const Scene& b) { return a.m_objects == b.m_objects; }
+    friend bool operator==(const Scene& a, const Scene& b);
 
 private:
     void notify(SceneChange change);
+    PackedRow pack(const SceneRow& object);
+    void dropTexts(const PackedRow& row);
+    void copyRowsOf(const Scene& other);
 
-    std::vector<SceneObject> m_objects;
+    std::vector<PackedRow> m_rows;
+    TextArena m_texts;
+    std::size_t m_unusedBytes = 0; // texts of replaced and removed rows, still in the arena
     int m_selected = -1;
     std::vector<SceneListener*> m_listeners;
 };

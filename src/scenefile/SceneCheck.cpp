@@ -2,6 +2,7 @@
 
 #include "LineReader.h"
 #include "SceneFile.h"
+#include "TextHalves.h"
 #include "scene/Catalogue.h"
 #include "scene/NumberText.h"
 #include "scene/Orientation.h"
@@ -9,6 +10,7 @@
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <thread>
 
 namespace norvane {
 
@@ -107,6 +109,26 @@ std::string incompleteMessage(std::size_t linesRead) {
            std::to_string(kLinesPerObject) + " lines";
 }
 
+// The problems of the lines of `text`, the first of which is line `firstLine` of the file and
+// starts an object; `last` when the text runs to the end of the file, where an object may be cut
+// short. `text` holds no byte order mark.
+std::vector<Problem> checkLines(std::string_view text, std::size_t firstLine, bool last) {
+    std::vector<Problem> problems;
+    Checker checker(problems);
+    LineReader reader(text);
+    Record record;
+    std::size_t line = 0;
+    while (const std::optional<std::string_view> value = reader.next()) {
+        record[line % kLinesPerObject] = *value;
+        ++line;
+        if (line % kLinesPerObject == 0)
+            checker.checkRecord(record, firstLine + line - kLinesPerObject);
+    }
+    if (const std::size_t partial = line % kLinesPerObject; partial != 0 && last)
+        problems.push_back({firstLine + line - partial, incompleteMessage(partial)});
+    return problems;
+}
+
 } // namespace
 
 std::size_t rowOfLine(std::size_t line) {
@@ -119,19 +141,16 @@ std::string describeProblem(const Problem& problem) {
 }
 
 std::vector<Problem> checkSceneText(std::string_view text) {
-    std::vector<Problem> problems;
-    Checker checker(problems);
-    LineReader reader(text);
-    Record record;
-    std::size_t line = 0;
-    while (const std::optional<std::string_view> value = reader.next()) {
-        record[line % kLinesPerObject] = *value;
-        ++line;
-        if (line % kLinesPerObject == 0)
-            checker.checkRecord(record, line - kLinesPerObject + 1);
-    }
-    if (const std::size_t partial = line % kLinesPerObject; partial != 0)
-        problems.push_back({line - partial + 1, incompleteMessage(partial)});
+    text = LineReader::withoutByteOrderMark(text);
+    const TextHalves halves = cutAtObjectNearMiddle(text);
+    if (halves.second.empty())
+        return checkLines(text, 1, true);
+    std::vector<Problem> secondHalf;
+    std::thread helper(
+        [&] { secondHalf = checkLines(halves.second, halves.firstLines + 1, true); });
+    std::vector<Problem> problems = checkLines(halves.first, 1, false);
+    helper.join();
+    problems.insert(problems.end(), secondHalf.begin(), secondHalf.end());
     return problems;
 }
 

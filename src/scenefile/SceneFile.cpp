@@ -1,9 +1,16 @@
 #include "SceneFile.h"
 
 #include "LineReader.h"
+#include "TextHalves.h"
 #include "scene/Error.h"
+#include "scene/LargeMemory.h"
 
 #include <array>
+#include <cstdint>
+#include <cstring>
+#include <limits>
+#include <span>
+#include <thread>
 
 namespace norvane {
 
@@ -11,17 +18,16 @@ namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
 
-// The six values of an object in file order, as pointers (to const for a const object).
-template <typename Object> auto valuesOf(Object& object) {
-    return std::array{&object.kind,  &object.list3, &object.list4,
-                      &object.list5, &object.list6, &object.list7};
+// The six values of a row in file order.
+std::array<std::string_view, kLinesPerObject> valuesOf(const SceneRow& row) {
+    return {row.kind, row.list3, row.list4, row.list5, row.list6, row.list7};
 }
 
 std::size_t textSize(const Scene& scene) {
     std::size_t size = 0;
-    for (const SceneObject& object : scene.rows())
-        for (const std::string* value : valuesOf(object))
-            size += value->size() + kLineEnd.size();
+    for (const SceneRow row : scene.rows())
+        for (const std::string_view value : valuesOf(row))
+            size += value.size() + kLineEnd.size();
     return size;
 }
 
@@ -42,11 +48,29 @@ std::string lineEndHint(std::string_view text) {
     return loneCr ? " (lines ended by CR alone are not supported; use CR LF or LF)" : "";
 }
 
-SceneObject readObject(LineReader& reader) {
-    SceneObject object;
-    for (std::string* value : valuesOf(object))
+SceneRow readObject(LineReader& reader) {
+    SceneRow row;
+    for (std::string_view* value :
+         {&row.kind, &row.list3, &row.list4, &row.list5, &row.list6, &row.list7})
         *value = *reader.next();
-    return object;
+    return row;
+}
+
+// Packs the values of `text`, one object per row, into `texts` and `rows` (as many rows as
+// `text` holds objects): each row's values one after the other, without their line ends.
+void layOut(std::string_view text, char* texts, std::span<PackedRow> rows) {
+    LineReader reader(text);
+    for (PackedRow& row : rows) {
+        row.text = texts;
+        std::uint32_t end = 0;
+        for (std::uint32_t& valueEnd : row.ends) {
+            const std::string_view value = *reader.next();
+            std::memcpy(texts + end, value.data(), value.size());
+            end += static_cast<std::uint32_t>(value.size());
+            valueEnd = end;
+        }
+        texts += end;
+    }
 }
 
 } // namespace
@@ -54,11 +78,13 @@ SceneObject readObject(LineReader& reader) {
 std::string writeSceneText(const Scene& scene) {
     std::string text;
     text.reserve(textSize(scene));
-    for (std::size_t row = 0; row < scene.count(); ++row) {
-        for (const std::string* value : valuesOf(scene.rows()[row])) {
-            if (value->find('\n') != std::string::npos)
+    preferLargePages(text.data(), text.capacity());
+    const SceneRows rows = scene.rows();
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        for (const std::string_view value : valuesOf(rows[row])) {
+            if (value.find('\n') != std::string_view::npos)
                 refuseLineBreak(row);
-            text += *value;
+            text += value;
             text += kLineEnd;
         }
     }
@@ -71,10 +97,25 @@ Scene readSceneText(std::string_view text) {
         throw Error("The scene file ends in the middle of an object: " + linesText(lines) +
                     " not a multiple of 6" + lineEndHint(text));
     Scene scene;
-    scene.reserve(lines / kLinesPerObject);
-    LineReader reader(text);
-    for (std::size_t i = 0; i < lines / kLinesPerObject; ++i)
-        scene.append(readObject(reader));
+    const std::string_view values = LineReader::withoutByteOrderMark(text);
+    if (values.size() > std::numeric_limits<std::uint32_t>::max()) { // rows the scene may refuse
+        LineReader reader(text);
+        for (std::size_t i = 0; i < lines / kLinesPerObject; ++i)
+            scene.append(readObject(reader));
+        return scene;
+    }
+    const TextHalves halves = cutAtObjectNearMiddle(values);
+    scene.appendLaidOut(
+        lines / kLinesPerObject, values.size(), [&halves](char* texts, std::span<PackedRow> rows) {
+            if (halves.second.empty())
+                return layOut(halves.first, texts, rows);
+            const std::size_t firstRows = halves.firstLines / kLinesPerObject;
+            std::thread helper([&] {
+                layOut(halves.second, texts + halves.first.size(), rows.subspan(firstRows));
+            });
+            layOut(halves.first, texts, rows.first(firstRows));
+            helper.join();
+        });
     return scene;
 }
 

@@ -25,7 +25,7 @@ std::optional<double> coordinate(std::string_view text) {
 }
 
 // The frame of a point object: moved to its place and turned by its code about the vertical.
-std::optional<Affine> pointFrame(const SceneObject& object) {
+std::optional<Affine> pointFrame(const SceneRow& object) {
     const auto x = coordinate(object.list3), y = coordinate(object.list4);
     const auto turn = coordinate(object.list5);
     if (!x || !y || !turn)
@@ -41,7 +41,7 @@ void appendModel(const ModelShapes& model, const Affine& frame, int row, WorldSh
             {std::string(text.text), text.fontSize, frame * text.place, text.paint, row});
 }
 
-void appendPointObject(const SceneObject& object, const KindInfo& kind, int row, WorldShapes& out) {
+void appendPointObject(const SceneRow& object, const KindInfo& kind, int row, WorldShapes& out) {
     const std::optional<Affine> frame = pointFrame(object);
     if (!frame)
         return;
@@ -49,7 +49,8 @@ void appendPointObject(const SceneObject& object, const KindInfo& kind, int row,
         appendModel(modelShapes(static_cast<std::size_t>(kind.libraryEntry)), *frame, row, out);
     } else if (const TextLook* look = findTextLook(kind.name)) {
         const Affine place = *frame * Affine::translation(vec3Of(look->lift));
-        out.texts.push_back({object.list7, numberOf(look->size, 1.0), place, Paint{}, row});
+        out.texts.push_back(
+            {std::string(object.list7), numberOf(look->size, 1.0), place, Paint{}, row});
     }
 }
 
@@ -57,7 +58,7 @@ struct Rect {
     double x1, y1, x2, y2;
 };
 
-std::optional<Rect> areaRect(const SceneObject& object) {
+std::optional<Rect> areaRect(const SceneRow& object) {
     const auto x1 = coordinate(object.list3), y1 = coordinate(object.list4);
     const auto x2 = coordinate(object.list5), y2 = coordinate(object.list6);
     if (!x1 || !y1 || !x2 || !y2)
@@ -87,7 +88,7 @@ ShapeInstance ellipsoid(const Rect& r, const SlabLook& look, int row) {
     return overRect(r, kSphereMesh, numberOf(look.height), size, paint, row);
 }
 
-void appendAreaObject(const SceneObject& object, const AreaLook& look, int row, WorldShapes& out) {
+void appendAreaObject(const SceneRow& object, const AreaLook& look, int row, WorldShapes& out) {
     const std::optional<Rect> rect = areaRect(object);
     if (!rect)
         return;
@@ -109,7 +110,7 @@ WorldShapes groundShapes() {
     return ground;
 }
 
-void appendObjectShapes(const SceneObject& object, int row, WorldShapes& out) {
+void appendObjectShapes(const SceneRow& object, int row, WorldShapes& out) {
     const KindInfo* kind = findKind(object.kind);
     if (!kind)
         return;

@@ -38,7 +38,7 @@ WorldShapes groundShapes();
 // Appends what scene row `row` draws, as the exported world shows it: a model, slabs, the
 // shrubbery's ellipsoid or a text. Rows that the world could not hold (a kind outside the
 // catalogue, coordinates or a code that are not numbers) draw nothing.
-void appendObjectShapes(const SceneObject& object, int row, WorldShapes& out);
+void appendObjectShapes(const SceneRow& object, int row, WorldShapes& out);
 
 // The ground and every row of the scene.
 WorldShapes sceneShapes(const Scene& scene);

@@ -12,7 +12,8 @@ void LineWriter::put(Quoted quoted) {
 }
 
 void LineWriter::put(Number number) {
-    m_out.append(decimalText(number.value));
+    char text[kLongestDecimalText];
+    m_out.append(text, writeDecimalText(text, number.value));
 }
 
 } // namespace norvane

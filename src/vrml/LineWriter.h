@@ -28,8 +28,6 @@ public:
     }
     // Appends text that brings its own line ends (model bodies, the anchor target line).
     void raw(std::string_view text) { m_out.append(text); }
-    // Makes room for `bytes` more, so that a long run of lines grows the text rarely.
-    void reserveMore(std::size_t bytes) { m_out.reserve(m_out.size() + bytes); }
 
 private:
     void put(std::string_view text) { m_out.append(text); }

@@ -4,22 +4,44 @@ namespace norvane {
 
 namespace {
 
-// A generous guess of the text one row adds, so that big scenes grow the text rarely.
-constexpr std::size_t kBytesPerRow = 192;
+// The texts that define and reuse each model, made once: most rows are one of these.
+struct ModelTexts {
+    std::array<std::string, kModelCount> definitions;
+    std::array<std::string, kModelCount> uses;
+};
+
+const ModelTexts& modelTexts() {
+    static const ModelTexts texts = [] {
+        ModelTexts made;
+        for (const KindInfo& kind : kCatalogue) {
+            if (kind.libraryEntry < 0)
+                continue;
+            const auto entry = static_cast<std::size_t>(kind.libraryEntry);
+            const std::string name(kind.modelName);
+            made.definitions[entry] = "DEF " + name + " Group {\r\nchildren [\r\n" +
+                                      std::string(modelBody(entry)) + "\r\n]\r\n}\r\n";
+            made.uses[entry] = "Group {\r\nchildren USE " + name + "\r\n}\r\n";
+        }
+        return made;
+    }();
+    return texts;
+}
 
 } // namespace
 
-ObjectNodeWriter::ObjectNodeWriter(std::string& out, std::string_view anchorTarget)
-    : m_out(out), m_anchorTarget(anchorTarget) {}
+std::string_view modelUse(std::size_t entry) {
+    return modelTexts().uses.at(entry);
+}
 
-void ObjectNodeWriter::writeScene(const Scene& scene) {
-    m_out.reserveMore(scene.count() * kBytesPerRow);
-    const auto rows = scene.rows();
-    for (std::size_t row = 0; row < rows.size(); ++row)
+ObjectNodeWriter::ObjectNodeWriter(std::string& out, std::string_view anchorTarget)
+    : m_text(out), m_out(out), m_anchorTarget(anchorTarget) {}
+
+void ObjectNodeWriter::writeRows(const SceneRows& rows, std::size_t first, std::size_t last) {
+    for (std::size_t row = first; row < last; ++row)
         writeRow(rows[row], row);
 }
 
-void ObjectNodeWriter::writeRow(const SceneObject& object, std::size_t row) {
+void ObjectNodeWriter::writeRow(const SceneRow& object, std::size_t row) {
     if (const AreaLook* look = findAreaLook(object.kind))
         writeAreaObject(object, *look, row);
     else
@@ -27,18 +49,16 @@ void ObjectNodeWriter::writeRow(const SceneObject& object, std::size_t row) {
 }
 
 void ObjectNodeWriter::writeAnchorOpening(std::string_view url) {
-    m_out.line("Anchor {");
-    m_out.line("url ", Quoted{url});
+    m_out.line("Anchor {\r\nurl ", Quoted{url});
     m_out.raw(m_anchorTarget);
-    m_out.line("children [");
+    m_out.raw("children [\r\n");
 }
 
 void ObjectNodeWriter::writeClosePair() {
-    m_out.line("]");
-    m_out.line("}");
+    m_out.raw("]\r\n}\r\n");
 }
 
-void ObjectNodeWriter::writePointObject(const SceneObject& object, std::size_t row) {
+void ObjectNodeWriter::writePointObject(const SceneRow& object, std::size_t row) {
     writePointHeader(object, readPointPlace(object, row));
     const KindInfo* kind = findKind(object.kind);
     if (kind && kind->libraryEntry >= 0)
@@ -50,44 +70,29 @@ void ObjectNodeWriter::writePointObject(const SceneObject& object, std::size_t r
         writeClosePair();
 }
 
-void ObjectNodeWriter::writePointHeader(const SceneObject& object, PointPlace place) {
+void ObjectNodeWriter::writePointHeader(const SceneRow& object, PointPlace place) {
     if (!object.list6.empty())
         writeAnchorOpening(object.list6);
-    m_out.line("Transform {");
-    m_out.line("translation ", Number{place.x - 50}, " 0.03 ", Number{place.y - 50});
-    m_out.line("rotation 0 1 0 ", object.list5);
-    m_out.line("children [");
+    m_out.line("Transform {\r\ntranslation ", Number{place.x - 50}, " 0.03 ", Number{place.y - 50},
+               "\r\nrotation 0 1 0 ", object.list5, "\r\nchildren [");
 }
 
 void ObjectNodeWriter::writeFurnishedBody(const KindInfo& kind) {
     const auto entry = static_cast<std::size_t>(kind.libraryEntry);
     if (m_defined[entry]) {
-        m_out.line("Group {");
-        m_out.line("children USE ", kind.modelName);
-        m_out.line("}");
+        m_out.raw(modelTexts().uses[entry]);
         return;
     }
     m_defined[entry] = true;
-    m_out.line("DEF ", kind.modelName, " Group {");
-    m_out.line("children [");
-    m_out.raw(modelBody(entry));
-    m_out.line();
-    writeClosePair();
+    const std::size_t begin = m_text.size();
+    m_out.raw(modelTexts().definitions[entry]);
+    m_definitions.push_back({begin, m_text.size(), entry});
 }
 
 void ObjectNodeWriter::writeTextBody(const TextLook& look, std::string_view text) {
-    m_out.line("Transform {");
-    m_out.line("translation ", look.lift);
-    m_out.line("children [");
-    m_out.line("Shape {");
-    m_out.line("geometry Text {");
-    m_out.line("string ", Quoted{text});
-    m_out.line("fontStyle FontStyle {");
-    m_out.line("size ", look.size);
-    m_out.line("justify \"MIDDLE\"");
-    m_out.line("}");
-    m_out.line("}");
-    m_out.line("}");
+    m_out.line("Transform {\r\ntranslation ", look.lift, "\r\nchildren [\r\nShape {\r\n",
+               "geometry Text {\r\nstring ", Quoted{text}, "\r\nfontStyle FontStyle {\r\nsize ",
+               look.size, "\r\njustify \"MIDDLE\"\r\n}\r\n}\r\n}");
     writeClosePair();
 }
 

@@ -22,7 +22,7 @@ double centreZ(const AreaRect& rect) {
 
 } // namespace
 
-void ObjectNodeWriter::writeAreaObject(const SceneObject& object, const AreaLook& look,
+void ObjectNodeWriter::writeAreaObject(const SceneRow& object, const AreaLook& look,
                                        std::size_t row) {
     const AreaRect rect = readAreaRect(object, row);
     const std::string_view url = object.list7;
@@ -42,36 +42,24 @@ void ObjectNodeWriter::writeAreaObject(const SceneObject& object, const AreaLook
 }
 
 void ObjectNodeWriter::writeSlab(const AreaRect& rect, const SlabLook& look) {
-    m_out.line("Transform {");
-    m_out.line("translation ", Number{centreX(rect)}, look.height, Number{centreZ(rect)});
-    m_out.line("children [");
-    m_out.line("Shape {");
-    m_out.line("geometry Box { size ", Number{width(rect)}, look.thickness, Number{depth(rect)},
-               "}");
-    m_out.line("appearance Appearance {");
-    m_out.line("material Material { diffuseColor ", look.colour, " }");
-    m_out.line("}");
-    m_out.line("}");
+    m_out.line("Transform {\r\ntranslation ", Number{centreX(rect)}, look.height,
+               Number{centreZ(rect)}, "\r\nchildren [\r\nShape {\r\ngeometry Box { size ",
+               Number{width(rect)}, look.thickness, Number{depth(rect)},
+               "}\r\nappearance Appearance {\r\nmaterial Material { diffuseColor ", look.colour,
+               " }\r\n}\r\n}");
 }
 
 void ObjectNodeWriter::writeEllipsoid(const AreaRect& rect, const SlabLook& look) {
-    m_out.line("Transform {");
-    m_out.line("translation ", Number{centreX(rect)}, look.height, Number{centreZ(rect)});
     const EllipsoidLook& e = kEllipsoidLook;
-    m_out.line("scale ", Number{width(rect)}, " ", e.heightScale, " ", Number{depth(rect)});
-    m_out.line("children [");
-    m_out.line("Shape {");
-    m_out.line("geometry Sphere { radius ", e.radius, " }");
-    m_out.line("appearance Appearance {");
-    m_out.line("material Material { diffuseColor ", look.colour, " }");
-    m_out.line("texture ImageTexture { url \"", e.texture, "\" }");
-    m_out.line("textureTransform TextureTransform {");
-    m_out.line("scale ", Number{width(rect) * e.repeatsPerMetre}, " ",
-               Number{depth(rect) * e.repeatsPerMetre});
-    m_out.line("rotation ", e.texRotation);
-    m_out.line("}");
-    m_out.line("}");
-    m_out.line("}");
+    m_out.line("Transform {\r\ntranslation ", Number{centreX(rect)}, look.height,
+               Number{centreZ(rect)}, "\r\nscale ", Number{width(rect)}, " ", e.heightScale, " ",
+               Number{depth(rect)}, "\r\nchildren [\r\nShape {\r\ngeometry Sphere { radius ",
+               e.radius, " }\r\nappearance Appearance {\r\nmaterial Material { diffuseColor ",
+               look.colour, " }\r\ntexture ImageTexture { url \"", e.texture,
+               "\" }\r\ntextureTransform TextureTransform {\r\nscale ",
+               Number{width(rect) * e.repeatsPerMetre}, " ",
+               Number{depth(rect) * e.repeatsPerMetre}, "\r\nrotation ", e.texRotation,
+               "\r\n}\r\n}\r\n}");
 }
 
 } // namespace norvane

@@ -1,12 +1,12 @@
 #include "ObjectWriter.h"
 
-#include "ObjectNodeWriter.h"
+#include "ObjectBlocks.h"
 
 namespace norvane {
 
 std::string ExportVRML(const Scene& scene, std::string_view anchorTarget) {
     std::string text;
-    ObjectNodeWriter(text, anchorTarget).writeScene(scene);
+    writeObjectNodes(scene, anchorTarget, [&text](std::string_view bytes) { text += bytes; });
     return text;
 }
 

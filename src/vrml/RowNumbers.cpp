@@ -35,14 +35,14 @@ double number(std::string_view text, std::size_t row, Column column) {
 
 } // namespace
 
-PointPlace readPointPlace(const SceneObject& object, std::size_t row) {
+PointPlace readPointPlace(const SceneRow& object, std::size_t row) {
     const PointPlace place{number(object.list3, row, {1, "List3 (X)"}),
                            number(object.list4, row, {2, "List4 (Y)"})};
     number(object.list5, row, {3, "List5 (orientation)"});
     return place;
 }
 
-AreaRect readAreaRect(const SceneObject& object, std::size_t row) {
+AreaRect readAreaRect(const SceneRow& object, std::size_t row) {
     const double x1 = number(object.list3, row, {1, "List3 (X1)"});
     const double y1 = number(object.list4, row, {2, "List4 (Y1)"});
     const double x2 = number(object.list5, row, {3, "List5 (X2)"});

@@ -24,11 +24,11 @@ struct AreaRect {
 // code is copied into a rotation field. `row` is 0-based; throws Error naming the 1-based row,
 // its line in the scene file and the column of the first text that is not a number, is longer
 // than kLongestNumberText or lies beyond the range of a float (the world's sums could overflow).
-PointPlace readPointPlace(const SceneObject& object, std::size_t row);
+PointPlace readPointPlace(const SceneRow& object, std::size_t row);
 
 // Reads the two corners of an area object, the smaller X and Y as x1/y1 and the larger as x2/y2
 // (as the map draws a rectangle whose corners a damaged file holds reversed); throws Error as
 // readPointPlace.
-AreaRect readAreaRect(const SceneObject& object, std::size_t row);
+AreaRect readAreaRect(const SceneRow& object, std::size_t row);
 
 } // namespace norvane

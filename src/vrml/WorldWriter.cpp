@@ -1,9 +1,10 @@
 #include "WorldWriter.h"
 
 #include "LineWriter.h"
-#include "ObjectNodeWriter.h"
+#include "ObjectBlocks.h"
 #include "VrmlString.h"
 #include "WorldLooks.h"
+#include "scene/LargeMemory.h"
 
 #include <array>
 
@@ -84,17 +85,25 @@ std::string makeAnchorTarget(std::string_view frame) {
     return line;
 }
 
-std::string buildWorld(const Scene& scene, const WorldOptions& options) {
-    const std::string anchorTarget = makeAnchorTarget(options.targetFrame);
-    std::string text;
-    LineWriter out(text);
+void writeWorld(const Scene& scene, const WorldOptions& options, const TextSink& sink) {
+    std::string head;
+    LineWriter out(head);
     writeHead(out);
     writeBackground(out, skyNamed(options.sky));
     if (!options.musicFile.empty())
         writeSound(out, options.musicFile);
     writeGround(out);
-    ObjectNodeWriter(text, anchorTarget).writeScene(scene);
-    out.raw(kFooter);
+    sink(head);
+    writeObjectNodes(scene, makeAnchorTarget(options.targetFrame), sink);
+    sink(kFooter);
+}
+
+std::string buildWorld(const Scene& scene, const WorldOptions& options) {
+    constexpr std::size_t kBytesPerRow = 176; // a little over the mix of a big town
+    std::string text;
+    text.reserve(4096 + scene.count() * kBytesPerRow);
+    preferLargePages(text.data(), text.capacity());
+    writeWorld(scene, options, [&text](std::string_view bytes) { text += bytes; });
     return text;
 }
 

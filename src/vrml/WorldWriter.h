@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ObjectBlocks.h"
 #include "scene/Scene.h"
 
 #include <string>
@@ -22,6 +23,10 @@ std::string makeAnchorTarget(std::string_view frame);
 // every row (as ExportVRML writes them) and the footer, CR LF everywhere.
 // Throws Error as ExportVRML does.
 std::string buildWorld(const Scene& scene, const WorldOptions& options);
+
+// Hands `sink` the text of buildWorld piece by piece as it is made, without holding it whole.
+// Throws Error as buildWorld does, after `sink` has had the text before the refused row's block.
+void writeWorld(const Scene& scene, const WorldOptions& options, const TextSink& sink);
 
 // The preview world: Blue Sky, no sound, no target frame. Throws Error as ExportVRML does.
 std::string buildPreviewWorld(const Scene& scene);

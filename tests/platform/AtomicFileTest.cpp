@@ -36,8 +36,17 @@ const std::pair<void (*)(SystemCalls&), const char*> kStepFailures[] = {
      "Invalid cross-device link"},
 };
 
+// The same bytes handed over in pieces, as export streams a world.
+void writeInPieces(const std::string& path) {
+    writeFileAtomically(path, [](const ByteSink& sink) {
+        sink("new ");
+        sink("content");
+    });
+}
+
 } // namespace
 
+// A producer's own error comes before any failure to write, and leaves nothing behind either.
 TEST(AtomicFile, FailureAtEachStepKeepsTheOldFileAndNamesPathAndReason) {
     TempDir dir;
     const std::string path = dir.file("world.wrl").string();
@@ -46,6 +55,14 @@ TEST(AtomicFile, FailureAtEachStepKeepsTheOldFileAndNamesPathAndReason) {
         breakStep(systemCalls());
         EXPECT_EQ(errorOf([&] { writeFileAtomically(path, "new content"); }),
                   "Cannot write " + path + ": " + reason);
+        EXPECT_EQ(errorOf([&] { writeInPieces(path); }), "Cannot write " + path + ": " + reason);
+        EXPECT_EQ(errorOf([&] {
+                      writeFileAtomically(path, [](const ByteSink& sink) {
+                          sink("half");
+                          throw Error("Row 2 is not a number");
+                      });
+                  }),
+                  "Row 2 is not a number");
         systemCalls() = realSystemCalls();
         EXPECT_EQ(readWholeFile(path), "old") << reason;
         EXPECT_EQ(dir.names(), std::set<std::string>{"world.wrl"}) << reason;
@@ -108,6 +125,8 @@ TEST(AtomicFile, ReplacesTheFileThePathNamesKeepingLinkAndPermissions) {
         writeFileAtomically("link.wrl", bytes);
         EXPECT_SAME_TEXT(bytes, readWholeFile(longest));
     }
+    writeInPieces("link.wrl");
+    EXPECT_EQ(readWholeFile(longest), "new content");
     fs::current_path(before);
     EXPECT_EQ(fs::status(dir.file(longest)).permissions(),
               fs::perms::owner_read | fs::perms::owner_write);

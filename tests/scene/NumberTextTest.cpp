@@ -4,8 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <charconv>
 #include <clocale>
+#include <cmath>
+#include <random>
+#include <vector>
 
 using namespace norvane;
 
@@ -44,4 +48,39 @@ TEST(NumberText, FormsParsingAndFaultsUnderACommaDecimalLocale) {
     EXPECT_TRUE(test::sameTable("numbers.txt", numberRow));
     std::locale::global(previous);
     std::setlocale(LC_ALL, "C");
+}
+
+// decimalText takes a short way for texts without an exponent; it must give what the exact
+// general conversion gives for every value: exponents, ties, carries and the export's sums.
+TEST(NumberText, DecimalTextMatchesTheExactConversion) {
+    std::mt19937_64 random(7);
+    std::uniform_real_distribution<float> coordinate(0.0f, 100.0f);
+    std::vector<double> values{0.0,
+                               -0.0,
+                               0.5,
+                               1e-4,
+                               0.00009999999999999995,
+                               1e15,
+                               1e15 - 1,
+                               999999999999999.5,
+                               9.999999999999995,
+                               -1e-5,
+                               0.125,
+                               2.5e-16,
+                               123456789012345.6,
+                               1e300,
+                               5e-324};
+    for (int i = 0; i < 200'000; ++i) {
+        const double x = *parseNumber(pointForm(coordinate(random)));
+        const double y = *parseNumber(plainForm(coordinate(random)));
+        values.insert(values.end(),
+                      {x - 50, y - x, x + (y - x) / 2 - 50, (y - x) * 3.0,
+                       std::ldexp(double(random() >> 11), int(random() % 120) - 110)});
+    }
+    for (const double value : values) {
+        std::array<char, 64> exact{};
+        const auto end = std::to_chars(exact.data(), exact.data() + exact.size(),
+                                       value == 0.0 ? 0.0 : value, std::chars_format::general, 15);
+        ASSERT_EQ(decimalText(value), std::string(exact.data(), end.ptr)) << value;
+    }
 }

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <span>
 #include <vector>
 
 using namespace norvane;
@@ -45,4 +47,24 @@ TEST(SceneChange, EveryRowOperationIsReported) {
         {K::Changed, 1, 1},  {K::Reset},          {K::Reset},         {K::Reset}};
     EXPECT_EQ(recorder.changes, expected);
     EXPECT_EQ(Scene(scene).count(), 1u);
+}
+
+// Rows laid out at once are one insertion; a layout that fails adds nothing and tells no one.
+TEST(SceneChange, RowsLaidOutAtOnceAreOneInsertion) {
+    Scene scene;
+    Recorder recorder;
+    scene.addListener(&recorder);
+    scene.append({"Tree", " 1", " 2", "0", "", ""});
+    EXPECT_THROW(scene.appendLaidOut(5, 10, [](char*, std::span<PackedRow>) { throw Error("x"); }),
+                 Error);
+    scene.appendLaidOut(2, 8, [](char* texts, std::span<PackedRow> rows) {
+        std::memcpy(texts, "WallHere", 8);
+        rows[0] = {texts, {4, 4, 4, 4, 4, 4}};
+        rows[1] = {texts + 4, {4, 4, 4, 4, 4, 4}};
+    });
+    EXPECT_EQ(scene.count(), 3u);
+    EXPECT_EQ(scene.row(2), (SceneObject{"Here", "", "", "", "", ""}));
+    const std::vector<SceneChange> expected{{SceneChange::Kind::Inserted, 0, 1},
+                                            {SceneChange::Kind::Inserted, 1, 2}};
+    EXPECT_EQ(recorder.changes, expected);
 }

@@ -25,6 +25,12 @@ TEST(SceneFile, FilesAndScenesRoundTripByteForByte) {
     scene.append({"  kind  ", "\t", "a\rb", "ends in CR\r", "\r", std::string("nul\0x", 5)});
     scene.append({"", "", "", "", "", "\xe9\xff"});
     EXPECT_EQ(readSceneText(writeSceneText(scene)), scene);
+    // A big text is read in two halves at once, each row as it was written.
+    for (int row = 0; row < 40'000; ++row)
+        scene.append({row % 3 ? "Tree" : "Wall", std::to_string(row), "", "\xEF\xBB\xBF",
+                      std::string(std::size_t(row % 50), 'u'), row % 2 ? "" : "\r"});
+    EXPECT_GT(writeSceneText(scene).size(), 1'500'000u);
+    EXPECT_EQ(readSceneText("\xEF\xBB\xBF" + writeSceneText(scene)), scene);
 }
 
 // LF ends, an unended last line and byte order marks all read as the same single wall.
