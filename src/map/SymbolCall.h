@@ -28,7 +28,6 @@ SymbolCall symbolCall(const SceneRow& row, const MapSymbol& symbol, const Figure
 void drawCall(const SymbolCall& call, Canvas& canvas);
 
 // Draws the map symbol of `row` in `figure` of `symbol`: drawCall of its symbolCall.
-void drawSymbol(const SceneRow& row, const MapSymbol& symbol, const Figure& figure,
-                Canvas& canvas);
+void drawSymbol(const SceneRow& row, const MapSymbol& symbol, const Figure& figure, Canvas& canvas);
 
 } // namespace norvane
