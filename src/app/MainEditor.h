@@ -222,6 +222,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     // The close guard: Exit, the close box and the system all come here.
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     // MainEditor_Drop.cpp: a dropped scene file opens like Open; other drops are refused.
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
@@ -339,6 +340,7 @@ private:
     QPoint m_panScroll;            // the scroll positions then
     bool m_keyboardCorner = false; // Enter set an area's first corner at the keyboard cursor
     bool m_dockWidthAdded = false; // the window is wider by the 3D view's dock
+    int m_widthWithoutDock = 0;    // the window's width while the dock was last hidden
     QSize m_viewport;              // Picture2's size at the last layout
     norvane::KeyboardCursor m_cursor;
     int m_kindRow = -1; // the catalogue row chosen last

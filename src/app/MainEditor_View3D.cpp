@@ -13,6 +13,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QResizeEvent>
+#include <QStyle>
 
 namespace {
 
@@ -62,14 +64,30 @@ QWidget* MainEditor::noOpenGLNote() {
 }
 
 // Showing the dock widens the window by the dock and hiding it narrows it again, so the map
-// keeps its size; a maximised window keeps its size and the map gives or takes the width.
+// keeps its size; a maximised window keeps its size and the map gives or takes the width. The
+// width without the dock is remembered, since Qt may already have grown the window to make room
+// for a dock being shown by the time this runs.
 void MainEditor::fitWindowToDock() {
     const bool shown = dock3D->isVisibleTo(this);
     if (shown == m_dockWidthAdded)
         return;
     m_dockWidthAdded = shown;
-    if (!isMaximized() && !isFullScreen())
-        resize(width() + (shown ? dock3D->width() : -dock3D->width()), height());
+    if (isMaximized() || isFullScreen())
+        return;
+    const int dockRoom =
+        dock3D->width() + style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this);
+    if (shown) {
+        resize(m_widthWithoutDock + dockRoom, height());
+        return;
+    }
+    resize(width() - dockRoom, height());
+    m_widthWithoutDock = width();
+}
+
+void MainEditor::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (!dock3D->isVisibleTo(this))
+        m_widthWithoutDock = width();
 }
 
 void MainEditor::highlightIn3D(int row) {

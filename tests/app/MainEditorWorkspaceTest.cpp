@@ -67,6 +67,16 @@ private slots:
         QApplication::processEvents();
         QCOMPARE(kept(*second), expected);
         QCOMPARE(second->size(), size);
+        // Showing a dock that started hidden widens the window by the dock alone.
+        if (!second->dock3D->isVisibleTo(second.get())) {
+            const int viewport = second->Picture2->width();
+            second->mnu3DViewItem->trigger();
+            QApplication::processEvents();
+            QCOMPARE(second->Picture2->width(), viewport);
+            second->mnu3DViewItem->trigger();
+            QApplication::processEvents();
+            QCOMPARE(second->size(), size);
+        }
     }
 };
 
