@@ -2,6 +2,7 @@
 // properties, the arrow keys on the map, and List2 kept in step with the scene.
 #include "MainEditor.h"
 
+#include "ArrowKeys.h"
 #include "ChangeObjectCommand.h"
 #include "ErrorReport.h"
 #include "InsertObjectsCommand.h"
@@ -11,6 +12,7 @@
 #include "map/MapHit.h"
 #include "map/ObjectMove.h"
 #include "render/MapPicture.h"
+#include "render/Utf8Text.h"
 #include "scene/Error.h"
 #include "scenefile/SceneFile.h"
 
@@ -53,22 +55,6 @@ constexpr std::array<EditItem, 5> kClipboardItems{{
     {&MainEditor::mnuDuplicateItem, "mnuDuplicateItem", "D&uplicate", QKeySequence::UnknownKey,
      &MainEditor::mnuDuplicateItem_Click},
 }};
-
-struct ArrowKey {
-    int key;
-    float dx, dy;
-};
-
-constexpr std::array<ArrowKey, 4> kArrows{{
-    {Qt::Key_Left, -1.0f, 0.0f},
-    {Qt::Key_Right, 1.0f, 0.0f},
-    {Qt::Key_Up, 0.0f, -1.0f},
-    {Qt::Key_Down, 0.0f, 1.0f},
-}};
-
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 } // namespace
 
@@ -240,12 +226,10 @@ void MainEditor::nudgeSelected(norvane::MapPoint offset) {
 
 // An arrow key on the map moves the selected object; returns false for other keys.
 bool MainEditor::mapKeyPressed(int key, bool fine) {
-    for (const ArrowKey& arrow : kArrows) {
-        if (arrow.key != key)
-            continue;
-        const float step = fine ? kFineArrowStep : kArrowStep;
-        nudgeSelected({arrow.dx * step, arrow.dy * step});
-        return true;
-    }
-    return false;
+    const std::optional<ArrowDirection> arrow = arrowDirection(key);
+    if (!arrow)
+        return false;
+    const float step = fine ? kFineArrowStep : kArrowStep;
+    nudgeSelected({static_cast<float>(arrow->dx) * step, static_cast<float>(arrow->dy) * step});
+    return true;
 }

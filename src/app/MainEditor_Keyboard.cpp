@@ -4,28 +4,14 @@
 // same steps as the mouse's.
 #include "MainEditor.h"
 
+#include "ArrowKeys.h"
+
 #include "map/Snapping.h"
 #include "scene/Catalogue.h"
 
 #include <QKeyEvent>
 
 #include <array>
-
-namespace {
-
-struct CursorKey {
-    int key;
-    int dx, dy;
-};
-
-constexpr std::array<CursorKey, 4> kCursorKeys{{
-    {Qt::Key_Left, -1, 0},
-    {Qt::Key_Right, 1, 0},
-    {Qt::Key_Up, 0, -1},
-    {Qt::Key_Down, 0, 1},
-}};
-
-} // namespace
 
 // Space held arms panning with the left button; Escape with a first corner set abandons it
 // rather than choosing Select. Returns true for the keys it took.
@@ -49,12 +35,10 @@ bool MainEditor::mapKeyEvent(QKeyEvent* key) {
 bool MainEditor::keyboardPlacementKey(int key, bool fine) {
     if (chosenKind().empty())
         return false;
-    for (const CursorKey& arrow : kCursorKeys) {
-        if (arrow.key == key) {
-            m_cursor.step(arrow.dx, arrow.dy, fine);
-            showKeyboardCursor();
-            return true;
-        }
+    if (const std::optional<ArrowDirection> arrow = arrowDirection(key)) {
+        m_cursor.step(arrow->dx, arrow->dy, fine);
+        showKeyboardCursor();
+        return true;
     }
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
         enterAtCursor();

@@ -1,5 +1,7 @@
 #include "ObjectProperties.h"
 
+#include "render/Utf8Text.h"
+
 #include "scene/Catalogue.h"
 #include "scene/NumberText.h"
 #include "scene/Orientation.h"
@@ -29,10 +31,6 @@ constexpr std::array<OrientationChoice, 4> kOrientations{{
 
 constexpr std::array<const char*, 4> kPointFields{"X", "Y", nullptr, nullptr};
 constexpr std::array<const char*, 4> kAreaFields{"X1", "Y1", "X2", "Y2"};
-
-QString fromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // A coordinate as stored: kept as it was when the user left its text alone, else written in the
 // form of its kind.

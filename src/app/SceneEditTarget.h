@@ -1,5 +1,7 @@
 #pragma once
 
+#include "render/Utf8Text.h"
+
 #include "scene/Scene.h"
 
 #include <QString>
@@ -18,6 +20,5 @@ struct SceneEditTarget {
 
 // A command's name as the Edit menu shows it: "Place Tree", "Remove Street".
 inline QString commandName(const char* verb, const std::string& kind) {
-    return QLatin1String(verb) + QLatin1Char(' ') +
-           QString::fromUtf8(kind.data(), static_cast<qsizetype>(kind.size()));
+    return QLatin1String(verb) + QLatin1Char(' ') + fromUtf8(kind);
 }

@@ -1,5 +1,7 @@
 #include "SceneListModel.h"
 
+#include "render/Utf8Text.h"
+
 SceneListModel::SceneListModel(norvane::Scene& scene, QObject* parent)
     : QAbstractListModel(parent), m_scene(scene), m_rows(static_cast<int>(scene.count())) {
     m_scene.addListener(this);
@@ -17,8 +19,7 @@ QVariant SceneListModel::data(const QModelIndex& index, int role) const {
     const std::optional<std::size_t> row = sceneRow(index.row());
     if (role != Qt::DisplayRole || !index.isValid() || !row)
         return {};
-    const std::string_view kind = m_scene.row(*row).kind;
-    return QString::fromUtf8(kind.data(), static_cast<qsizetype>(kind.size()));
+    return fromUtf8(m_scene.row(*row).kind);
 }
 
 std::optional<std::size_t> SceneListModel::sceneRow(int row) const {

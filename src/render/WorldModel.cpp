@@ -1,5 +1,7 @@
 #include "WorldModel.h"
 
+#include "Utf8Text.h"
+
 #include "MeshGeometry.h"
 #include "ShapeBatch.h"
 
@@ -158,7 +160,7 @@ QString WorldModel::anchorOf(int row) const {
     if (row < 0 || static_cast<std::size_t>(row) >= m_scene.count())
         return {};
     const std::string_view url = norvane::anchorUrl(m_scene.row(static_cast<std::size_t>(row)));
-    return QString::fromUtf8(url.data(), static_cast<qsizetype>(url.size()));
+    return fromUtf8(url);
 }
 
 ShapeBatch& WorldModel::batchFor(int mesh, int texture) {
