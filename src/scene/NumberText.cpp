@@ -5,6 +5,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 namespace norvane {
@@ -63,8 +64,41 @@ char* writeDecimalText(char* out, double value) {
 
 namespace {
 
+// Whole powers of ten up to 10^15, each exactly a double.
+constexpr std::array<double, 16> kPowersOfTen{1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                              1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+constexpr int kMostPlainDigits = 15; // below 2^53, so the digits make an exact double
+
+// The forms the editor writes: "-" or not, digits with at most one point and a digit after it
+// ("37.5", "-.25", "12"), 15 digits at most. Read without the general parser: the digits and
+// the power of ten are exact doubles, so one division rounds as the parser does. Nothing for
+// any other text, which the general parser then reads.
+std::optional<double> plainDecimal(std::string_view text) {
+    const bool negative = text.starts_with('-');
+    std::uint64_t digits = 0;
+    int count = 0, afterPoint = -1;
+    for (std::size_t at = negative ? 1 : 0; at < text.size(); ++at) {
+        const char c = text[at];
+        if (c == '.' && afterPoint < 0)
+            afterPoint = 0;
+        else if (c >= '0' && c <= '9' && count < kMostPlainDigits) {
+            digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
+            ++count;
+            afterPoint += afterPoint >= 0 ? 1 : 0;
+        } else
+            return std::nullopt;
+    }
+    if (count == 0 || afterPoint == 0)
+        return std::nullopt;
+    const double value =
+        static_cast<double>(digits) / kPowersOfTen[std::size_t(afterPoint < 0 ? 0 : afterPoint)];
+    return negative ? -value : value;
+}
+
 // Parses trimmed text; an overflow that from_chars reports is OutOfRange, not NotANumber.
 NumberReading parseTrimmed(std::string_view text) {
+    if (const std::optional<double> plain = plainDecimal(text))
+        return {*plain, NumberFault::None};
     // from_chars takes no '+' but a '-' of its own, which must not follow a '+' ("+-1").
     if (text.starts_with('+')) {
         text.remove_prefix(1);

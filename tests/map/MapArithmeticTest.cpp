@@ -3,7 +3,6 @@
 #include "map/Grid.h"
 #include "map/KeyboardCursor.h"
 #include "map/MapHit.h"
-#include "map/MapNumber.h"
 #include "map/MapZoom.h"
 #include "map/ObjectMove.h"
 #include "map/PixelSpan.h"
@@ -14,10 +13,8 @@
 
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cctype>
 #include <iomanip>
-#include <random>
 #include <sstream>
 
 namespace norvane::test {
@@ -156,52 +153,6 @@ TEST(MapArithmetic, EachCallGivesItsResult) {
         actual += line.starts_with('#') ? line + '\n' : call + " -> " + evaluate(call) + '\n';
     }
     EXPECT_SAME_TEXT(goldenText(path, actual), actual);
-}
-
-// The map's own reading of plain decimals gives the very float the scene's parser gives, for
-// odd texts and for random decimals of up to 18 digits, spaces and signs around them.
-TEST(MapNumber, ReadsAsTheSceneParser) {
-    std::vector<std::string> texts{"",
-                                   " ",
-                                   "-",
-                                   "5.",
-                                   ".5",
-                                   "-.5",
-                                   "-0",
-                                   " 40.5",
-                                   "40.5  ",
-                                   "1.2.3",
-                                   "+5",
-                                   "1e3",
-                                   "nan",
-                                   "7 5",
-                                   "0012.5",
-                                   "3.4e38",
-                                   "-99999999999999.9",
-                                   "1e39",
-                                   "0.1",
-                                   "2.675",
-                                   "0.1234567890123456"};
-    std::mt19937 random(99);
-    const auto digits = [&random](int most) {
-        std::string text(1 + random() % most, '0');
-        for (char& digit : text)
-            digit = static_cast<char>('0' + random() % 10);
-        return text;
-    };
-    for (int i = 0; i < 20'000; ++i)
-        texts.push_back(std::string(random() % 2, ' ') + (random() % 3 ? "" : "-") + digits(9) +
-                        (random() % 4 ? "." + digits(9) : "") + std::string(random() % 2, ' '));
-    for (const std::string& text : texts) {
-        const std::optional<double> parsed = parseNumber(text);
-        const std::optional<float> expected =
-            parsed && inCoordinateRange(*parsed) ? std::optional(float(*parsed)) : std::nullopt;
-        const std::optional<float> read = mapNumber(text);
-        ASSERT_EQ(read.has_value(), expected.has_value()) << '"' << text << '"';
-        ASSERT_EQ(std::bit_cast<std::uint32_t>(read.value_or(0.0f)),
-                  std::bit_cast<std::uint32_t>(expected.value_or(0.0f)))
-            << '"' << text << '"';
-    }
 }
 
 } // namespace

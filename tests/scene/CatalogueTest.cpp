@@ -37,6 +37,8 @@ TEST(Catalogue, LookupsAreExact) {
     EXPECT_FALSE(isAreaKind("Wall "));
     EXPECT_EQ(findKind("tree"), nullptr);
     EXPECT_EQ(findKind(""), nullptr);
+    EXPECT_EQ(findKind("T"), nullptr);
+    EXPECT_EQ(findKind("Tree "), nullptr);
     EXPECT_TRUE(isTextKind("Text (Eye-Level)"));
     EXPECT_FALSE(isTextKind("Tree"));
     EXPECT_EQ(placementHint("Street"), "Drag out a rectangle to insert the object.");

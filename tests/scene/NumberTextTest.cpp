@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <bit>
 #include <charconv>
 #include <clocale>
 #include <cmath>
@@ -82,5 +83,59 @@ TEST(NumberText, DecimalTextMatchesTheExactConversion) {
         const auto end = std::to_chars(exact.data(), exact.data() + exact.size(),
                                        value == 0.0 ? 0.0 : value, std::chars_format::general, 15);
         ASSERT_EQ(decimalText(value), std::string(exact.data(), end.ptr)) << value;
+    }
+}
+
+// Number texts read as the exact conversion reads them, bit for bit: odd texts, and random
+// decimals of up to 18 digits with spaces and signs around them (the editor's own forms take a
+// short way).
+TEST(NumberText, ReadsAsTheExactConversion) {
+    std::vector<std::string> texts{"",
+                                   " ",
+                                   "-",
+                                   "5.",
+                                   ".5",
+                                   "-.5",
+                                   "-0",
+                                   ".",
+                                   "-.",
+                                   "1e3",
+                                   "nan",
+                                   "7 5",
+                                   "1.2.3",
+                                   "0012.5",
+                                   "3.4e38",
+                                   "-99999999999999.9",
+                                   "1e39",
+                                   "2.675",
+                                   "0.1234567890123456",
+                                   "123456789012345.6"};
+    std::mt19937 random(99);
+    const auto digits = [&random](int most) {
+        std::string text(1 + random() % most, '0');
+        for (char& digit : text)
+            digit = static_cast<char>('0' + random() % 10);
+        return text;
+    };
+    for (int i = 0; i < 100'000; ++i)
+        texts.push_back(std::string(random() % 2, ' ') + (random() % 3 ? "" : "-") +
+                        (random() % 8 ? digits(9) : "") + (random() % 4 ? "." + digits(9) : "") +
+                        std::string(random() % 2, ' '));
+    for (const std::string& text : texts) {
+        std::string_view exact = text;
+        while (exact.starts_with(' '))
+            exact.remove_prefix(1);
+        while (exact.ends_with(' '))
+            exact.remove_suffix(1);
+        double expected = 0.0;
+        const auto [end, error] =
+            std::from_chars(exact.data(), exact.data() + exact.size(), expected);
+        const bool valid = !exact.empty() && error == std::errc{} &&
+                           end == exact.data() + exact.size() && std::isfinite(expected);
+        const std::optional<double> read = parseNumber(text);
+        ASSERT_EQ(read.has_value(), valid) << '"' << text << '"';
+        ASSERT_EQ(std::bit_cast<std::uint64_t>(read.value_or(0.0)),
+                  std::bit_cast<std::uint64_t>(valid ? expected : 0.0))
+            << '"' << text << '"';
     }
 }
