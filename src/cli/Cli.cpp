@@ -1,8 +1,8 @@
 #include "Cli.h"
 
 #include "CliError.h"
+#include "CommandRun.h"
 #include "CommandTable.h"
-#include "scene/Error.h"
 
 #include <algorithm>
 #include <iostream>
@@ -29,23 +29,12 @@ bool asksForHelp(const std::vector<std::string>& args) {
                        [](const std::string& word) { return word == "--help" || word == "-h"; });
 }
 
-int fail(int exitCode, const std::string& reason) {
-    std::cerr << "norvane-cli: " << reason << '\n';
-    return exitCode;
-}
-
 int runCommand(const Command& command, const std::vector<std::string>& args) {
     if (asksForHelp(args)) {
         printCommandHelp(command);
         return kExitSuccess;
     }
-    try {
-        return command.run(args);
-    } catch (const CliError& error) {
-        return fail(error.exitCode(), error.what());
-    } catch (const Error& error) {
-        return fail(kExitBadScene, error.what());
-    }
+    return runReportingFailures(command.run, args);
 }
 
 } // namespace
@@ -64,7 +53,8 @@ int runCli(const std::vector<std::string>& args) {
     }
     const Command* command = findCommand(name);
     if (command == nullptr)
-        return fail(kExitUsage, "unknown command \"" + name + "\" (see norvane-cli --help)");
+        return reportFailure(kExitUsage,
+                             "unknown command \"" + name + "\" (see norvane-cli --help)");
     return runCommand(*command, {args.begin() + 1, args.end()});
 }
 

@@ -2,14 +2,9 @@
 
 #include "CheckCommand.h"
 #include "ExportCommand.h"
+#include "HelperStart.h"
 #include "PreviewFileCommand.h"
 #include "WebPageCommand.h"
-
-#if defined(NORVANE_HAVE_QTCANVAS) && __has_include("RenderCommand.h")
-#include "RenderCommand.h"
-#include "SnapshotCommand.h"
-#define NORVANE_CLI_HAS_RENDER 1
-#endif
 
 namespace norvane::cli {
 
@@ -38,15 +33,16 @@ constexpr Command kCommands[] = {
      "there are "
      "any.",
      runCheck},
-#ifdef NORVANE_CLI_HAS_RENDER
+// Built with Qt, the commands that paint run in helper programs.
+#ifdef NORVANE_HAVE_QT_HELPERS
     {"render", "render SCENE.NSC OUT.png [--zoom 100|200|400 | --size PIXELS]",
      "Writes the map picture of a scene file as the editor paints it at that zoom (default 100), "
      "or PIXELS wide and high (16 to 4096) for a thumbnail.",
-     runRender},
+     runRenderInHelper},
     {"snapshot", "snapshot SCENE.NSC OUT.png [--size 800x600] [--sky NAME]",
      "Writes the 3D view of a scene file from the starting point, as the editor's 3D view shows "
      "it. Needs a display with OpenGL: run it under xvfb-run where there is none.",
-     runSnapshot},
+     runSnapshotInHelper},
 #endif
 };
 

@@ -5,13 +5,28 @@
 
 namespace norvane::cli {
 
-std::string programDataFolder() {
-    namespace fs = std::filesystem;
+namespace {
+
+namespace fs = std::filesystem;
+
+fs::path executableFolder() {
     std::error_code error;
-    const fs::path executableFolder = fs::read_symlink("/proc/self/exe", error).parent_path();
-    if (fs::exists(executableFolder / "x_ite" / "x_ite.min.js", error))
-        return executableFolder.string();
-    return (executableFolder / NORVANE_DATA_FROM_BIN).lexically_normal().string();
+    return fs::read_symlink("/proc/self/exe", error).parent_path();
+}
+
+} // namespace
+
+std::string programDataFolder() {
+    std::error_code error;
+    const fs::path folder = executableFolder();
+    if (fs::exists(folder / "x_ite" / "x_ite.min.js", error))
+        return folder.string();
+    return (folder / NORVANE_DATA_FROM_BIN).lexically_normal().string();
+}
+
+std::string helperProgram(std::string_view command) {
+    const fs::path folder = executableFolder() / NORVANE_HELPERS_FROM_BIN;
+    return (folder / ("norvane-cli-" + std::string(command))).lexically_normal().string();
 }
 
 } // namespace norvane::cli

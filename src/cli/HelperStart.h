@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace norvane::cli {
+
+// The commands that paint run in helper programs, so that norvane-cli itself needs no Qt. Each
+// replaces this process with the command's helper (see helperProgram), called as
+// "HELPER COMMAND ARGS..." with `args` unchanged; the helper's output and exit status are the
+// command's. Throws CliError(kExitUsage) "COMMAND: cannot start PATH: REASON" when it cannot.
+int runRenderInHelper(const std::vector<std::string>& args);
+int runSnapshotInHelper(const std::vector<std::string>& args);
+
+} // namespace norvane::cli
