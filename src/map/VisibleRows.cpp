@@ -54,17 +54,20 @@ PixelBox boundsOf(const SymbolCall& call, int width, int height) {
 }
 
 // Walks the calls of one layer from the last drawn to the first, against the mask of what the
-// calls drawn after them cover, and drops the hidden ones.
-void dropHidden(std::vector<SymbolCall>& calls, MapLayer layer, CoverageMask& mask, int width,
-                int height) {
-    for (auto call = calls.rbegin(); call != calls.rend(); ++call) {
-        if (call->op == Op::None || kMapSymbols[call->symbol].layer != layer)
+// calls drawn after them cover, hides the hidden ones and notes which pixels of the others show.
+void dropHidden(VisibleCalls& visible, MapLayer layer, CoverageMask& mask, int width, int height) {
+    for (std::size_t i = visible.calls.size(); i-- > 0;) {
+        SymbolCall& call = visible.calls[i];
+        if (call.op == Op::None || kMapSymbols[call.symbol].layer != layer)
             continue;
-        const PixelBox box = boundsOf(*call, width, height);
-        if (mask.covers(box))
-            call->op = Op::None;
-        else if (call->op == Op::FillRect)
-            mask.cover(box);
+        const PixelBox box = boundsOf(call, width, height);
+        if (mask.covers(box)) {
+            call.op = Op::Hidden;
+        } else if (call.op == Op::FillRect) {
+            const auto first = static_cast<std::uint32_t>(visible.runs.size());
+            mask.coverShowing(box, visible.runs);
+            visible.showing[i] = {first, static_cast<std::uint32_t>(visible.runs.size()) - first};
+        }
     }
 }
 
@@ -81,12 +84,13 @@ std::vector<SymbolCall> rowCalls(const SceneRows& rows) {
     return calls;
 }
 
-std::vector<SymbolCall> visibleCalls(const Scene& scene, int widthPixels, int heightPixels) {
-    std::vector<SymbolCall> calls = rowCalls(scene.rows());
+VisibleCalls visibleCalls(const Scene& scene, int widthPixels, int heightPixels) {
+    VisibleCalls visible{rowCalls(scene.rows()), {}, {}};
+    visible.showing.resize(visible.calls.size());
     CoverageMask mask(widthPixels, heightPixels);
-    dropHidden(calls, MapLayer::Objects, mask, widthPixels, heightPixels);
-    dropHidden(calls, MapLayer::Ground, mask, widthPixels, heightPixels);
-    return calls;
+    dropHidden(visible, MapLayer::Objects, mask, widthPixels, heightPixels);
+    dropHidden(visible, MapLayer::Ground, mask, widthPixels, heightPixels);
+    return visible;
 }
 
 } // namespace norvane
