@@ -81,6 +81,10 @@ bool allNumbers(std::initializer_list<std::string_view> texts) {
     return true;
 }
 
+std::span<const PixelRun> runsOf(const VisibleCalls& visible, VisibleCalls::Runs runs) {
+    return std::span(visible.runs).subspan(runs.first, runs.count);
+}
+
 void drawVisibleLayer(const VisibleCalls& visible, MapLayer layer, Canvas& canvas) {
     for (std::size_t i = 0; i < visible.calls.size(); ++i) {
         const SymbolCall& call = visible.calls[i];
@@ -94,9 +98,8 @@ void drawVisibleLayer(const VisibleCalls& visible, MapLayer layer, Canvas& canva
             continue;
         }
         const auto& v = call.values;
-        const VisibleCalls::Runs runs = visible.showing[i];
         canvas.fillRectShowing(v[0], v[1], v[2], v[3], symbol.colour,
-                               std::span(visible.runs).subspan(runs.first, runs.count));
+                               runsOf(visible, visible.showing[i]));
     }
 }
 
@@ -132,7 +135,8 @@ void Render2D(const Scene& scene, Canvas& canvas, float gridStep) {
 std::vector<std::size_t> Render2DCulled(const Scene& scene, Canvas& canvas, int widthPixels,
                                         int heightPixels, float gridStep) {
     const VisibleCalls visible = visibleCalls(scene, widthPixels, heightPixels);
-    paintBackground(canvas);
+    canvas.fillRectShowing(0.0f, 0.0f, 100.0f, 100.0f, kMapBackground,
+                           runsOf(visible, visible.background));
     drawGrid(canvas, gridStep, {0.0f, 0.0f, 100.0f, 100.0f});
     for (const MapLayer layer : {MapLayer::Ground, MapLayer::Objects})
         drawVisibleLayer(visible, layer, canvas);

@@ -53,6 +53,13 @@ PixelBox boundsOf(const SymbolCall& call, int width, int height) {
             ceilPixel((v[0] + r) * sx) + margin, ceilPixel((v[1] + r) * sy) + margin};
 }
 
+VisibleCalls::Runs coverShowing(CoverageMask& mask, const PixelBox& box,
+                                std::vector<PixelRun>& runs) {
+    const auto first = static_cast<std::uint32_t>(runs.size());
+    mask.coverShowing(box, runs);
+    return {first, static_cast<std::uint32_t>(runs.size()) - first};
+}
+
 // Walks the calls of one layer from the last drawn to the first, against the mask of what the
 // calls drawn after them cover, hides the hidden ones and notes which pixels of the others show.
 void dropHidden(VisibleCalls& visible, MapLayer layer, CoverageMask& mask, int width, int height) {
@@ -64,9 +71,7 @@ void dropHidden(VisibleCalls& visible, MapLayer layer, CoverageMask& mask, int w
         if (mask.covers(box)) {
             call.op = Op::Hidden;
         } else if (call.op == Op::FillRect) {
-            const auto first = static_cast<std::uint32_t>(visible.runs.size());
-            mask.coverShowing(box, visible.runs);
-            visible.showing[i] = {first, static_cast<std::uint32_t>(visible.runs.size()) - first};
+            visible.showing[i] = coverShowing(mask, box, visible.runs);
         }
     }
 }
@@ -85,11 +90,13 @@ std::vector<SymbolCall> rowCalls(const SceneRows& rows) {
 }
 
 VisibleCalls visibleCalls(const Scene& scene, int widthPixels, int heightPixels) {
-    VisibleCalls visible{rowCalls(scene.rows()), {}, {}};
+    VisibleCalls visible{rowCalls(scene.rows()), {}, {}, {}};
     visible.showing.resize(visible.calls.size());
     CoverageMask mask(widthPixels, heightPixels);
     dropHidden(visible, MapLayer::Objects, mask, widthPixels, heightPixels);
     dropHidden(visible, MapLayer::Ground, mask, widthPixels, heightPixels);
+    visible.background =
+        coverShowing(mask, {0, 0, widthPixels - 1, heightPixels - 1}, visible.runs);
     return visible;
 }
 

@@ -27,6 +27,8 @@ struct VisibleCalls {
     // For every row, the runs of pixels of its filled rectangle that no later rectangle paints
     // over (none for other calls).
     std::vector<Runs> showing;
+    // The runs of the background that no rectangle paints over.
+    Runs background;
     std::vector<PixelRun> runs;
 };
 
