@@ -85,9 +85,11 @@ std::span<const PixelRun> runsOf(const VisibleCalls& visible, VisibleCalls::Runs
     return std::span(visible.runs).subspan(runs.first, runs.count);
 }
 
-void drawVisibleLayer(const VisibleCalls& visible, MapLayer layer, Canvas& canvas) {
-    for (std::size_t i = 0; i < visible.calls.size(); ++i) {
-        const SymbolCall& call = visible.calls[i];
+// Paints the calls of `layer` that show; takes the runs of each rectangle from the end of
+// `rectangles`, which the culling filled last painted first.
+void drawVisibleLayer(const VisibleCalls& visible, MapLayer layer, std::size_t& rectangles,
+                      Canvas& canvas) {
+    for (const SymbolCall& call : visible.calls) {
         const MapSymbol& symbol = kMapSymbols[call.symbol];
         if (call.op == SymbolCall::Op::None || call.op == SymbolCall::Op::Hidden ||
             symbol.layer != layer)
@@ -99,7 +101,7 @@ void drawVisibleLayer(const VisibleCalls& visible, MapLayer layer, Canvas& canva
         }
         const auto& v = call.values;
         canvas.fillRectShowing(v[0], v[1], v[2], v[3], symbol.colour,
-                               runsOf(visible, visible.showing[i]));
+                               runsOf(visible, visible.rectangles[--rectangles]));
     }
 }
 
@@ -138,8 +140,9 @@ std::vector<std::size_t> Render2DCulled(const Scene& scene, Canvas& canvas, int 
     canvas.fillRectShowing(0.0f, 0.0f, 100.0f, 100.0f, kMapBackground,
                            runsOf(visible, visible.background));
     drawGrid(canvas, gridStep, {0.0f, 0.0f, 100.0f, 100.0f});
+    std::size_t rectangles = visible.rectangles.size();
     for (const MapLayer layer : {MapLayer::Ground, MapLayer::Objects})
-        drawVisibleLayer(visible, layer, canvas);
+        drawVisibleLayer(visible, layer, rectangles, canvas);
     drawStartMarker(canvas);
     return skippedRows(visible.calls);
 }

@@ -63,15 +63,14 @@ VisibleCalls::Runs coverShowing(CoverageMask& mask, const PixelBox& box,
 // Walks the calls of one layer from the last drawn to the first, against the mask of what the
 // calls drawn after them cover, hides the hidden ones and notes which pixels of the others show.
 void dropHidden(VisibleCalls& visible, MapLayer layer, CoverageMask& mask, int width, int height) {
-    for (std::size_t i = visible.calls.size(); i-- > 0;) {
-        SymbolCall& call = visible.calls[i];
-        if (call.op == Op::None || kMapSymbols[call.symbol].layer != layer)
+    for (auto call = visible.calls.rbegin(); call != visible.calls.rend(); ++call) {
+        if (call->op == Op::None || kMapSymbols[call->symbol].layer != layer)
             continue;
-        const PixelBox box = boundsOf(call, width, height);
+        const PixelBox box = boundsOf(*call, width, height);
         if (mask.covers(box)) {
-            call.op = Op::Hidden;
-        } else if (call.op == Op::FillRect) {
-            visible.showing[i] = coverShowing(mask, box, visible.runs);
+            call->op = Op::Hidden;
+        } else if (call->op == Op::FillRect) {
+            visible.rectangles.push_back(coverShowing(mask, box, visible.runs));
         }
     }
 }
@@ -91,7 +90,6 @@ std::vector<SymbolCall> rowCalls(const SceneRows& rows) {
 
 VisibleCalls visibleCalls(const Scene& scene, int widthPixels, int heightPixels) {
     VisibleCalls visible{rowCalls(scene.rows()), {}, {}, {}};
-    visible.showing.resize(visible.calls.size());
     CoverageMask mask(widthPixels, heightPixels);
     dropHidden(visible, MapLayer::Objects, mask, widthPixels, heightPixels);
     dropHidden(visible, MapLayer::Ground, mask, widthPixels, heightPixels);

@@ -24,9 +24,10 @@ struct VisibleCalls {
     // For every row, its call; Op::None for a row Render2D skips, Op::Hidden for one wholly off
     // the surface or whose pixels rectangles drawn later all paint over.
     std::vector<SymbolCall> calls;
-    // For every row, the runs of pixels of its filled rectangle that no later rectangle paints
-    // over (none for other calls).
-    std::vector<Runs> showing;
+    // For each filled rectangle that shows, the runs of its pixels that no later rectangle paints
+    // over, in the order the culling meets them: each layer from its last row to its first, the
+    // objects' layer first. So the rectangles painted first come last.
+    std::vector<Runs> rectangles;
     // The runs of the background that no rectangle paints over.
     Runs background;
     std::vector<PixelRun> runs;
