@@ -22,8 +22,12 @@ inline double clampPixels(double pixels) {
 }
 
 // The pixel edge nearest to map coordinate `units` on a surface `pixels` wide, clamped.
+// units * pixels is exact in a double (24 and at most 13 significant bits), so it lies either
+// on a half pixel or at least 2^-37 of itself away from one; multiplying it by 0.01, off by
+// less than 2^-52 of itself, then rounds to the same edge as dividing by 100, and costs a
+// fraction of a division.
 inline int pixelEdge(float units, int pixels) {
-    const double at = static_cast<double>(units) * pixels / 100.0;
+    const double at = static_cast<double>(units) * pixels * 0.01;
     return static_cast<int>(roundHalfEven(clampPixels(at)));
 }
 

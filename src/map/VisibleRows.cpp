@@ -25,6 +25,16 @@ void fillCalls(SceneRows::iterator first, SceneRows::iterator last, SymbolCall* 
     }
 }
 
+// Runs `work(first, last)` over the rows 0..count, the first half on a second thread when there
+// are enough rows.
+template <class Work> void onTwoThreads(std::size_t count, const Work& work) {
+    const std::size_t half = count >= kRowsWorthAThread ? count / 2 : 0;
+    std::jthread helper;
+    if (half > 0)
+        helper = std::jthread([&work, half] { work(0, half); });
+    work(half, count);
+}
+
 int floorPixel(double pixels) {
     return static_cast<int>(std::floor(clampPixels(pixels)));
 }
@@ -62,16 +72,16 @@ VisibleCalls::Runs coverShowing(CoverageMask& mask, const PixelBox& box,
 
 // Walks the calls of one layer from the last drawn to the first, against the mask of what the
 // calls drawn after them cover, hides the hidden ones and notes which pixels of the others show.
-void dropHidden(VisibleCalls& visible, MapLayer layer, CoverageMask& mask, int width, int height) {
-    for (auto call = visible.calls.rbegin(); call != visible.calls.rend(); ++call) {
-        if (call->op == Op::None || kMapSymbols[call->symbol].layer != layer)
+void dropHidden(VisibleCalls& visible, const std::vector<PixelBox>& bounds, MapLayer layer,
+                CoverageMask& mask) {
+    for (std::size_t i = visible.calls.size(); i-- > 0;) {
+        SymbolCall& call = visible.calls[i];
+        if (call.op == Op::None || kMapSymbols[call.symbol].layer != layer)
             continue;
-        const PixelBox box = boundsOf(*call, width, height);
-        if (mask.covers(box)) {
-            call->op = Op::Hidden;
-        } else if (call->op == Op::FillRect) {
-            visible.rectangles.push_back(coverShowing(mask, box, visible.runs));
-        }
+        if (mask.covers(bounds[i]))
+            call.op = Op::Hidden;
+        else if (call.op == Op::FillRect)
+            visible.rectangles.push_back(coverShowing(mask, bounds[i], visible.runs));
     }
 }
 
@@ -79,20 +89,27 @@ void dropHidden(VisibleCalls& visible, MapLayer layer, CoverageMask& mask, int w
 
 std::vector<SymbolCall> rowCalls(const SceneRows& rows) {
     std::vector<SymbolCall> calls(rows.size());
-    const std::size_t half = rows.size() >= kRowsWorthAThread ? rows.size() / 2 : 0;
-    const auto middle = rows.begin() + static_cast<std::ptrdiff_t>(half);
-    std::jthread helper;
-    if (half > 0)
-        helper = std::jthread(fillCalls, rows.begin(), middle, calls.data());
-    fillCalls(middle, rows.end(), calls.data() + half);
+    onTwoThreads(rows.size(), [&rows, &calls](std::size_t first, std::size_t last) {
+        fillCalls(rows.begin() + static_cast<std::ptrdiff_t>(first),
+                  rows.begin() + static_cast<std::ptrdiff_t>(last), calls.data() + first);
+    });
     return calls;
 }
 
 VisibleCalls visibleCalls(const Scene& scene, int widthPixels, int heightPixels) {
-    VisibleCalls visible{rowCalls(scene.rows()), {}, {}, {}};
+    const SceneRows& rows = scene.rows();
+    VisibleCalls visible{std::vector<SymbolCall>(rows.size()), {}, {}, {}};
+    std::vector<PixelBox> bounds(rows.size());
+    onTwoThreads(rows.size(), [&](std::size_t first, std::size_t last) {
+        fillCalls(rows.begin() + static_cast<std::ptrdiff_t>(first),
+                  rows.begin() + static_cast<std::ptrdiff_t>(last), visible.calls.data() + first);
+        for (std::size_t i = first; i < last; ++i)
+            if (visible.calls[i].op != Op::None)
+                bounds[i] = boundsOf(visible.calls[i], widthPixels, heightPixels);
+    });
     CoverageMask mask(widthPixels, heightPixels);
-    dropHidden(visible, MapLayer::Objects, mask, widthPixels, heightPixels);
-    dropHidden(visible, MapLayer::Ground, mask, widthPixels, heightPixels);
+    dropHidden(visible, bounds, MapLayer::Objects, mask);
+    dropHidden(visible, bounds, MapLayer::Ground, mask);
     visible.background =
         coverShowing(mask, {0, 0, widthPixels - 1, heightPixels - 1}, visible.runs);
     return visible;
