@@ -89,7 +89,7 @@ std::span<const PixelRun> runsOf(const VisibleCalls& visible, VisibleCalls::Runs
 // `rectangles`, which the culling filled last painted first.
 void drawVisibleLayer(const VisibleCalls& visible, MapLayer layer, std::size_t& rectangles,
                       Canvas& canvas) {
-    for (const SymbolCall& call : visible.calls) {
+    for (const SymbolCall& call : std::span(visible.calls.get(), visible.count)) {
         const MapSymbol& symbol = kMapSymbols[call.symbol];
         if (call.op == SymbolCall::Op::None || call.op == SymbolCall::Op::Hidden ||
             symbol.layer != layer)
@@ -105,7 +105,7 @@ void drawVisibleLayer(const VisibleCalls& visible, MapLayer layer, std::size_t& 
     }
 }
 
-std::vector<std::size_t> skippedRows(const std::vector<SymbolCall>& calls) {
+std::vector<std::size_t> skippedRows(std::span<const SymbolCall> calls) {
     std::vector<std::size_t> skipped;
     for (std::size_t i = 0; i < calls.size(); ++i)
         if (calls[i].op == SymbolCall::Op::None)
@@ -144,7 +144,7 @@ std::vector<std::size_t> Render2DCulled(const Scene& scene, Canvas& canvas, int 
     for (const MapLayer layer : {MapLayer::Ground, MapLayer::Objects})
         drawVisibleLayer(visible, layer, rectangles, canvas);
     drawStartMarker(canvas);
-    return skippedRows(visible.calls);
+    return skippedRows(std::span(visible.calls.get(), visible.count));
 }
 
 void Render2DRegion(const Scene& scene, Canvas& canvas, const MapRect& region, float gridStep) {

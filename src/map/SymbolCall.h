@@ -11,12 +11,13 @@
 
 namespace norvane {
 
-// The one drawing call that the map symbol of a row makes, in map units. Hidden marks a call
-// that culling left out because nothing of it shows.
+// The one drawing call that the map symbol of a row makes, in map units; SymbolCall{} is the
+// call of a row that draws nothing. Hidden marks a call that culling left out because nothing of
+// it shows. Trivial, so that big arrays of calls are not cleared before they are filled.
 struct SymbolCall {
     enum class Op : std::uint8_t { None, FillRect, Line, Circle, Hidden };
-    Op op = Op::None;
-    std::uint8_t symbol = 0;     // index in kMapSymbols
+    Op op;
+    std::uint8_t symbol;         // index in kMapSymbols
     std::array<float, 4> values; // corners, line ends, or centre and radius
 };
 

@@ -43,8 +43,13 @@ int ceilPixel(double pixels) {
     return static_cast<int>(std::ceil(clampPixels(pixels)));
 }
 
+// A PixelBox that big arrays keep without clearing them first.
+struct Bounds {
+    int left, top, right, bottom;
+};
+
 // The pixels a call can touch: exact for rectangles, a pen-widened box for the others.
-PixelBox boundsOf(const SymbolCall& call, int width, int height) {
+Bounds boundsOf(const SymbolCall& call, int width, int height) {
     const auto& v = call.values;
     const int margin = std::max(kMapSymbols[call.symbol].penWidth, 1) + 1;
     if (call.op == Op::FillRect) {
@@ -72,16 +77,16 @@ VisibleCalls::Runs coverShowing(CoverageMask& mask, const PixelBox& box,
 
 // Walks the calls of one layer from the last drawn to the first, against the mask of what the
 // calls drawn after them cover, hides the hidden ones and notes which pixels of the others show.
-void dropHidden(VisibleCalls& visible, const std::vector<PixelBox>& bounds, MapLayer layer,
-                CoverageMask& mask) {
-    for (std::size_t i = visible.calls.size(); i-- > 0;) {
+void dropHidden(VisibleCalls& visible, const Bounds* bounds, MapLayer layer, CoverageMask& mask) {
+    for (std::size_t i = visible.count; i-- > 0;) {
         SymbolCall& call = visible.calls[i];
         if (call.op == Op::None || kMapSymbols[call.symbol].layer != layer)
             continue;
-        if (mask.covers(bounds[i]))
+        const PixelBox box{bounds[i].left, bounds[i].top, bounds[i].right, bounds[i].bottom};
+        if (mask.covers(box))
             call.op = Op::Hidden;
         else if (call.op == Op::FillRect)
-            visible.rectangles.push_back(coverShowing(mask, bounds[i], visible.runs));
+            visible.rectangles.push_back(coverShowing(mask, box, visible.runs));
     }
 }
 
@@ -98,18 +103,20 @@ std::vector<SymbolCall> rowCalls(const SceneRows& rows) {
 
 VisibleCalls visibleCalls(const Scene& scene, int widthPixels, int heightPixels) {
     const SceneRows& rows = scene.rows();
-    VisibleCalls visible{std::vector<SymbolCall>(rows.size()), {}, {}, {}};
-    std::vector<PixelBox> bounds(rows.size());
-    onTwoThreads(rows.size(), [&](std::size_t first, std::size_t last) {
+    VisibleCalls visible{
+        std::make_unique_for_overwrite<SymbolCall[]>(rows.size()), rows.size(), {}, {}, {}};
+    const auto bounds = std::make_unique_for_overwrite<Bounds[]>(rows.size());
+    onTwoThreads(rows.size(), [&](std::size_t first, std::size_t last) { // each fills its half
+        SymbolCall* calls = visible.calls.get();
         fillCalls(rows.begin() + static_cast<std::ptrdiff_t>(first),
-                  rows.begin() + static_cast<std::ptrdiff_t>(last), visible.calls.data() + first);
+                  rows.begin() + static_cast<std::ptrdiff_t>(last), calls + first);
         for (std::size_t i = first; i < last; ++i)
-            if (visible.calls[i].op != Op::None)
-                bounds[i] = boundsOf(visible.calls[i], widthPixels, heightPixels);
+            bounds[i] =
+                calls[i].op == Op::None ? Bounds{} : boundsOf(calls[i], widthPixels, heightPixels);
     });
     CoverageMask mask(widthPixels, heightPixels);
-    dropHidden(visible, bounds, MapLayer::Objects, mask);
-    dropHidden(visible, bounds, MapLayer::Ground, mask);
+    dropHidden(visible, bounds.get(), MapLayer::Objects, mask);
+    dropHidden(visible, bounds.get(), MapLayer::Ground, mask);
     visible.background =
         coverShowing(mask, {0, 0, widthPixels - 1, heightPixels - 1}, visible.runs);
     return visible;

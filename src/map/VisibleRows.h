@@ -6,6 +6,7 @@
 #include "scene/Scene.h"
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 namespace norvane {
@@ -23,7 +24,8 @@ struct VisibleCalls {
     };
     // For every row, its call; Op::None for a row Render2D skips, Op::Hidden for one wholly off
     // the surface or whose pixels rectangles drawn later all paint over.
-    std::vector<SymbolCall> calls;
+    std::unique_ptr<SymbolCall[]> calls;
+    std::size_t count = 0;
     // For each filled rectangle that shows, the runs of its pixels that no later rectangle paints
     // over, in the order the culling meets them: each layer from its last row to its first, the
     // objects' layer first. So the rectangles painted first come last.
