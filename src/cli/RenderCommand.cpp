@@ -14,6 +14,7 @@
 #include "scene/ShownPath.h"
 #include "scenefile/SceneFile.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <iostream>
@@ -61,19 +62,17 @@ int picturePixels(const Arguments& parsed) {
 
 constexpr std::size_t kShownSkips = 10;
 
-// Rows the map cannot draw are left out of the picture; say which on stderr, so none vanishes
-// without a word.
-void reportSkippedRows(const Scene& scene) {
-    std::size_t skipped = 0;
-    for (std::size_t row = 0; row < scene.count(); ++row) {
-        if (drawsRow(scene.row(row)) || ++skipped > kShownSkips)
-            continue;
+// Rows the map cannot draw (`skippedRows`, from painting) are left out of the picture; say which
+// on stderr, so none vanishes without a word.
+void reportSkippedRows(const Scene& scene, const std::vector<std::size_t>& skippedRows) {
+    for (std::size_t i = 0; i < std::min(skippedRows.size(), kShownSkips); ++i) {
+        const std::size_t row = skippedRows[i];
         std::cerr << "norvane-cli: render: row " << row + 1 << " (line "
                   << row * kLinesPerObject + 1 << ", \"" << shownPath(scene.row(row).kind)
                   << "\") is not drawn\n";
     }
-    if (skipped > kShownSkips)
-        std::cerr << "norvane-cli: render: " << skipped - kShownSkips
+    if (skippedRows.size() > kShownSkips)
+        std::cerr << "norvane-cli: render: " << skippedRows.size() - kShownSkips
                   << " more rows are not drawn\n";
 }
 
@@ -84,9 +83,8 @@ int runRender(const std::vector<std::string>& args) {
     const int pixels = picturePixels(parsed);
     refuseWritingInput(parsed.positional[0], parsed.positional[1]);
     const Scene scene = loadSceneFile(parsed.positional[0]);
-    reportSkippedRows(scene);
     QImage picture = newMapPicture(pixels);
-    paintMapPicture(scene, picture);
+    reportSkippedRows(scene, paintMapPicture(scene, picture));
     writePictureFile(parsed.positional[1], picture);
     return kExitSuccess;
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "PixelRun.h"
 #include "Rgb.h"
+
+#include <span>
 
 namespace norvane {
 
@@ -13,6 +16,13 @@ public:
 
     // Fills the axis-aligned rectangle between two corners; the fill state does not apply.
     virtual void fillRect(float x1, float y1, float x2, float y2, Rgb colour) = 0;
+    // The same rectangle when only the pixels of `showing` stay in the picture, the others being
+    // painted over by later rectangles: a canvas may fill just those. Fills it all by default.
+    virtual void fillRectShowing(float x1, float y1, float x2, float y2, Rgb colour,
+                                 std::span<const PixelRun> showing) {
+        (void)showing;
+        fillRect(x1, y1, x2, y2, colour);
+    }
     // A straight line at the current pen width.
     virtual void line(float x1, float y1, float x2, float y2, Rgb colour) = 0;
     // A circle outlined in `outline` at the current pen width, filled with the fill colour when

@@ -24,6 +24,37 @@ int freshBits(std::uint64_t word, std::uint64_t wanted, int count) {
     return already == wanted ? 0 : count - std::popcount(already);
 }
 
+// Turns the clear bits of one pixel row, a word at a time from left to right, into runs of
+// columns; a run may go on from one word into the next.
+struct RunFinder {
+    int row;
+    std::vector<PixelRun>* runs;
+    int open = -1; // first column of the run not yet ended, or -1
+
+    // Takes the clear bits `fresh` of the word at column `base`, all within bits from..to.
+    void add(std::uint64_t fresh, int base, int from, int to) {
+        for (int at = from; at <= to;) {
+            const std::uint64_t rest = fresh >> at;
+            if (open < 0) {
+                if (rest == 0)
+                    return;
+                at += std::countr_zero(rest);
+                open = base + at;
+                continue;
+            }
+            at += std::countr_one(rest);
+            if (at <= to) {
+                runs->push_back({row, open, base + at - 1});
+                open = -1;
+            }
+        }
+    }
+    void finish(int lastColumn) {
+        if (open >= 0)
+            runs->push_back({row, open, lastColumn});
+    }
+};
+
 } // namespace
 
 CoverageMask::CoverageMask(int width, int height)
@@ -89,17 +120,33 @@ void CoverageMask::extendRuns(const PixelBox& box) {
 void CoverageMask::cover(PixelBox box) {
     if (!clip(box))
         return;
+    coverBits(box, nullptr);
+}
+
+void CoverageMask::coverShowing(PixelBox box, std::vector<PixelRun>& showing) {
+    if (!clip(box))
+        return;
+    coverBits(box, &showing);
+}
+
+// Sets the bits of the clipped `box`, and appends the runs of bits that were clear to `showing`
+// when it is given.
+void CoverageMask::coverBits(const PixelBox& box, std::vector<PixelRun>* showing) {
     extendRuns(box);
     const int firstWord = box.left / kWordBits, lastWord = box.right / kWordBits;
     for (int y = box.top; y <= box.bottom; ++y) {
         std::uint64_t* row = &m_bits[static_cast<std::size_t>(y * m_wordsPerRow)];
+        RunFinder runs{y, showing};
         for (int w = firstWord; w <= lastWord; ++w) {
             const int from = w == firstWord ? box.left % kWordBits : 0;
             const int to = w == lastWord ? box.right % kWordBits : kWordBits - 1;
             const std::uint64_t wanted = bitRange(from, to);
             m_uncovered -= freshBits(row[w], wanted, to - from + 1);
+            if (showing)
+                runs.add(~row[w] & wanted, w * kWordBits, from, to);
             row[w] |= wanted;
         }
+        runs.finish(box.right);
     }
     m_known.add(box);
 }

@@ -2,6 +2,7 @@
 
 #include "LargestCovers.h"
 #include "PixelBox.h"
+#include "PixelRun.h"
 
 #include <cstdint>
 #include <vector>
@@ -18,12 +19,16 @@ public:
     bool covers(PixelBox box) const;
     // Marks the pixels of `box` inside the surface as covered.
     void cover(PixelBox box);
+    // Appends to `showing` the runs of pixels of `box` inside the surface that are not covered
+    // yet, row by row, then marks the box covered as cover() does.
+    void coverShowing(PixelBox box, std::vector<PixelRun>& showing);
 
 private:
     bool clip(PixelBox& box) const;
     bool allBitsSet(const PixelBox& box) const;
     bool runsCover(const PixelBox& box) const;
     void extendRuns(const PixelBox& box);
+    void coverBits(const PixelBox& box, std::vector<PixelRun>* showing);
 
     // Per pixel row, one run of columns known covered, first..last (empty when last < first).
     struct Run {

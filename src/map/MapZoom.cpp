@@ -58,16 +58,6 @@ int scrollKeeping(double mapUnits, int surfaceTwips, int pointerTwips) {
     return static_cast<int>(roundHalfEven(mapUnits * surfaceTwips / 100.0 - pointerTwips));
 }
 
-// The map rounds numbers for every row it draws, so this avoids branches and library calls:
-// adding and taking away 1.5 * 2^52 leaves a double rounded to a whole number, halves to even,
-// in the default rounding mode, which the program never changes. Larger values are whole.
-long roundHalfEven(double value) {
-    constexpr double kShift = 6755399441055744.0; // 1.5 * 2^52
-    if (!(std::fabs(value) < kShift / 3.0))
-        return static_cast<long>(value);
-    return static_cast<long>((value + kShift) - kShift); // not folded without -ffast-math
-}
-
 int twipsToPixels(int twips) {
     return static_cast<int>(roundHalfEven(static_cast<double>(twips) / kTwipsPerPixel));
 }

@@ -9,6 +9,7 @@
 
 #include <initializer_list>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace norvane {
@@ -80,6 +81,38 @@ bool allNumbers(std::initializer_list<std::string_view> texts) {
     return true;
 }
 
+std::span<const PixelRun> runsOf(const VisibleCalls& visible, VisibleCalls::Runs runs) {
+    return std::span(visible.runs).subspan(runs.first, runs.count);
+}
+
+// Paints the calls of `layer` that show; takes the runs of each rectangle from the end of
+// `rectangles`, which the culling filled last painted first.
+void drawVisibleLayer(const VisibleCalls& visible, MapLayer layer, std::size_t& rectangles,
+                      Canvas& canvas) {
+    for (const SymbolCall& call : std::span(visible.calls.get(), visible.count)) {
+        const MapSymbol& symbol = kMapSymbols[call.symbol];
+        if (call.op == SymbolCall::Op::None || call.op == SymbolCall::Op::Hidden ||
+            symbol.layer != layer)
+            continue;
+        canvas.setPenWidth(symbol.penWidth);
+        if (call.op != SymbolCall::Op::FillRect) {
+            drawCall(call, canvas);
+            continue;
+        }
+        const auto& v = call.values;
+        canvas.fillRectShowing(v[0], v[1], v[2], v[3], symbol.colour,
+                               runsOf(visible, visible.rectangles[--rectangles]));
+    }
+}
+
+std::vector<std::size_t> skippedRows(std::span<const SymbolCall> calls) {
+    std::vector<std::size_t> skipped;
+    for (std::size_t i = 0; i < calls.size(); ++i)
+        if (calls[i].op == SymbolCall::Op::None)
+            skipped.push_back(i);
+    return skipped;
+}
+
 void drawStartMarker(Canvas& canvas) {
     canvas.setPenWidth(1);
     canvas.setFillSolid();
@@ -101,21 +134,17 @@ void Render2D(const Scene& scene, Canvas& canvas, float gridStep) {
     drawStartMarker(canvas);
 }
 
-void Render2DCulled(const Scene& scene, Canvas& canvas, int widthPixels, int heightPixels,
-                    float gridStep) {
-    const std::vector<SymbolCall> calls = visibleCalls(scene, widthPixels, heightPixels);
-    paintBackground(canvas);
+std::vector<std::size_t> Render2DCulled(const Scene& scene, Canvas& canvas, int widthPixels,
+                                        int heightPixels, float gridStep) {
+    const VisibleCalls visible = visibleCalls(scene, widthPixels, heightPixels);
+    canvas.fillRectShowing(0.0f, 0.0f, 100.0f, 100.0f, kMapBackground,
+                           runsOf(visible, visible.background));
     drawGrid(canvas, gridStep, {0.0f, 0.0f, 100.0f, 100.0f});
-    for (const MapLayer layer : {MapLayer::Ground, MapLayer::Objects}) {
-        for (const SymbolCall& call : calls) {
-            const MapSymbol& symbol = kMapSymbols[call.symbol];
-            if (call.op == SymbolCall::Op::None || symbol.layer != layer)
-                continue;
-            canvas.setPenWidth(symbol.penWidth);
-            drawCall(call, canvas);
-        }
-    }
+    std::size_t rectangles = visible.rectangles.size();
+    for (const MapLayer layer : {MapLayer::Ground, MapLayer::Objects})
+        drawVisibleLayer(visible, layer, rectangles, canvas);
     drawStartMarker(canvas);
+    return skippedRows(std::span(visible.calls.get(), visible.count));
 }
 
 void Render2DRegion(const Scene& scene, Canvas& canvas, const MapRect& region, float gridStep) {

@@ -6,6 +6,9 @@
 
 #include "scene/Scene.h"
 
+#include <cstddef>
+#include <vector>
+
 namespace norvane {
 
 inline constexpr Rgb kMapBackground{0, 192, 0};
@@ -22,10 +25,11 @@ void Render2D(const Scene& scene, Canvas& canvas, float gridStep = 0.0f);
 // Paints what Render2D paints on a surface `widthPixels` by `heightPixels`, leaving out the rows
 // whose symbols lie off it or under rectangles drawn later, so the pixels are the same provided
 // the canvas fills a rectangle exactly over the pixelSpan of its corners and draws circles and
-// lines within their pen-widened bounds. Time grows with the rows, not with the areas' pixels.
-// `gridStep` as for Render2D.
-void Render2DCulled(const Scene& scene, Canvas& canvas, int widthPixels, int heightPixels,
-                    float gridStep = 0.0f);
+// lines within their pen-widened bounds. Rectangles come with the pixels of them that show
+// (Canvas::fillRectShowing). `gridStep` as for Render2D. Returns the rows Render2D draws nothing
+// for (those drawsRow refuses), in scene order.
+std::vector<std::size_t> Render2DCulled(const Scene& scene, Canvas& canvas, int widthPixels,
+                                        int heightPixels, float gridStep = 0.0f);
 
 // Paints the map within `region` only: the background there, then every row whose symbol
 // reaches into it, in the order Render2D uses, leaving out those under a later rectangle that

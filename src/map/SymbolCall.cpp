@@ -65,6 +65,7 @@ void drawCall(const SymbolCall& call, Canvas& canvas) {
         canvas.circle(v[0], v[1], v[2], colour);
         break;
     case Op::None:
+    case Op::Hidden:
         break;
     }
 }

@@ -11,11 +11,13 @@
 
 namespace norvane {
 
-// The one drawing call that the map symbol of a row makes, in map units.
+// The one drawing call that the map symbol of a row makes, in map units; SymbolCall{} is the
+// call of a row that draws nothing. Hidden marks a call that culling left out because nothing of
+// it shows. Trivial, so that big arrays of calls are not cleared before they are filled.
 struct SymbolCall {
-    enum class Op : std::uint8_t { None, FillRect, Line, Circle };
-    Op op = Op::None;
-    std::uint8_t symbol = 0;     // index in kMapSymbols
+    enum class Op : std::uint8_t { None, FillRect, Line, Circle, Hidden };
+    Op op;
+    std::uint8_t symbol;         // index in kMapSymbols
     std::array<float, 4> values; // corners, line ends, or centre and radius
 };
 
@@ -24,7 +26,7 @@ struct SymbolCall {
 SymbolCall symbolCall(const SceneRow& row, const MapSymbol& symbol, const Figure& figure);
 
 // Makes `call` on `canvas` in its symbol's colour, after setting the fill for a disc; leaves the
-// pen width to the caller. Draws nothing for Op::None.
+// pen width to the caller. Draws nothing for Op::None and Op::Hidden.
 void drawCall(const SymbolCall& call, Canvas& canvas);
 
 // Draws the map symbol of `row` in `figure` of `symbol`: drawCall of its symbolCall.

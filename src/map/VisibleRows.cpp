@@ -25,6 +25,16 @@ void fillCalls(SceneRows::iterator first, SceneRows::iterator last, SymbolCall* 
     }
 }
 
+// Runs `work(first, last)` over the rows 0..count, the first half on a second thread when there
+// are enough rows.
+template <class Work> void onTwoThreads(std::size_t count, const Work& work) {
+    const std::size_t half = count >= kRowsWorthAThread ? count / 2 : 0;
+    std::jthread helper;
+    if (half > 0)
+        helper = std::jthread([&work, half] { work(0, half); });
+    work(half, count);
+}
+
 int floorPixel(double pixels) {
     return static_cast<int>(std::floor(clampPixels(pixels)));
 }
@@ -33,8 +43,13 @@ int ceilPixel(double pixels) {
     return static_cast<int>(std::ceil(clampPixels(pixels)));
 }
 
+// A PixelBox that big arrays keep without clearing them first.
+struct Bounds {
+    int left, top, right, bottom;
+};
+
 // The pixels a call can touch: exact for rectangles, a pen-widened box for the others.
-PixelBox boundsOf(const SymbolCall& call, int width, int height) {
+Bounds boundsOf(const SymbolCall& call, int width, int height) {
     const auto& v = call.values;
     const int margin = std::max(kMapSymbols[call.symbol].penWidth, 1) + 1;
     if (call.op == Op::FillRect) {
@@ -53,18 +68,25 @@ PixelBox boundsOf(const SymbolCall& call, int width, int height) {
             ceilPixel((v[0] + r) * sx) + margin, ceilPixel((v[1] + r) * sy) + margin};
 }
 
+VisibleCalls::Runs coverShowing(CoverageMask& mask, const PixelBox& box,
+                                std::vector<PixelRun>& runs) {
+    const auto first = static_cast<std::uint32_t>(runs.size());
+    mask.coverShowing(box, runs);
+    return {first, static_cast<std::uint32_t>(runs.size()) - first};
+}
+
 // Walks the calls of one layer from the last drawn to the first, against the mask of what the
-// calls drawn after them cover, and drops the hidden ones.
-void dropHidden(std::vector<SymbolCall>& calls, MapLayer layer, CoverageMask& mask, int width,
-                int height) {
-    for (auto call = calls.rbegin(); call != calls.rend(); ++call) {
-        if (call->op == Op::None || kMapSymbols[call->symbol].layer != layer)
+// calls drawn after them cover, hides the hidden ones and notes which pixels of the others show.
+void dropHidden(VisibleCalls& visible, const Bounds* bounds, MapLayer layer, CoverageMask& mask) {
+    for (std::size_t i = visible.count; i-- > 0;) {
+        SymbolCall& call = visible.calls[i];
+        if (call.op == Op::None || kMapSymbols[call.symbol].layer != layer)
             continue;
-        const PixelBox box = boundsOf(*call, width, height);
+        const PixelBox box{bounds[i].left, bounds[i].top, bounds[i].right, bounds[i].bottom};
         if (mask.covers(box))
-            call->op = Op::None;
-        else if (call->op == Op::FillRect)
-            mask.cover(box);
+            call.op = Op::Hidden;
+        else if (call.op == Op::FillRect)
+            visible.rectangles.push_back(coverShowing(mask, box, visible.runs));
     }
 }
 
@@ -72,21 +94,32 @@ void dropHidden(std::vector<SymbolCall>& calls, MapLayer layer, CoverageMask& ma
 
 std::vector<SymbolCall> rowCalls(const SceneRows& rows) {
     std::vector<SymbolCall> calls(rows.size());
-    const std::size_t half = rows.size() >= kRowsWorthAThread ? rows.size() / 2 : 0;
-    const auto middle = rows.begin() + static_cast<std::ptrdiff_t>(half);
-    std::jthread helper;
-    if (half > 0)
-        helper = std::jthread(fillCalls, rows.begin(), middle, calls.data());
-    fillCalls(middle, rows.end(), calls.data() + half);
+    onTwoThreads(rows.size(), [&rows, &calls](std::size_t first, std::size_t last) {
+        fillCalls(rows.begin() + static_cast<std::ptrdiff_t>(first),
+                  rows.begin() + static_cast<std::ptrdiff_t>(last), calls.data() + first);
+    });
     return calls;
 }
 
-std::vector<SymbolCall> visibleCalls(const Scene& scene, int widthPixels, int heightPixels) {
-    std::vector<SymbolCall> calls = rowCalls(scene.rows());
+VisibleCalls visibleCalls(const Scene& scene, int widthPixels, int heightPixels) {
+    const SceneRows& rows = scene.rows();
+    VisibleCalls visible{
+        std::make_unique_for_overwrite<SymbolCall[]>(rows.size()), rows.size(), {}, {}, {}};
+    const auto bounds = std::make_unique_for_overwrite<Bounds[]>(rows.size());
+    onTwoThreads(rows.size(), [&](std::size_t first, std::size_t last) { // each fills its half
+        SymbolCall* calls = visible.calls.get();
+        fillCalls(rows.begin() + static_cast<std::ptrdiff_t>(first),
+                  rows.begin() + static_cast<std::ptrdiff_t>(last), calls + first);
+        for (std::size_t i = first; i < last; ++i)
+            bounds[i] =
+                calls[i].op == Op::None ? Bounds{} : boundsOf(calls[i], widthPixels, heightPixels);
+    });
     CoverageMask mask(widthPixels, heightPixels);
-    dropHidden(calls, MapLayer::Objects, mask, widthPixels, heightPixels);
-    dropHidden(calls, MapLayer::Ground, mask, widthPixels, heightPixels);
-    return calls;
+    dropHidden(visible, bounds.get(), MapLayer::Objects, mask);
+    dropHidden(visible, bounds.get(), MapLayer::Ground, mask);
+    visible.background =
+        coverShowing(mask, {0, 0, widthPixels - 1, heightPixels - 1}, visible.runs);
+    return visible;
 }
 
 } // namespace norvane

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "PixelRun.h"
 #include "SymbolCall.h"
 
 #include "scene/Scene.h"
 
+#include <cstdint>
+#include <memory>
 #include <vector>
 
 namespace norvane {
@@ -12,10 +15,29 @@ namespace norvane {
 // worked through on two threads.
 std::vector<SymbolCall> rowCalls(const SceneRows& rows);
 
-// For every row, the call Render2D makes for it on a surface `widthPixels` by `heightPixels`, or
-// Op::None when nothing of it shows there: a row Render2D skips, one wholly off the surface, or
-// one whose pixels rectangles drawn later all paint over. A filled rectangle is taken to cover
-// exactly the pixelSpan of its corners, a circle or a line to stay within its pen-widened bounds.
-std::vector<SymbolCall> visibleCalls(const Scene& scene, int widthPixels, int heightPixels);
+// What Render2D paints on a surface, row by row, leaving out what does not show there.
+struct VisibleCalls {
+    // Which of a filled rectangle's pixel runs show: runs[first, first + count).
+    struct Runs {
+        std::uint32_t first = 0;
+        std::uint32_t count = 0;
+    };
+    // For every row, its call; Op::None for a row Render2D skips, Op::Hidden for one wholly off
+    // the surface or whose pixels rectangles drawn later all paint over.
+    std::unique_ptr<SymbolCall[]> calls;
+    std::size_t count = 0;
+    // For each filled rectangle that shows, the runs of its pixels that no later rectangle paints
+    // over, in the order the culling meets them: each layer from its last row to its first, the
+    // objects' layer first. So the rectangles painted first come last.
+    std::vector<Runs> rectangles;
+    // The runs of the background that no rectangle paints over.
+    Runs background;
+    std::vector<PixelRun> runs;
+};
+
+// The visible calls of `scene` on a surface `widthPixels` by `heightPixels`. A filled rectangle
+// is taken to cover exactly the pixelSpan of its corners, a circle or a line to stay within its
+// pen-widened bounds.
+VisibleCalls visibleCalls(const Scene& scene, int widthPixels, int heightPixels);
 
 } // namespace norvane

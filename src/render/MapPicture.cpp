@@ -12,9 +12,10 @@ QImage newMapPicture(int pixels) {
     return QImage(pixels, pixels, QImage::Format_RGB32);
 }
 
-void paintMapPicture(const norvane::Scene& scene, QImage& picture, float gridStep) {
+std::vector<std::size_t> paintMapPicture(const norvane::Scene& scene, QImage& picture,
+                                         float gridStep) {
     QtCanvas canvas(picture);
-    norvane::Render2DCulled(scene, canvas, picture.width(), picture.height(), gridStep);
+    return norvane::Render2DCulled(scene, canvas, picture.width(), picture.height(), gridStep);
 }
 
 namespace {

@@ -49,6 +49,19 @@ void QtCanvas::fillRect(float x1, float y1, float x2, float y2, norvane::Rgb col
         m_painter.fillRect(pixels, toQColor(colour));
 }
 
+void QtCanvas::fillRectShowing(float x1, float y1, float x2, float y2, norvane::Rgb colour,
+                               std::span<const norvane::PixelRun> showing) {
+    if (!m_rows || m_clip != QRect(0, 0, m_width, m_height)) {
+        fillRect(x1, y1, x2, y2, colour);
+        return;
+    }
+    const quint32 word = qRgb(colour.red, colour.green, colour.blue);
+    for (const norvane::PixelRun& run : showing) {
+        auto* row = reinterpret_cast<quint32*>(m_rows + run.row * m_bytesPerRow);
+        std::fill(row + run.first, row + run.last + 1, word);
+    }
+}
+
 void QtCanvas::fillPixels(const QRect& pixels, norvane::Rgb colour) {
     if (pixels.isEmpty())
         return;

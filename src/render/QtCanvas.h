@@ -7,6 +7,7 @@
 #include <QPainter>
 
 #include <optional>
+#include <span>
 #include <utility>
 
 // Paints map-unit drawing calls on a QImage that shows the whole 100 by 100 map. Pens are
@@ -19,6 +20,9 @@ public:
     explicit QtCanvas(QImage& image);
 
     void fillRect(float x1, float y1, float x2, float y2, norvane::Rgb colour) override;
+    // On a 32-bit image fills the pixels of `showing` alone.
+    void fillRectShowing(float x1, float y1, float x2, float y2, norvane::Rgb colour,
+                         std::span<const norvane::PixelRun> showing) override;
     void line(float x1, float y1, float x2, float y2, norvane::Rgb colour) override;
     void circle(float cx, float cy, float radius, norvane::Rgb outline) override;
     void setPenWidth(int pixels) override { m_penWidth = pixels; }

@@ -50,6 +50,18 @@ TEST(Render2D, CulledLeavesOutWhatLaterRectanglesCover) {
     EXPECT_SAME_TEXT(goldenText(folder + "/expected-calls.txt", calls), calls);
 }
 
+// The culled map names the rows it draws nothing for: those drawsRow refuses, in scene order.
+TEST(Render2D, CulledReturnsTheRowsItCannotDraw) {
+    const Scene scene = readSceneText(readFile(dataDir() + "/map/edge-cases/scene.NSC"));
+    std::vector<std::size_t> refused;
+    for (std::size_t row = 0; row < scene.count(); ++row)
+        if (!drawsRow(scene.row(row)))
+            refused.push_back(row);
+    RecordingCanvas canvas;
+    ASSERT_FALSE(refused.empty());
+    EXPECT_EQ(Render2DCulled(scene, canvas, 363, 363), refused);
+}
+
 // A region redraw of culled/scene.NSC starts from the last rectangle that fills the region,
 // within its layer (a street) or over both (a wall).
 TEST(Render2D, RegionStartsFromTheLastRectangleFillingIt) {
