@@ -74,13 +74,6 @@ std::vector<RegionRow> rowsReaching(const Scene& scene, const MapRect& region) {
     return ground;
 }
 
-bool allNumbers(std::initializer_list<std::string_view> texts) {
-    for (const std::string_view text : texts)
-        if (!mapNumber(text))
-            return false;
-    return true;
-}
-
 std::span<const PixelRun> runsOf(const VisibleCalls& visible, VisibleCalls::Runs runs) {
     return std::span(visible.runs).subspan(runs.first, runs.count);
 }
@@ -156,16 +149,6 @@ void Render2DRegion(const Scene& scene, Canvas& canvas, const MapRect& region, f
         drawSymbol(entry.row, *entry.symbol, *entry.figure, canvas);
     }
     drawStartMarker(canvas);
-}
-
-bool drawsRow(const SceneRow& row) {
-    const MapSymbol* symbol = findSymbol(row.kind);
-    const Figure* figure = symbol ? figureFor(*symbol, row.list5) : nullptr;
-    if (!figure)
-        return false;
-    if (figure->form == FigureForm::Corners)
-        return allNumbers({row.list3, row.list4, row.list5, row.list6});
-    return allNumbers({row.list3, row.list4});
 }
 
 } // namespace norvane

@@ -27,7 +27,8 @@ void Render2D(const Scene& scene, Canvas& canvas, float gridStep = 0.0f);
 // the canvas fills a rectangle exactly over the pixelSpan of its corners and draws circles and
 // lines within their pen-widened bounds. Rectangles come with the pixels of them that show
 // (Canvas::fillRectShowing). `gridStep` as for Render2D. Returns the rows Render2D draws nothing
-// for (those drawsRow refuses), in scene order.
+// for (an unknown kind, a two-figure kind with another code, a coordinate it needs that is not
+// a number), in scene order.
 std::vector<std::size_t> Render2DCulled(const Scene& scene, Canvas& canvas, int widthPixels,
                                         int heightPixels, float gridStep = 0.0f);
 
@@ -37,10 +38,6 @@ std::vector<std::size_t> Render2DCulled(const Scene& scene, Canvas& canvas, int 
 // those Render2D paints with the same `gridStep`.
 void Render2DRegion(const Scene& scene, Canvas& canvas, const MapRect& region,
                     float gridStep = 0.0f);
-
-// False for a row Render2D draws nothing for: an unknown kind, a two-figure kind with another
-// code, or a coordinate it needs that is not a number.
-bool drawsRow(const SceneRow& row);
 
 // Fills the map with the background colour alone (no objects, no start marker).
 void paintBackground(Canvas& canvas);
