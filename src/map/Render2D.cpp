@@ -2,7 +2,6 @@
 
 #include "Grid.h"
 #include "MapHit.h"
-#include "MapNumber.h"
 #include "MapSymbols.h"
 #include "SymbolCall.h"
 #include "VisibleRows.h"
