@@ -37,7 +37,16 @@ void MainEditor::build3DView() {
     mnu3DViewItem->setText(tr("&3D View"));
     mnu3DViewItem->setShortcut(QKeySequence(Qt::Key_F3));
     mnuViewItem->addAction(mnu3DViewItem);
-    connect(dock3D, &QDockWidget::visibilityChanged, this, [this] { fitWindowToDock(); });
+    connect(dock3D, &QDockWidget::visibilityChanged, this, [this] {
+        fitWindowToDock();
+        followSceneIn3D();
+    });
+}
+
+// A hidden view leaves the scene's changes for later: its world is built when shown again.
+void MainEditor::followSceneIn3D() {
+    if (m_world)
+        m_world->setFollowing(dock3D->isVisibleTo(this));
 }
 
 QWidget* MainEditor::worldContainer() {
