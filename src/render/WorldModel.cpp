@@ -221,22 +221,28 @@ void WorldModel::publish(bool textsChanged) {
         emit this->textsChanged();
 }
 
-// Makes room in each batch for the shapes the scene's rows will add, counted by kind from one
-// sample object of each kind, so that big scenes fill their tables without copying them.
-void WorldModel::reserveForScene() {
-    std::array<std::size_t, norvane::kCatalogue.size()> perKind{};
-    for (const norvane::SceneRow row : m_scene.rows())
-        if (const norvane::KindInfo* kind = norvane::findKind(row.kind))
-            ++perKind[std::size_t(kind - norvane::kCatalogue.data())];
-    for (std::size_t i = 0; i < perKind.size(); ++i) {
-        if (perKind[i] == 0)
+void WorldModel::countKinds(std::size_t end) {
+    const auto rows = m_scene.rows();
+    for (; m_countedRows < end; ++m_countedRows)
+        if (const norvane::KindInfo* kind = norvane::findKind(rows[m_countedRows].kind))
+            ++m_perKind[std::size_t(kind - norvane::kCatalogue.data())];
+}
+
+// Each kind's shapes are counted from one sample object of it.
+void WorldModel::reserveCounted() {
+    std::map<std::pair<int, int>, std::size_t> perBatch; // kinds share batches
+    for (std::size_t i = 0; i < m_perKind.size(); ++i) {
+        if (m_perKind[i] == 0)
             continue;
         const std::string name(norvane::kCatalogue[i].name);
         norvane::WorldShapes sample;
         norvane::appendObjectShapes({name, "1", "1", "2", "2", ""}, 0, sample);
         for (const norvane::ShapeInstance& shape : sample.shapes)
-            batchFor(shape.mesh, shape.paint.texture).reserve(int(perKind[i]));
+            perBatch[{shape.mesh, shape.paint.texture}] += m_perKind[i];
     }
+    for (const auto& [key, shapes] : perBatch)
+        batchFor(key.first, key.second).reserve(int(shapes));
+    m_perKind = {};
 }
 
 void WorldModel::clearWorld() {
@@ -244,7 +250,6 @@ void WorldModel::clearWorld() {
     m_stale = false;
     for (const auto& [key, entry] : m_batches)
         entry->batch()->clear();
-    reserveForScene();
     m_texts.clear();
     m_shownTexts.clear();
     m_shapeCount = 0;
@@ -255,6 +260,8 @@ void WorldModel::clearWorld() {
 
 void WorldModel::rebuild() {
     clearWorld();
+    countKinds(m_scene.count());
+    reserveCounted();
     addRows(m_scene.count());
     m_textsAdded = false;
     publish(true);
@@ -262,20 +269,36 @@ void WorldModel::rebuild() {
 
 void WorldModel::buildRest() {
     if (m_scene.count() - m_builtRows > kRowsAtOnce) {
+        m_countedRows = m_builtRows;
+        m_perKind = {};
         m_building = true;
         m_slices.start();
         emit buildProgressed();
         return;
     }
+    if (m_builtRows == 0) { // a new world
+        countKinds(m_scene.count());
+        reserveCounted();
+    }
     const bool textsAdded = addRows(m_scene.count());
     publish(std::exchange(m_textsAdded, false) || textsAdded);
 }
 
+// Counts the kinds of the rows first (to make room for all their shapes at once), then builds
+// them; rows appended meanwhile are built too.
 void WorldModel::buildSlice() {
     QElapsedTimer clock;
     clock.start();
     const std::size_t end = m_scene.count();
-    while (m_builtRows < end && clock.elapsed() < kSliceMilliseconds)
+    const auto inTime = [&clock] { return clock.elapsed() < kSliceMilliseconds; };
+    while (m_countedRows < end && inTime())
+        countKinds(std::min(end, m_countedRows + kRowsPerCheck));
+    if (m_countedRows < end) {
+        emit buildProgressed();
+        return;
+    }
+    reserveCounted();
+    while (m_builtRows < end && inTime())
         m_textsAdded = addRows(std::min(end, m_builtRows + kRowsPerCheck)) || m_textsAdded;
     if (m_builtRows == end) {
         stopBuilding();

@@ -3,6 +3,7 @@
 #include "BatchEntry.h"
 #include "BatchList.h"
 
+#include "scene/Catalogue.h"
 #include "scene/Scene.h"
 #include "view3d/Picking.h"
 
@@ -12,6 +13,7 @@
 #include <QVariantList>
 #include <QVector3D>
 
+#include <array>
 #include <map>
 #include <memory>
 #include <optional>
@@ -80,7 +82,10 @@ signals:
 
 private:
     ShapeBatch& batchFor(int mesh, int texture);
-    void reserveForScene();
+    // Counts the kinds of the rows from m_countedRows to `end`.
+    void countKinds(std::size_t end);
+    // Makes room in each batch for the shapes of the rows counted, and counts afresh.
+    void reserveCounted();
     void addShapes(const norvane::WorldShapes& shapes);
     // Adds the shapes and texts of the rows from m_builtRows to `end`; true when texts were added.
     bool addRows(std::size_t end);
@@ -104,6 +109,8 @@ private:
     std::vector<BatchEntry*> m_unlisted; // made while building, listed when published
     std::vector<MeshGeometry*> m_geometries;
     std::size_t m_builtRows = 0;
+    std::size_t m_countedRows = 0;
+    std::array<std::size_t, norvane::kCatalogue.size()> m_perKind{};
     bool m_following = true;
     bool m_stale = false;
     bool m_building = false;
