@@ -1,6 +1,6 @@
 // The 3D view of the main window: a dock beside the map that shows the world as it is built,
-// follows every change of the scene, highlights the selected object and selects what is
-// clicked.
+// follows every change of the scene while shown, highlights the selected object and selects what
+// is clicked.
 #include "MainEditor.h"
 
 #include "render/WalkCamera.h"

@@ -141,8 +141,8 @@ void WorldModel::setHighlightedRow(int row) {
     if (row == m_highlighted)
         return;
     for (const auto& [key, entry] : m_batches) {
-        if (m_stale)
-            break; // built with the highlight when followed again
+        if (m_stale) // to be built with the highlight when followed again
+            break;
         entry->batch()->moveHighlight(m_highlighted, row);
         if (!m_building)
             entry->batch()->publish();
@@ -254,6 +254,8 @@ void WorldModel::clearWorld() {
     m_shownTexts.clear();
     m_shapeCount = 0;
     m_builtRows = 0;
+    m_countedRows = 0;
+    m_perKind = {};
     m_textsAdded = true;
     addShapes(norvane::groundShapes());
 }
