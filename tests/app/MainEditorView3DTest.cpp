@@ -99,7 +99,7 @@ private slots:
         h->editor.mnu3DViewItem->trigger();
         h->place("Car (Red)", h->pixelOf(50, 88));
         h->place("Tree", h->pixelOf(0, 0));
-        h->run("Command5");
+        h->run("Command5"); // a change other than an append
         QCOMPARE(world.shapeCount(), shapes);
         h->editor.mnu3DViewItem->trigger();
         QCOMPARE(world.highlightedRow(), currentRow(h->editor.List2));
