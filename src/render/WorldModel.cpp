@@ -92,7 +92,7 @@ QVariantList WorldModel::texts() const {
 
 void WorldModel::setEye(QVector3D eye) {
     m_eye = eye;
-    if (chooseTexts())
+    if (!m_building && chooseTexts()) // a build chooses when done
         emit textsChanged();
 }
 
