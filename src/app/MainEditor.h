@@ -320,6 +320,7 @@ private:
     QWidget* worldContainer();
     QWidget* noOpenGLNote();
     void fitWindowToDock();
+    void followSceneIn3D();
     void highlightIn3D(int row);
     void showSkyIn3D(const QString& sky);
 

@@ -1,6 +1,6 @@
 // The 3D view of the main window: a dock beside the map that shows the world as it is built,
-// follows every change of the scene, highlights the selected object and selects what is
-// clicked.
+// follows every change of the scene while shown, highlights the selected object and selects what
+// is clicked.
 #include "MainEditor.h"
 
 #include "render/WalkCamera.h"
@@ -37,7 +37,16 @@ void MainEditor::build3DView() {
     mnu3DViewItem->setText(tr("&3D View"));
     mnu3DViewItem->setShortcut(QKeySequence(Qt::Key_F3));
     mnuViewItem->addAction(mnu3DViewItem);
-    connect(dock3D, &QDockWidget::visibilityChanged, this, [this] { fitWindowToDock(); });
+    connect(dock3D, &QDockWidget::visibilityChanged, this, [this] {
+        fitWindowToDock();
+        followSceneIn3D();
+    });
+}
+
+// A hidden view leaves the scene's changes for later: its world is built when shown again.
+void MainEditor::followSceneIn3D() {
+    if (m_world)
+        m_world->setFollowing(dock3D->isVisibleTo(this));
 }
 
 QWidget* MainEditor::worldContainer() {

@@ -198,6 +198,7 @@ void MainEditor::restoreWorkspace() {
     mnuSnapItem->setChecked(kept.value(kSnapKey, false).toBool());
     dock3D->setVisible(kept.value(kDockKey, true).toBool());
     fitWindowToDock();
+    followSceneIn3D();
     if (kept.contains(kGeometryKey))
         restoreGeometry(kept.value(kGeometryKey).toByteArray());
     const int percent = kept.value(kZoomKey, 100).toInt();

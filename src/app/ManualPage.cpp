@@ -94,7 +94,8 @@ Background sounds must lie in that directory too, or they are not offered.</P>
 you place and remove objects. Walk with the arrow keys (or W, A, S and D), drag with the mouse
 to look around, use Page Up and Page Down to rise and fall, and press Home to go back to the
 starting point. Click an object to select it; rest the pointer on an object to see its link.
-F3 hides or shows the view.</P>
+F3 hides or shows the view. A big scene is built in the background after it is opened, and the
+line at the bottom of the view says how far it is.</P>
 <P>The window can be resized and maximised; the map takes the extra room. Ctrl+wheel over the
 map, or Ctrl++ and Ctrl+-, zooms in and out through 100 %, 200 %, 400 % and 800 % and keeps the
 point under the pointer in place; View, Scale, "Fit to Window" shows the whole map. The wheel

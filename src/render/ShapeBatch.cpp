@@ -2,6 +2,8 @@
 
 #include <QVector4D>
 
+#include <algorithm>
+
 namespace {
 
 using Entry = QQuick3DInstancing::InstanceTableEntry;
@@ -30,6 +32,10 @@ norvane::Affine ShapeBatch::placeOf(int i) const {
     return place;
 }
 
+bool ShapeBatch::isHighlighted(int i) const {
+    return reinterpret_cast<const Entry*>(m_table.constData())[i].instanceData.w() != 0.0f;
+}
+
 void ShapeBatch::clear() {
     m_table.clear();
     m_rows.clear();
@@ -54,14 +60,17 @@ void ShapeBatch::append(const norvane::ShapeInstance& shape, bool highlighted) {
     m_changed = true;
 }
 
+// Writes only to a table that has shapes of either row: the renderer keeps a share of the table
+// it was given last, so a write copies the whole table.
 void ShapeBatch::moveHighlight(int from, int to) {
+    const auto touched = [from, to](int row) { return row >= 0 && (row == from || row == to); };
+    if (std::none_of(m_rows.begin(), m_rows.end(), touched))
+        return;
     auto* entries = reinterpret_cast<Entry*>(m_table.data());
-    for (std::size_t i = 0; i < m_rows.size(); ++i) {
-        if (m_rows[i] < 0 || (m_rows[i] != from && m_rows[i] != to))
-            continue;
-        entries[i].instanceData.setW(m_rows[i] == to ? 1.0f : 0.0f);
-        m_changed = true;
-    }
+    for (std::size_t i = 0; i < m_rows.size(); ++i)
+        if (touched(m_rows[i]))
+            entries[i].instanceData.setW(m_rows[i] == to ? 1.0f : 0.0f);
+    m_changed = true;
 }
 
 QByteArray ShapeBatch::getInstanceBuffer(int* instanceCount) {

@@ -27,6 +27,7 @@ public:
     // The scene row and the place of shape `i` (0 <= i < count()).
     int rowOf(int i) const { return m_rows[std::size_t(i)]; }
     norvane::Affine placeOf(int i) const;
+    bool isHighlighted(int i) const;
     // Tells the renderer to upload the table again before the next frame, if it changed.
     void publish();
 

@@ -9,6 +9,7 @@
 #include "vrml/WorldLooks.h"
 
 #include <QColor>
+#include <QElapsedTimer>
 #include <QGenericMatrix>
 #include <QQuaternion>
 #include <QVariantMap>
@@ -31,6 +32,11 @@ QString textureSource(int texture) {
     return texture > 0 ? QStringLiteral("qrc:/norvane/textures/source%1.jpg").arg(texture)
                        : QString();
 }
+
+// One slice of a build in the background keeps the window answering: it ends once this much time
+// has gone, checked every kRowsPerCheck rows.
+constexpr qint64 kSliceMilliseconds = 20;
+constexpr std::size_t kRowsPerCheck = 2'000;
 
 QVector3D toQt(norvane::Vec3 v) {
     return QVector3D(float(v.x), float(v.y), float(v.z));
@@ -63,6 +69,8 @@ QVariantMap textEntry(const norvane::TextInstance& text) {
 WorldModel::WorldModel(norvane::Scene& scene, QObject* parent)
     : QObject(parent), m_scene(scene), m_sky(QStringLiteral("Blue Sky")) {
     m_scene.addListener(this);
+    m_slices.setInterval(0);
+    connect(&m_slices, &QTimer::timeout, this, &WorldModel::buildSlice);
     rebuild();
 }
 
@@ -84,7 +92,7 @@ QVariantList WorldModel::texts() const {
 
 void WorldModel::setEye(QVector3D eye) {
     m_eye = eye;
-    if (chooseTexts())
+    if (!m_building && chooseTexts()) // a build chooses when done
         emit textsChanged();
 }
 
@@ -133,13 +141,18 @@ void WorldModel::setHighlightedRow(int row) {
     if (row == m_highlighted)
         return;
     for (const auto& [key, entry] : m_batches) {
+        if (m_stale) // to be built with the highlight when followed again
+            break;
         entry->batch()->moveHighlight(m_highlighted, row);
-        entry->batch()->publish();
+        if (!m_building)
+            entry->batch()->publish();
     }
     m_highlighted = row;
 }
 
 std::optional<int> WorldModel::pick(const norvane::Ray& ray) const {
+    if (m_building)
+        return std::nullopt; // the tables hold part of the scene
     std::optional<int> nearestRow;
     double nearest = std::numeric_limits<double>::infinity();
     const auto consider = [&](std::optional<double> at, int row) {
@@ -172,7 +185,7 @@ ShapeBatch& WorldModel::batchFor(int mesh, int texture) {
             m_geometries.push_back(new MeshGeometry(kitMesh));
     entry = new BatchEntry(m_geometries[std::size_t(mesh)], new ShapeBatch(mesh),
                            textureSource(texture), nullptr);
-    m_batchList.append(entry);
+    m_unlisted.push_back(entry);
     return *entry->batch();
 }
 
@@ -183,63 +196,155 @@ void WorldModel::addShapes(const norvane::WorldShapes& shapes) {
     m_shapeCount += shapes.shapes.size();
 }
 
-bool WorldModel::addRows(std::size_t first) {
+bool WorldModel::addRows(std::size_t end) {
     const std::size_t texts = m_texts.size();
     norvane::WorldShapes scratch;
     const auto rows = m_scene.rows();
-    for (std::size_t row = first; row < rows.size(); ++row) {
+    for (; m_builtRows < end; ++m_builtRows) {
         scratch.shapes.clear();
         scratch.texts.clear();
-        norvane::appendObjectShapes(rows[row], static_cast<int>(row), scratch);
+        norvane::appendObjectShapes(rows[m_builtRows], static_cast<int>(m_builtRows), scratch);
         addShapes(scratch);
         std::move(scratch.texts.begin(), scratch.texts.end(), std::back_inserter(m_texts));
     }
     return m_texts.size() != texts;
 }
 
+// New batches join the list only now, so that the view never draws a table still being built.
 void WorldModel::publish(bool textsChanged) {
+    for (BatchEntry* entry : m_unlisted)
+        m_batchList.append(entry);
+    m_unlisted.clear();
     for (const auto& [key, entry] : m_batches)
         entry->batch()->publish();
     if (textsChanged && chooseTexts())
         emit this->textsChanged();
 }
 
-// Makes room in each batch for the shapes the scene's rows will add, counted by kind from one
-// sample object of each kind, so that big scenes fill their tables without copying them.
-void WorldModel::reserveForScene() {
-    std::array<std::size_t, norvane::kCatalogue.size()> perKind{};
-    for (const norvane::SceneRow row : m_scene.rows())
-        if (const norvane::KindInfo* kind = norvane::findKind(row.kind))
-            ++perKind[std::size_t(kind - norvane::kCatalogue.data())];
-    for (std::size_t i = 0; i < perKind.size(); ++i) {
-        if (perKind[i] == 0)
+void WorldModel::countKinds(std::size_t end) {
+    const auto rows = m_scene.rows();
+    for (; m_countedRows < end; ++m_countedRows)
+        if (const norvane::KindInfo* kind = norvane::findKind(rows[m_countedRows].kind))
+            ++m_perKind[std::size_t(kind - norvane::kCatalogue.data())];
+}
+
+// Each kind's shapes are counted from one sample object of it.
+void WorldModel::reserveCounted() {
+    std::map<std::pair<int, int>, std::size_t> perBatch; // kinds share batches
+    for (std::size_t i = 0; i < m_perKind.size(); ++i) {
+        if (m_perKind[i] == 0)
             continue;
         const std::string name(norvane::kCatalogue[i].name);
         norvane::WorldShapes sample;
         norvane::appendObjectShapes({name, "1", "1", "2", "2", ""}, 0, sample);
         for (const norvane::ShapeInstance& shape : sample.shapes)
-            batchFor(shape.mesh, shape.paint.texture).reserve(int(perKind[i]));
+            perBatch[{shape.mesh, shape.paint.texture}] += m_perKind[i];
     }
+    for (const auto& [key, shapes] : perBatch)
+        batchFor(key.first, key.second).reserve(int(shapes));
+    m_perKind = {};
 }
 
-void WorldModel::rebuild() {
+void WorldModel::clearWorld() {
+    stopBuilding();
+    m_stale = false;
     for (const auto& [key, entry] : m_batches)
         entry->batch()->clear();
-    reserveForScene();
     m_texts.clear();
     m_shownTexts.clear();
     m_shapeCount = 0;
+    m_builtRows = 0;
+    m_countedRows = 0;
+    m_perKind = {};
+    m_textsAdded = true;
     addShapes(norvane::groundShapes());
-    addRows(0);
+}
+
+void WorldModel::rebuild() {
+    clearWorld();
+    countKinds(m_scene.count());
+    reserveCounted();
+    addRows(m_scene.count());
+    m_textsAdded = false;
     publish(true);
 }
 
-void WorldModel::sceneChanged(const norvane::SceneChange& change) {
-    const bool appended = change.kind == norvane::SceneChange::Kind::Inserted &&
-                          change.first + change.count == m_scene.count();
-    if (!appended) {
-        rebuild();
+void WorldModel::buildRest() {
+    if (m_scene.count() - m_builtRows > kRowsAtOnce) {
+        m_countedRows = m_builtRows;
+        m_perKind = {};
+        m_building = true;
+        m_slices.start();
+        emit buildProgressed();
         return;
     }
-    publish(addRows(change.first));
+    if (m_builtRows == 0) { // a new world
+        countKinds(m_scene.count());
+        reserveCounted();
+    }
+    const bool textsAdded = addRows(m_scene.count());
+    publish(std::exchange(m_textsAdded, false) || textsAdded);
+}
+
+// Counts the kinds of the rows first (to make room for all their shapes at once), then builds
+// them; rows appended meanwhile are built too.
+void WorldModel::buildSlice() {
+    QElapsedTimer clock;
+    clock.start();
+    const std::size_t end = m_scene.count();
+    const auto inTime = [&clock] { return clock.elapsed() < kSliceMilliseconds; };
+    while (m_countedRows < end && inTime())
+        countKinds(std::min(end, m_countedRows + kRowsPerCheck));
+    if (m_countedRows < end) {
+        emit buildProgressed();
+        return;
+    }
+    reserveCounted();
+    while (m_builtRows < end && inTime())
+        m_textsAdded = addRows(std::min(end, m_builtRows + kRowsPerCheck)) || m_textsAdded;
+    if (m_builtRows == end) {
+        stopBuilding();
+        publish(std::exchange(m_textsAdded, false));
+    }
+    emit buildProgressed();
+}
+
+void WorldModel::stopBuilding() {
+    m_slices.stop();
+    m_building = false;
+}
+
+int WorldModel::buildPercent() const {
+    const std::size_t rows = m_scene.count();
+    return rows == 0 ? 100 : int(m_builtRows * 100 / rows);
+}
+
+void WorldModel::setFollowing(bool following) {
+    if (following == m_following)
+        return;
+    m_following = following;
+    if (!following && m_building) {
+        stopBuilding();
+        m_stale = true;
+        emit buildProgressed();
+    }
+    if (following && m_stale) {
+        clearWorld();
+        buildRest();
+    }
+}
+
+// Rows appended go on from the rows built (also during a build); anything else starts again.
+void WorldModel::sceneChanged(const norvane::SceneChange& change) {
+    if (!m_following) {
+        m_stale = true;
+        return;
+    }
+    const bool atEnd = change.kind == norvane::SceneChange::Kind::Inserted &&
+                       change.first + change.count == m_scene.count();
+    if (!atEnd)
+        clearWorld();
+    else if (m_building)
+        return; // the slices go on to the new end
+    buildRest();
 }

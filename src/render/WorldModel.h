@@ -3,14 +3,17 @@
 #include "BatchEntry.h"
 #include "BatchList.h"
 
+#include "scene/Catalogue.h"
 #include "scene/Scene.h"
 #include "view3d/Picking.h"
 
 #include <QList>
 #include <QObject>
+#include <QTimer>
 #include <QVariantList>
 #include <QVector3D>
 
+#include <array>
 #include <map>
 #include <memory>
 #include <optional>
@@ -21,18 +24,22 @@ class MeshGeometry;
 
 // The scene as the 3D view draws it: one batch per mesh and texture fed with the shapes of every
 // row, the texts, and the sky. Follows the scene's changes: an appended row adds its shapes,
-// anything else builds the world again. The scene must outlive the model.
+// anything else builds the world again. More than kRowsAtOnce rows are built in slices from the
+// event loop and shown once all are built. The scene must outlive the model.
 class WorldModel : public QObject, public norvane::SceneListener {
     Q_OBJECT
     Q_PROPERTY(QAbstractItemModel* batches READ batches CONSTANT)
     Q_PROPERTY(QVariantList texts READ texts NOTIFY textsChanged)
     Q_PROPERTY(QVariantList skyColours READ skyColours NOTIFY skyChanged)
     Q_PROPERTY(QVector3D skyAngles READ skyAngles NOTIFY skyChanged)
+    Q_PROPERTY(bool building READ building NOTIFY buildProgressed)
+    Q_PROPERTY(int buildPercent READ buildPercent NOTIFY buildProgressed)
 public:
     explicit WorldModel(norvane::Scene& scene, QObject* parent = nullptr);
     ~WorldModel() override;
 
     QAbstractItemModel* batches() { return &m_batchList; }
+    const BatchList& batchList() const { return m_batchList; }
     // The texts near enough to the eye to be read (see setEye), nearest first.
     QVariantList texts() const;
     QVariantList skyColours() const;
@@ -55,20 +62,39 @@ public:
     // How many shapes the world draws now, the ground included.
     std::size_t shapeCount() const { return m_shapeCount; }
 
+    // While not following (its view hidden) the model only notes that the scene changed; following
+    // again builds the world once.
+    void setFollowing(bool following);
+    bool following() const { return m_following; }
+    // Whether rows are still being built in slices, and how many of the scene's rows are built.
+    bool building() const { return m_building; }
+    int buildPercent() const;
+    static constexpr std::size_t kRowsAtOnce = 20'000;
+
     void sceneChanged(const norvane::SceneChange& change) override;
-    // Builds every batch and text again from the scene.
+    // Builds every batch and text again from the scene, at once.
     void rebuild();
 
 signals:
     void textsChanged();
     void skyChanged();
+    void buildProgressed();
 
 private:
     ShapeBatch& batchFor(int mesh, int texture);
-    void reserveForScene();
+    // Counts the kinds of the rows from m_countedRows to `end`.
+    void countKinds(std::size_t end);
+    // Makes room in each batch for the shapes of the rows counted, and counts afresh.
+    void reserveCounted();
     void addShapes(const norvane::WorldShapes& shapes);
-    // Adds the shapes and texts of rows `first` to the last; true when texts were added.
-    bool addRows(std::size_t first);
+    // Adds the shapes and texts of the rows from m_builtRows to `end`; true when texts were added.
+    bool addRows(std::size_t end);
+    // Empties the world down to the ground, room made for the scene's rows.
+    void clearWorld();
+    // Builds the rows from m_builtRows on: at once up to kRowsAtOnce of them, else in slices.
+    void buildRest();
+    void buildSlice();
+    void stopBuilding();
     void publish(bool textsChanged);
     // Chooses the texts to draw from the eye; true when the choice changed.
     bool chooseTexts();
@@ -80,7 +106,16 @@ private:
     std::size_t m_shapeCount = 0;
     std::map<std::pair<int, int>, BatchEntry*> m_batches;
     BatchList m_batchList;
+    std::vector<BatchEntry*> m_unlisted; // made while building, listed when published
     std::vector<MeshGeometry*> m_geometries;
+    std::size_t m_builtRows = 0;
+    std::size_t m_countedRows = 0;
+    std::array<std::size_t, norvane::kCatalogue.size()> m_perKind{};
+    bool m_following = true;
+    bool m_stale = false;
+    bool m_building = false;
+    bool m_textsAdded = false; // while building
+    QTimer m_slices;
     int m_highlighted = -1;
     QString m_sky;
 };

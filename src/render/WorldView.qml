@@ -106,7 +106,9 @@ Item {
             color: "white"
             font.pixelSize: 11
             elide: Text.ElideRight
-            text: window3d.hoverText !== ""
+            text: world.building
+                  ? "Building the 3D view… " + world.buildPercent + " %"
+                  : window3d.hoverText !== ""
                   ? "Link: " + window3d.hoverText
                   : "Arrows, W A S D: walk, turn · Drag: look · PgUp/PgDn: rise, fall · Home: start"
         }

@@ -20,6 +20,7 @@ public:
 
     QString hoverText() const { return m_hoverText; }
     const WalkCamera& camera() const { return m_walker; }
+    const WorldModel& world() const { return m_world; }
     bool hintVisible() const { return m_hintVisible; }
     // Picks the row under a pixel of the window, as a click does; -1 for none.
     int rowAt(QPointF pixel) const;

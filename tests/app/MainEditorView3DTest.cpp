@@ -1,6 +1,7 @@
 // The 3D view dock of the main window. Under Xvfb (OpenGL) it checks the picture and picking;
 // on the offscreen platform (no OpenGL) that the dock says so and the editor works as before.
 #include "EditorHarness.h"
+#include "WorldFacts.h"
 
 #include "render/WalkCamera.h"
 #include "render/WorldSnapshot.h"
@@ -85,6 +86,25 @@ private slots:
         QCOMPARE(currentRow(h->editor.List2), 0);
         h->run("Command5");
         QTRY_COMPARE(redPixels(picture()), 0);
+    }
+
+    // While the dock is hidden the view builds nothing; shown again, it shows and picks what a
+    // fresh build does, the selected row highlighted.
+    void hiddenDockCatchesUpWhenShown() {
+        if (!canDraw3D())
+            QSKIP("no OpenGL on this display");
+        const WorldModel& world = h->editor.worldWindow->world();
+        h->place("Tree", h->pixelOf(20, 20));
+        const std::size_t shapes = world.shapeCount();
+        h->editor.mnu3DViewItem->trigger();
+        h->place("Car (Red)", h->pixelOf(50, 88));
+        h->place("Tree", h->pixelOf(0, 0));
+        h->run("Command5"); // a change other than an append
+        QCOMPARE(world.shapeCount(), shapes);
+        h->editor.mnu3DViewItem->trigger();
+        QCOMPARE(world.highlightedRow(), currentRow(h->editor.List2));
+        QVERIFY(world.shapeCount() > shapes);
+        QVERIFY(equalsFreshBuild(world, h->editor.scene()));
     }
 
     // Keys walk, turn, rise and go home; a drag looks up; resting on an anchored car shows its
