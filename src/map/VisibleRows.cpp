@@ -2,6 +2,7 @@
 
 #include "CoverageMask.h"
 #include "PixelSpan.h"
+#include "scene/LargeMemory.h"
 
 #include <algorithm>
 #include <cmath>
@@ -33,6 +34,14 @@ template <class Work> void onTwoThreads(std::size_t count, const Work& work) {
     if (half > 0)
         helper = std::jthread([&work, half] { work(0, half); });
     work(half, count);
+}
+
+// An array of `count` elements left unset, on large pages where the system offers them: the
+// calls and bounds of a million rows are tens of megabytes of fresh memory.
+template <class T> std::unique_ptr<T[]> largeArray(std::size_t count) {
+    auto array = std::make_unique_for_overwrite<T[]>(count);
+    preferLargePages(array.get(), count * sizeof(T));
+    return array;
 }
 
 int floorPixel(double pixels) {
@@ -103,9 +112,8 @@ std::vector<SymbolCall> rowCalls(const SceneRows& rows) {
 
 VisibleCalls visibleCalls(const Scene& scene, int widthPixels, int heightPixels) {
     const SceneRows& rows = scene.rows();
-    VisibleCalls visible{
-        std::make_unique_for_overwrite<SymbolCall[]>(rows.size()), rows.size(), {}, {}, {}};
-    const auto bounds = std::make_unique_for_overwrite<Bounds[]>(rows.size());
+    VisibleCalls visible{largeArray<SymbolCall>(rows.size()), rows.size(), {}, {}, {}};
+    const auto bounds = largeArray<Bounds>(rows.size());
     onTwoThreads(rows.size(), [&](std::size_t first, std::size_t last) { // each fills its half
         SymbolCall* calls = visible.calls.get();
         fillCalls(rows.begin() + static_cast<std::ptrdiff_t>(first),
