@@ -74,7 +74,7 @@ ProgramRun runEditor(std::vector<std::string> arguments, const std::vector<std::
     return run;
 }
 
-void openMillionObjects(benchmark::State& state, const char* platform, const char* display) {
+void BM_EditorOpen1MMixed(benchmark::State& state, const char* platform, const char* display) {
     const std::string& scene = norvane::bench::mixedSceneFile(1'000'000);
     const std::filesystem::path settings = norvane::bench::temporaryPath("settings");
     std::filesystem::create_directories(settings);
@@ -99,12 +99,12 @@ void openMillionObjects(benchmark::State& state, const char* platform, const cha
 
 // Without OpenGL (the offscreen platform with no X display to borrow it from) the 3D dock only
 // says so: the scene, the map and the list.
-BENCHMARK_CAPTURE(openMillionObjects, NoOpenGL, "offscreen", "")
+BENCHMARK_CAPTURE(BM_EditorOpen1MMixed, NoOpenGL, "offscreen", "")
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond)
     ->Iterations(3);
 // With the 3D view shown (make bench runs under Xvfb, where Mesa draws).
-BENCHMARK_CAPTURE(openMillionObjects, With3DView, "xcb", std::getenv("DISPLAY"))
+BENCHMARK_CAPTURE(BM_EditorOpen1MMixed, With3DView, "xcb", std::getenv("DISPLAY"))
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond)
     ->Iterations(3);
