@@ -92,19 +92,19 @@ std::string writeSceneText(const Scene& scene) {
 }
 
 Scene readSceneText(std::string_view text) {
-    const std::size_t lines = LineReader::countLines(text);
+    const std::string_view values = LineReader::withoutByteOrderMark(text);
+    const TextHalves halves = cutAtObjectNearMiddle(values);
+    const std::size_t lines = halves.lines;
     if (lines % kLinesPerObject != 0)
         throw Error("The scene file ends in the middle of an object: " + linesText(lines) +
                     " not a multiple of 6" + lineEndHint(text));
     Scene scene;
-    const std::string_view values = LineReader::withoutByteOrderMark(text);
     if (values.size() > std::numeric_limits<std::uint32_t>::max()) { // rows the scene may refuse
         LineReader reader(text);
         for (std::size_t i = 0; i < lines / kLinesPerObject; ++i)
             scene.append(readObject(reader));
         return scene;
     }
-    const TextHalves halves = cutAtObjectNearMiddle(values);
     scene.appendLaidOut(
         lines / kLinesPerObject, values.size(), [&halves](char* texts, std::span<PackedRow> rows) {
             if (halves.second.empty())

@@ -54,6 +54,14 @@ TEST(SceneFile, RefusesIncompleteObjectsAndLineFeedsInValues) {
     for (const auto& [text, count] : cases)
         EXPECT_EQ(errorOf([&] { readSceneText(text); }),
                   "The scene file ends in the middle of an object: " + count);
+    // A big text counts its lines in two parts at once, an unended last line included.
+    std::string big;
+    for (int row = 0; row < 50'000; ++row)
+        big += "Tree\r\n 1\r\n 2\r\n0\r\n\r\n\n";
+    for (const std::string end : {"x", "x\r\n", "\n"})
+        EXPECT_EQ(errorOf([&] { readSceneText(big + end); }),
+                  "The scene file ends in the middle of an object: 300001 lines is not a "
+                  "multiple of 6");
     Scene scene;
     scene.append({"Tree", " 1", " 2", "0", "", ""});
     scene.append({"Text (Big)", " 1", " 2", "0", "", "two\nlines"});
