@@ -52,7 +52,7 @@ double exportSeconds(const std::string& scenePath, const std::string& worldPath,
                      std::size_t& bytes) {
     const norvane::WorldOptions options{"Night Sky", "music.wav", "main"};
     const Clock::time_point start = Clock::now();
-    const norvane::Scene scene = norvane::readSceneText(
+    const norvane::Scene scene = norvane::readSceneTextInPlace(
         norvane::readSceneFileText(scenePath, norvane::FileTypes::RegularOnly));
     bytes = 0;
     norvane::writeFileAtomically(worldPath, [&](const norvane::ByteSink& sink) {

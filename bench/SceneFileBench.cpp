@@ -44,7 +44,7 @@ void BM_ReadSceneFile(benchmark::State& state) {
     std::size_t sceneBytes = 0;
     for (auto _ : state) {
         const std::size_t before = norvane::bench::heapBytes();
-        const norvane::Scene scene = norvane::readSceneText(fileText(path));
+        const norvane::Scene scene = norvane::readSceneTextInPlace(fileText(path));
         sceneBytes = norvane::bench::heapBytes() - before;
         benchmark::DoNotOptimize(scene.count());
     }

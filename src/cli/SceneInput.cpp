@@ -20,9 +20,9 @@ std::string readInputFile(const std::string& path) {
 }
 
 Scene loadSceneFile(const std::string& path) {
-    const std::string text = readInputFile(path);
+    std::string text = readInputFile(path);
     try {
-        return readSceneText(text);
+        return readSceneTextInPlace(std::move(text));
     } catch (const Error& error) {
         throw CliError(kExitBadScene, shownPath(path) + ": " + error.what());
     }

@@ -88,9 +88,20 @@ void Scene::reserve(std::size_t rows, std::size_t textBytes) {
 
 void Scene::appendLaidOut(std::size_t rows, std::size_t textBytes,
                           const std::function<void(char* texts, std::span<PackedRow> rows)>& fill) {
-    const std::size_t first = m_rows.size();
     reserve(rows, textBytes);
-    char* texts = m_texts.allocate(textBytes);
+    fillRows(m_texts.allocate(textBytes), rows, fill);
+}
+
+void Scene::appendLaidOutIn(
+    std::string text, std::size_t rows,
+    const std::function<void(char* texts, std::span<PackedRow> rows)>& fill) {
+    reserve(rows);
+    fillRows(m_texts.adopt(std::move(text)), rows, fill);
+}
+
+void Scene::fillRows(char* texts, std::size_t rows,
+                     const std::function<void(char* texts, std::span<PackedRow> rows)>& fill) {
+    const std::size_t first = m_rows.size();
     m_rows.resize(first + rows);
     try {
         fill(texts, std::span(m_rows).subspan(first));

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <functional>
 #include <span>
+#include <string>
 #include <vector>
 
 namespace norvane {
@@ -74,6 +75,12 @@ public:
     void appendLaidOut(std::size_t rows, std::size_t textBytes,
                        const std::function<void(char* texts, std::span<PackedRow> rows)>& fill);
 
+    // As appendLaidOut, with the texts laid out inside `text` itself, which the scene keeps from
+    // then on: `fill` gets text.data() (see TextArena::adopt) and may move the bytes of `text`
+    // towards its start.
+    void appendLaidOutIn(std::string text, std::size_t rows,
+                         const std::function<void(char* texts, std::span<PackedRow> rows)>& fill);
+
     // Makes room for `rows` more rows holding `textBytes` bytes of texts in all.
     void reserve(std::size_t rows, std::size_t textBytes = 0);
 
@@ -88,6 +95,8 @@ private:
     PackedRow pack(const SceneRow& object);
     void dropTexts(const PackedRow& row);
     void copyRowsOf(const Scene& other);
+    void fillRows(char* texts, std::size_t rows,
+                  const std::function<void(char* texts, std::span<PackedRow> rows)>& fill);
 
     std::vector<PackedRow> m_rows;
     TextArena m_texts;

@@ -14,10 +14,12 @@ constexpr std::size_t kSmallestBlock = 64 * 1024;
 
 TextArena& TextArena::operator=(TextArena&& other) noexcept {
     m_blocks = std::move(other.m_blocks);
+    m_adopted = std::move(other.m_adopted);
     m_free = std::exchange(other.m_free, nullptr);
     m_room = std::exchange(other.m_room, 0);
     m_used = std::exchange(other.m_used, 0);
     other.m_blocks.clear();
+    other.m_adopted.clear();
     return *this;
 }
 
@@ -40,8 +42,15 @@ char* TextArena::allocate(std::size_t size) {
     return piece;
 }
 
+char* TextArena::adopt(std::string&& bytes) {
+    m_adopted.push_back(std::make_unique<std::string>(std::move(bytes)));
+    m_used += m_adopted.back()->size();
+    return m_adopted.back()->data();
+}
+
 void TextArena::clear() {
     m_blocks.clear();
+    m_adopted.clear();
     m_free = nullptr;
     m_room = 0;
     m_used = 0;

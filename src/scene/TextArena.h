@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -17,6 +18,9 @@ public:
 
     // `size` bytes of fresh room, valid until clear() or the arena's end.
     char* allocate(std::size_t size);
+    // Keeps `bytes` as a block of its own and hands all of it out where it lies: the result is
+    // bytes.data() for any text longer than std::string keeps inside itself.
+    char* adopt(std::string&& bytes);
     // Makes the next block hold at least `size` bytes, so that many pieces share one block.
     void reserve(std::size_t size);
     void clear();
@@ -25,6 +29,7 @@ public:
 
 private:
     std::vector<std::unique_ptr<char[]>> m_blocks;
+    std::vector<std::unique_ptr<std::string>> m_adopted;
     char* m_free = nullptr;
     std::size_t m_room = 0;
     std::size_t m_used = 0;

@@ -58,6 +58,8 @@ SceneRow readObject(LineReader& reader) {
 
 // Packs the values of `text`, one object per row, into `texts` and `rows` (as many rows as
 // `text` holds objects): each row's values one after the other, without their line ends.
+// `texts` may lie within `text` as long as it does not start after it: values only ever move
+// towards the start.
 void layOut(std::string_view text, char* texts, std::span<PackedRow> rows) {
     LineReader reader(text);
     for (PackedRow& row : rows) {
@@ -65,12 +67,46 @@ void layOut(std::string_view text, char* texts, std::span<PackedRow> rows) {
         std::uint32_t end = 0;
         for (std::uint32_t& valueEnd : row.ends) {
             const std::string_view value = *reader.next();
-            std::memcpy(texts + end, value.data(), value.size());
+            std::memmove(texts + end, value.data(), value.size());
             end += static_cast<std::uint32_t>(value.size());
             valueEnd = end;
         }
         texts += end;
     }
+}
+
+// Lays out both halves at once, each from the place in `texts` where its own text would start
+// if `texts` held the halves one after the other.
+void layOutHalves(const TextHalves& halves, char* texts, std::span<PackedRow> rows) {
+    if (halves.second.empty())
+        return layOut(halves.first, texts, rows);
+    const std::size_t firstRows = halves.firstLines / kLinesPerObject;
+    std::thread helper(
+        [&] { layOut(halves.second, texts + halves.first.size(), rows.subspan(firstRows)); });
+    layOut(halves.first, texts, rows.first(firstRows));
+    helper.join();
+}
+
+// The halves of a scene file text, once its lines are known to make whole objects.
+TextHalves objectHalves(std::string_view text) {
+    const TextHalves halves = cutAtObjectNearMiddle(LineReader::withoutByteOrderMark(text));
+    if (halves.lines % kLinesPerObject != 0)
+        throw Error("The scene file ends in the middle of an object: " + linesText(halves.lines) +
+                    " not a multiple of 6" + lineEndHint(text));
+    return halves;
+}
+
+// Texts too long for the rows' 32-bit offsets are read a row at a time, for the scene to refuse.
+bool needsRowByRow(const TextHalves& halves) {
+    return halves.first.size() + halves.second.size() > std::numeric_limits<std::uint32_t>::max();
+}
+
+Scene readRowByRow(std::string_view text, std::size_t objects) {
+    Scene scene;
+    LineReader reader(text);
+    for (std::size_t i = 0; i < objects; ++i)
+        scene.append(readObject(reader));
+    return scene;
 }
 
 } // namespace
@@ -92,30 +128,34 @@ std::string writeSceneText(const Scene& scene) {
 }
 
 Scene readSceneText(std::string_view text) {
-    const std::string_view values = LineReader::withoutByteOrderMark(text);
-    const TextHalves halves = cutAtObjectNearMiddle(values);
-    const std::size_t lines = halves.lines;
-    if (lines % kLinesPerObject != 0)
-        throw Error("The scene file ends in the middle of an object: " + linesText(lines) +
-                    " not a multiple of 6" + lineEndHint(text));
+    const TextHalves halves = objectHalves(text);
+    const std::size_t objects = halves.lines / kLinesPerObject;
+    if (needsRowByRow(halves))
+        return readRowByRow(text, objects);
     Scene scene;
-    if (values.size() > std::numeric_limits<std::uint32_t>::max()) { // rows the scene may refuse
-        LineReader reader(text);
-        for (std::size_t i = 0; i < lines / kLinesPerObject; ++i)
-            scene.append(readObject(reader));
-        return scene;
-    }
     scene.appendLaidOut(
-        lines / kLinesPerObject, values.size(), [&halves](char* texts, std::span<PackedRow> rows) {
-            if (halves.second.empty())
-                return layOut(halves.first, texts, rows);
-            const std::size_t firstRows = halves.firstLines / kLinesPerObject;
-            std::thread helper([&] {
-                layOut(halves.second, texts + halves.first.size(), rows.subspan(firstRows));
-            });
-            layOut(halves.first, texts, rows.first(firstRows));
-            helper.join();
-        });
+        objects, halves.first.size() + halves.second.size(),
+        [&halves](char* texts, std::span<PackedRow> rows) { layOutHalves(halves, texts, rows); });
+    return scene;
+}
+
+Scene readSceneTextInPlace(std::string text) {
+    // A short text may live inside its std::string, so that keeping it would move it.
+    constexpr std::size_t kKeptAbove = 64 * 1024;
+    if (text.size() <= kKeptAbove)
+        return readSceneText(text);
+    const TextHalves halves = objectHalves(text);
+    const std::size_t objects = halves.lines / kLinesPerObject;
+    if (needsRowByRow(halves))
+        return readRowByRow(text, objects);
+    // Each half is laid out from where it starts, after the byte order marks, so neither
+    // writes over bytes the other has yet to read.
+    const std::size_t marks = text.size() - (halves.first.size() + halves.second.size());
+    Scene scene;
+    scene.appendLaidOutIn(std::move(text), objects,
+                          [&halves, marks](char* texts, std::span<PackedRow> rows) {
+                              layOutHalves(halves, texts + marks, rows);
+                          });
     return scene;
 }
 

@@ -21,4 +21,9 @@ std::string writeSceneText(const Scene& scene);
 // Throws Error when the number of lines is not a multiple of six.
 Scene readSceneText(std::string_view text);
 
+// As readSceneText, keeping the values inside `text` itself instead of a copy: the scene lays
+// them out there and keeps `text`, which saves the memory and time of a second copy of a big
+// file.
+Scene readSceneTextInPlace(std::string text);
+
 } // namespace norvane

@@ -31,6 +31,14 @@ TEST(SceneFile, FilesAndScenesRoundTripByteForByte) {
                       std::string(std::size_t(row % 50), 'u'), row % 2 ? "" : "\r"});
     EXPECT_GT(writeSceneText(scene).size(), 1'500'000u);
     EXPECT_EQ(readSceneText("\xEF\xBB\xBF" + writeSceneText(scene)), scene);
+    // Read in place, inside the file's own text, and then edited.
+    Scene inPlace = readSceneTextInPlace("\xEF\xBB\xBF\xEF\xBB\xBF" + writeSceneText(scene));
+    EXPECT_EQ(inPlace, scene);
+    inPlace.append({"Tree", "1", "2", "0", "", ""});
+    inPlace.remove(0);
+    scene.append({"Tree", "1", "2", "0", "", ""});
+    scene.remove(0);
+    EXPECT_EQ(writeSceneText(inPlace), writeSceneText(scene));
 }
 
 // LF ends, an unended last line and byte order marks all read as the same single wall.
@@ -59,7 +67,7 @@ TEST(SceneFile, RefusesIncompleteObjectsAndLineFeedsInValues) {
     for (int row = 0; row < 50'000; ++row)
         big += "Tree\r\n 1\r\n 2\r\n0\r\n\r\n\n";
     for (const std::string end : {"x", "x\r\n", "\n"})
-        EXPECT_EQ(errorOf([&] { readSceneText(big + end); }),
+        EXPECT_EQ(errorOf([&] { readSceneTextInPlace(big + end); }),
                   "The scene file ends in the middle of an object: 300001 lines is not a "
                   "multiple of 6");
     Scene scene;
