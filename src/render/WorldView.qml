@@ -6,6 +6,11 @@ import QtQuick3D
 Item {
     id: root
 
+    // 1234567 as "1,234,567".
+    function grouped(n) {
+        return String(n).replace(/\B(?=(\d{3})+(?!\d))/g, ",")
+    }
+
     function skyColour(i) {
         const colours = world.skyColours
         return colours.length > i ? colours[i] : colours[colours.length - 1]
@@ -110,6 +115,9 @@ Item {
                   ? "Building the 3D view… " + world.buildPercent + " %"
                   : window3d.hoverText !== ""
                   ? "Link: " + window3d.hoverText
+                  : world.limited
+                  ? "Showing the " + root.grouped(world.drawnObjects) + " objects nearest you of "
+                    + root.grouped(world.builtObjects)
                   : "Arrows, W A S D: walk, turn · Drag: look · PgUp/PgDn: rise, fall · Home: start"
         }
     }

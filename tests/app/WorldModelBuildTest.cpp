@@ -2,11 +2,15 @@
 // continued by changes during a build, and in the end equal to a fresh build.
 #include "WorldFacts.h"
 
+#include "render/BatchEntry.h"
+#include "render/ShapeBatch.h"
 #include "scenefile/SceneFile.h"
 
 #include <QSignalSpy>
 #include <QTest>
 
+#include <algorithm>
+#include <set>
 #include <string>
 
 namespace {
@@ -19,6 +23,50 @@ norvane::Scene manyTrees() {
         text += "Tree\r\n" + std::to_string(i % 250 * 0.4) + "\r\n" +
                 std::to_string(i / 250 * 0.4) + "\r\n0\r\n\r\n\r\n";
     return norvane::readSceneText(text);
+}
+
+// Trees at scattered places of the map: row i at X = 1 + 37 i mod 97, Y = 5 + 53 i mod 89.
+constexpr int kTrees = 300;
+QPointF treeAt(int row) {
+    return {1.0 + row * 37 % 97, 5.0 + row * 53 % 89};
+}
+
+norvane::Scene scatteredTrees() {
+    std::string text;
+    for (int i = 0; i < kTrees; ++i)
+        text += "Tree\r\n" + std::to_string(treeAt(i).x()) + "\r\n" +
+                std::to_string(treeAt(i).y()) + "\r\n0\r\n\r\n\r\n";
+    return norvane::readSceneText(text);
+}
+
+double groundDistance(int row, QVector3D eye) {
+    return std::hypot(treeAt(row).x() - 50 - eye.x(), treeAt(row).y() - 50 - eye.z());
+}
+
+// The rows whose shapes the renderer gets, and how many shapes.
+std::pair<std::set<int>, int> drawnRows(const WorldModel& world) {
+    std::pair<std::set<int>, int> drawn;
+    for (const BatchEntry* entry : world.batchList().entries())
+        for (int i = 0; i < entry->batch()->drawnCount(); ++i, ++drawn.second)
+            drawn.first.insert(entry->batch()->rowOf(entry->batch()->drawnShape(i)));
+    drawn.first.erase(-1); // the ground
+    return drawn;
+}
+
+// The renderer gets the ground and the `count` trees nearest the eye, every shape of them.
+bool drawsNearest(const WorldModel& world, QVector3D eye, int count, int ground, int perTree) {
+    const auto [rows, shapes] = drawnRows(world);
+    double farthestDrawn = 0;
+    double nearestLeft = 1e9;
+    for (int row = 0; row < kTrees; ++row) {
+        const double d = groundDistance(row, eye);
+        if (rows.count(row))
+            farthestDrawn = std::max(farthestDrawn, d);
+        else
+            nearestLeft = std::min(nearestLeft, d);
+    }
+    return int(rows.size()) == count && world.drawnObjects() == count &&
+           shapes == ground + count * perTree && farthestDrawn <= nearestLeft;
 }
 
 } // namespace
@@ -53,6 +101,35 @@ private slots:
         QVERIFY(progress.count() > 2);
         QVERIFY(world.pick({{-50, 30, -50}, {0, -1, 0}}));
         QVERIFY(equalsFreshBuild(world, scene));
+    }
+
+    // Over the budget the renderer gets the nearest whole rows, chosen again a moment after the
+    // eye has moved far; picking finds only those; under it, everything.
+    void bigWorldsDrawTheRowsNearestTheEye() {
+        norvane::Scene scene;
+        WorldModel world(scene);
+        const int ground = int(world.shapeCount());
+        scene = scatteredTrees();
+        const int perTree = (int(world.shapeCount()) - ground) / kTrees;
+        QVERIFY(!world.limited());
+        QCOMPARE(drawnRows(world).second, int(world.shapeCount()));
+        const QVector3D eye(-20.3f, 1.6f, 10.7f);
+        world.setEye(eye);
+        world.setMostShapesDrawn(std::size_t(ground + 40 * perTree + perTree - 1));
+        QVERIFY(world.limited());
+        QVERIFY(drawsNearest(world, eye, 40, ground, perTree));
+        for (int row = 0; row < kTrees; ++row) { // straight down on each tree
+            const QPointF at = treeAt(row) - QPointF(50, 50);
+            const auto picked = world.pick({{at.x(), 30, at.y()}, {0, -1, 0}});
+            QVERIFY(picked ? world.isDrawn(*picked) : !world.isDrawn(row));
+        }
+        const QVector3D far(30.1f, 1.6f, -35.2f);
+        world.setEye(far);
+        QVERIFY(drawsNearest(world, eye, 40, ground, perTree)); // not on every step
+        QVERIFY(QTest::qWaitFor([&] { return drawsNearest(world, far, 40, ground, perTree); }));
+        world.setMostShapesDrawn(WorldModel::kMostShapesDrawn);
+        QVERIFY(!world.limited());
+        QCOMPARE(drawnRows(world).second, int(world.shapeCount()));
     }
 };
 
