@@ -53,6 +53,20 @@ std::pair<std::set<int>, int> drawnRows(const WorldModel& world) {
     return drawn;
 }
 
+// How many entries of the tables the renderer gets are highlighted.
+int highlightedDrawn(const WorldModel& world) {
+    int count = 0;
+    for (const BatchEntry* entry : world.batchList().entries()) {
+        int n = 0;
+        const QByteArray table = entry->batch()->instanceBuffer(&n);
+        for (int i = 0; i < n; ++i)
+            count += reinterpret_cast<const QQuick3DInstancing::InstanceTableEntry*>(
+                         table.constData())[i]
+                         .instanceData.w() != 0.0f;
+    }
+    return count;
+}
+
 // The renderer gets the ground and the `count` trees nearest the eye, every shape of them.
 bool drawsNearest(const WorldModel& world, QVector3D eye, int count, int ground, int perTree) {
     const auto [rows, shapes] = drawnRows(world);
@@ -123,6 +137,14 @@ private slots:
             const auto picked = world.pick({{at.x(), 30, at.y()}, {0, -1, 0}});
             QVERIFY(picked ? world.isDrawn(*picked) : !world.isDrawn(row));
         }
+        const std::set<int> drawn = drawnRows(world).first;
+        world.setHighlightedRow(*drawn.begin());
+        QCOMPARE(highlightedDrawn(world), perTree);
+        int undrawn = 0;
+        while (drawn.count(undrawn))
+            ++undrawn;
+        world.setHighlightedRow(undrawn);
+        QCOMPARE(highlightedDrawn(world), 0);
         const QVector3D far(30.1f, 1.6f, -35.2f);
         world.setEye(far);
         QVERIFY(drawsNearest(world, eye, 40, ground, perTree)); // not on every step
