@@ -43,44 +43,42 @@ double groundDistance(int row, QVector3D eye) {
     return std::hypot(treeAt(row).x() - 50 - eye.x(), treeAt(row).y() - 50 - eye.z());
 }
 
-// The rows whose shapes the renderer gets, and how many shapes.
-std::pair<std::set<int>, int> drawnRows(const WorldModel& world) {
-    std::pair<std::set<int>, int> drawn;
-    for (const BatchEntry* entry : world.batchList().entries())
-        for (int i = 0; i < entry->batch()->drawnCount(); ++i, ++drawn.second)
-            drawn.first.insert(entry->batch()->rowOf(entry->batch()->drawnShape(i)));
-    drawn.first.erase(-1); // the ground
-    return drawn;
-}
-
-// How many entries of the tables the renderer gets are highlighted.
-int highlightedDrawn(const WorldModel& world) {
-    int count = 0;
+// What the renderer gets: the rows (the ground left out), the shapes and those highlighted.
+struct Drawn {
+    std::set<int> rows;
+    int shapes = 0;
+    int highlighted = 0;
+};
+Drawn drawnNow(const WorldModel& world) {
+    Drawn drawn;
     for (const BatchEntry* entry : world.batchList().entries()) {
-        int n = 0;
-        const QByteArray table = entry->batch()->instanceBuffer(&n);
-        for (int i = 0; i < n; ++i)
-            count += reinterpret_cast<const QQuick3DInstancing::InstanceTableEntry*>(
-                         table.constData())[i]
-                         .instanceData.w() != 0.0f;
+        int count = 0;
+        const QByteArray table = entry->batch()->instanceBuffer(&count);
+        const auto* entries =
+            reinterpret_cast<const QQuick3DInstancing::InstanceTableEntry*>(table.constData());
+        for (int i = 0; i < count; ++i, ++drawn.shapes) {
+            drawn.rows.insert(entry->batch()->rowOf(entry->batch()->drawnShape(i)));
+            drawn.highlighted += entries[i].instanceData.w() != 0.0f;
+        }
     }
-    return count;
+    drawn.rows.erase(-1);
+    return drawn;
 }
 
 // The renderer gets the ground and the `count` trees nearest the eye, every shape of them.
 bool drawsNearest(const WorldModel& world, QVector3D eye, int count, int ground, int perTree) {
-    const auto [rows, shapes] = drawnRows(world);
+    const Drawn drawn = drawnNow(world);
     double farthestDrawn = 0;
     double nearestLeft = 1e9;
     for (int row = 0; row < kTrees; ++row) {
         const double d = groundDistance(row, eye);
-        if (rows.count(row))
+        if (drawn.rows.count(row))
             farthestDrawn = std::max(farthestDrawn, d);
         else
             nearestLeft = std::min(nearestLeft, d);
     }
-    return int(rows.size()) == count && world.drawnObjects() == count &&
-           shapes == ground + count * perTree && farthestDrawn <= nearestLeft;
+    return int(drawn.rows.size()) == count && world.drawnObjects() == count &&
+           drawn.shapes == ground + count * perTree && farthestDrawn <= nearestLeft;
 }
 
 } // namespace
@@ -125,8 +123,6 @@ private slots:
         const int ground = int(world.shapeCount());
         scene = scatteredTrees();
         const int perTree = (int(world.shapeCount()) - ground) / kTrees;
-        QVERIFY(!world.limited());
-        QCOMPARE(drawnRows(world).second, int(world.shapeCount()));
         const QVector3D eye(-20.3f, 1.6f, 10.7f);
         world.setEye(eye);
         world.setMostShapesDrawn(std::size_t(ground + 40 * perTree + perTree - 1));
@@ -137,21 +133,21 @@ private slots:
             const auto picked = world.pick({{at.x(), 30, at.y()}, {0, -1, 0}});
             QVERIFY(picked ? world.isDrawn(*picked) : !world.isDrawn(row));
         }
-        const std::set<int> drawn = drawnRows(world).first;
+        const std::set<int> drawn = drawnNow(world).rows;
         world.setHighlightedRow(*drawn.begin());
-        QCOMPARE(highlightedDrawn(world), perTree);
+        QCOMPARE(drawnNow(world).highlighted, perTree);
         int undrawn = 0;
         while (drawn.count(undrawn))
             ++undrawn;
         world.setHighlightedRow(undrawn);
-        QCOMPARE(highlightedDrawn(world), 0);
+        QCOMPARE(drawnNow(world).highlighted, 0);
         const QVector3D far(30.1f, 1.6f, -35.2f);
         world.setEye(far);
         QVERIFY(drawsNearest(world, eye, 40, ground, perTree)); // not on every step
         QVERIFY(QTest::qWaitFor([&] { return drawsNearest(world, far, 40, ground, perTree); }));
         world.setMostShapesDrawn(WorldModel::kMostShapesDrawn);
         QVERIFY(!world.limited());
-        QCOMPARE(drawnRows(world).second, int(world.shapeCount()));
+        QCOMPARE(drawnNow(world).shapes, int(world.shapeCount()));
     }
 };
 
