@@ -75,8 +75,16 @@ void BM_View3DFrame(benchmark::State& state) {
         walker.turn(1.0); // a new view: the scene is drawn again
         frames.exec();
     }
+    state.counters["shapes"] = double(world.shapeCount());
+    state.counters["objects_drawn"] =
+        double(world.limited() ? world.drawnObjects() : int(state.range(0)));
 }
-BENCHMARK(BM_View3DFrame)->Arg(1'000)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_View3DFrame)
+    ->Arg(1'000)
+    ->Arg(10'000)
+    ->Arg(100'000)
+    ->Arg(1'000'000)
+    ->Unit(benchmark::kMillisecond);
 
 // Choosing the rows nearest the eye in a world far over the shape budget, the eye moved each
 // time.

@@ -73,7 +73,7 @@ public:
     // more draws the rows nearest the eye (by distance on the ground, all shapes of a row or
     // none) up to it, and chooses again kChooseAfterMs after the eye has come to rest more than
     // kChooseAgainMetres from where it chose.
-    static constexpr std::size_t kMostShapesDrawn = 60'000;
+    static constexpr std::size_t kMostShapesDrawn = 40'000;
     static constexpr double kChooseAgainMetres = 4.0;
     static constexpr int kChooseAfterMs = 150;
     std::size_t mostShapesDrawn() const { return m_mostShapesDrawn; }
