@@ -8,7 +8,10 @@ Item {
 
     // 1234567 as "1,234,567".
     function grouped(n) {
-        return String(n).replace(/\B(?=(\d{3})+(?!\d))/g, ",")
+        let text = String(n)
+        for (let at = text.length - 3; at > 0; at -= 3)
+            text = text.slice(0, at) + "," + text.slice(at)
+        return text
     }
 
     function skyColour(i) {
