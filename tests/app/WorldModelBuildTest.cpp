@@ -15,32 +15,26 @@
 
 namespace {
 
+// `count` trees, row i at map point at(i).
+norvane::Scene trees(int count, QPointF (*at)(int)) {
+    std::string text;
+    for (int i = 0; i < count; ++i)
+        text += "Tree\r\n" + std::to_string(at(i).x()) + "\r\n" + std::to_string(at(i).y()) +
+                "\r\n0\r\n\r\n\r\n";
+    return norvane::readSceneText(text);
+}
+
 // Five times the rows built at once, taking several slices, in rows of 250 trees 0.4 m apart from
 // the map's corner.
 norvane::Scene manyTrees() {
-    std::string text;
-    for (int i = 0; i < 5 * int(WorldModel::kRowsAtOnce); ++i)
-        text += "Tree\r\n" + std::to_string(i % 250 * 0.4) + "\r\n" +
-                std::to_string(i / 250 * 0.4) + "\r\n0\r\n\r\n\r\n";
-    return norvane::readSceneText(text);
+    return trees(5 * int(WorldModel::kRowsAtOnce),
+                 [](int i) { return QPointF(i % 250, i / 250) * 0.4; });
 }
 
 // Trees at scattered places of the map: row i at X = 1 + 37 i mod 97, Y = 5 + 53 i mod 89.
 constexpr int kTrees = 300;
 QPointF treeAt(int row) {
     return {1.0 + row * 37 % 97, 5.0 + row * 53 % 89};
-}
-
-norvane::Scene scatteredTrees() {
-    std::string text;
-    for (int i = 0; i < kTrees; ++i)
-        text += "Tree\r\n" + std::to_string(treeAt(i).x()) + "\r\n" +
-                std::to_string(treeAt(i).y()) + "\r\n0\r\n\r\n\r\n";
-    return norvane::readSceneText(text);
-}
-
-double groundDistance(int row, QVector3D eye) {
-    return std::hypot(treeAt(row).x() - 50 - eye.x(), treeAt(row).y() - 50 - eye.z());
 }
 
 // What the renderer gets: the rows (the ground left out), the shapes and those highlighted.
@@ -71,7 +65,7 @@ bool drawsNearest(const WorldModel& world, QVector3D eye, int count, int ground,
     double farthestDrawn = 0;
     double nearestLeft = 1e9;
     for (int row = 0; row < kTrees; ++row) {
-        const double d = groundDistance(row, eye);
+        const double d = std::hypot(treeAt(row).x() - 50 - eye.x(), treeAt(row).y() - 50 - eye.z());
         if (drawn.rows.count(row))
             farthestDrawn = std::max(farthestDrawn, d);
         else
@@ -121,7 +115,7 @@ private slots:
         norvane::Scene scene;
         WorldModel world(scene);
         const int ground = int(world.shapeCount());
-        scene = scatteredTrees();
+        scene = trees(kTrees, treeAt);
         const int perTree = (int(world.shapeCount()) - ground) / kTrees;
         const QVector3D eye(-20.3f, 1.6f, 10.7f);
         world.setEye(eye);
