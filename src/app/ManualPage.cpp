@@ -95,7 +95,9 @@ you place and remove objects. Walk with the arrow keys (or W, A, S and D), drag 
 to look around, use Page Up and Page Down to rise and fall, and press Home to go back to the
 starting point. Click an object to select it; rest the pointer on an object to see its link.
 F3 hides or shows the view. A big scene is built in the background after it is opened, and the
-line at the bottom of the view says how far it is.</P>
+line at the bottom of the view says how far it is. Of a very big scene the view draws only the
+objects nearest you, so that it stays quick, and that line says so; it catches up a moment after
+you stop walking.</P>
 <P>The window can be resized and maximised; the map takes the extra room. Ctrl+wheel over the
 map, or Ctrl++ and Ctrl+-, zooms in and out through 100 %, 200 %, 400 % and 800 % and keeps the
 point under the pointer in place; View, Scale, "Fit to Window" shows the whole map. The wheel

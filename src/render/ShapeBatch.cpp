@@ -39,6 +39,9 @@ bool ShapeBatch::isHighlighted(int i) const {
 void ShapeBatch::clear() {
     m_table.clear();
     m_rows.clear();
+    m_limited = false;
+    m_drawn.clear();
+    m_drawnAt.clear();
     m_changed = true;
 }
 
@@ -60,6 +63,41 @@ void ShapeBatch::append(const norvane::ShapeInstance& shape, bool highlighted) {
     m_changed = true;
 }
 
+// A choice that keeps this batch's shapes as they were leaves the renderer's copy alone.
+void ShapeBatch::drawOnly(const std::vector<std::uint8_t>& drawn) {
+    std::vector<int> at;
+    for (std::size_t i = 0; i < m_rows.size(); ++i)
+        if (m_rows[i] < 0 || drawn[std::size_t(m_rows[i])])
+            at.push_back(int(i));
+    if (m_limited && at == m_drawnAt)
+        return;
+    m_drawn = QByteArray(qsizetype(at.size() * sizeof(Entry)), Qt::Uninitialized);
+    const auto* from = reinterpret_cast<const Entry*>(m_table.constData());
+    auto* to = reinterpret_cast<Entry*>(m_drawn.data());
+    for (std::size_t i = 0; i < at.size(); ++i)
+        to[i] = from[at[i]];
+    m_drawnAt = std::move(at);
+    m_limited = true;
+    m_changed = true;
+}
+
+void ShapeBatch::drawAll() {
+    if (!m_limited)
+        return;
+    m_limited = false;
+    m_drawn.clear();
+    m_drawnAt.clear();
+    m_changed = true;
+}
+
+int ShapeBatch::drawnCount() const {
+    return m_limited ? int(m_drawnAt.size()) : count();
+}
+
+int ShapeBatch::drawnShape(int i) const {
+    return m_limited ? m_drawnAt[std::size_t(i)] : i;
+}
+
 // Writes only to a table that has shapes of either row: the renderer keeps a share of the table
 // it was given last, so a write copies the whole table.
 void ShapeBatch::moveHighlight(int from, int to) {
@@ -70,11 +108,14 @@ void ShapeBatch::moveHighlight(int from, int to) {
     for (std::size_t i = 0; i < m_rows.size(); ++i)
         if (touched(m_rows[i]))
             entries[i].instanceData.setW(m_rows[i] == to ? 1.0f : 0.0f);
+    auto* drawn = reinterpret_cast<Entry*>(m_limited ? m_drawn.data() : nullptr);
+    for (std::size_t i = 0; i < m_drawnAt.size(); ++i)
+        drawn[i].instanceData = entries[m_drawnAt[i]].instanceData;
     m_changed = true;
 }
 
 QByteArray ShapeBatch::getInstanceBuffer(int* instanceCount) {
     if (instanceCount)
-        *instanceCount = count();
-    return m_table;
+        *instanceCount = drawnCount();
+    return m_limited ? m_drawn : m_table;
 }

@@ -5,10 +5,13 @@
 #include <QByteArray>
 #include <QQuick3DInstancing>
 
+#include <cstdint>
 #include <vector>
 
 // The instance table of one mesh and texture: every shape of the world drawn with them, each
 // with its transform, its colour (alpha 1 when lit) and its texture transform and highlight.
+// The renderer gets either this table or, while only some rows are drawn, a copy of their
+// entries.
 class ShapeBatch : public QQuick3DInstancing {
     Q_OBJECT
 public:
@@ -28,6 +31,14 @@ public:
     int rowOf(int i) const { return m_rows[std::size_t(i)]; }
     norvane::Affine placeOf(int i) const;
     bool isHighlighted(int i) const;
+    // Hands the renderer only the shapes of the rows `drawn` marks (indexed by row; the ground is
+    // always drawn); the full table stays the model for picking and highlight.
+    void drawOnly(const std::vector<std::uint8_t>& drawn);
+    // Hands the renderer every shape again.
+    void drawAll();
+    // The shapes the renderer gets: drawnCount() of them, the i-th is shape drawnShape(i).
+    int drawnCount() const;
+    int drawnShape(int i) const;
     // Tells the renderer to upload the table again before the next frame, if it changed.
     void publish();
 
@@ -38,5 +49,8 @@ private:
     int m_mesh;
     QByteArray m_table;
     std::vector<int> m_rows; // the scene row of each entry
+    bool m_limited = false;  // the renderer gets m_drawn, the entries m_drawnAt of m_table
+    QByteArray m_drawn;
+    std::vector<int> m_drawnAt;
     bool m_changed = true;
 };

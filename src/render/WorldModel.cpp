@@ -71,6 +71,9 @@ WorldModel::WorldModel(norvane::Scene& scene, QObject* parent)
     m_scene.addListener(this);
     m_slices.setInterval(0);
     connect(&m_slices, &QTimer::timeout, this, &WorldModel::buildSlice);
+    m_chooser.setSingleShot(true);
+    m_chooser.setInterval(kChooseAfterMs);
+    connect(&m_chooser, &QTimer::timeout, this, &WorldModel::drawNearestRows);
     rebuild();
 }
 
@@ -92,6 +95,8 @@ QVariantList WorldModel::texts() const {
 
 void WorldModel::setEye(QVector3D eye) {
     m_eye = eye;
+    if (m_limited && (eye - m_chosenAt).length() > kChooseAgainMetres)
+        m_chooser.start();            // once the eye rests
     if (!m_building && chooseTexts()) // a build chooses when done
         emit textsChanged();
 }
@@ -100,6 +105,8 @@ bool WorldModel::chooseTexts() {
     constexpr double kReadingDistance = 60.0; // metres per metre of font size
     std::vector<std::pair<double, std::size_t>> near;
     for (std::size_t i = 0; i < m_texts.size(); ++i) {
+        if (!isDrawn(m_texts[i].row))
+            continue;
         const double d = (toQt(m_texts[i].place.offset) - m_eye).length();
         if (d < kReadingDistance * m_texts[i].fontSize * textScale(m_texts[i]))
             near.emplace_back(d, i);
@@ -161,11 +168,14 @@ std::optional<int> WorldModel::pick(const norvane::Ray& ray) const {
     };
     for (const auto& [key, entry] : m_batches) {
         const ShapeBatch& batch = *entry->batch();
-        for (int i = 0; i < batch.count(); ++i)
+        for (int d = 0; d < batch.drawnCount(); ++d) {
+            const int i = batch.drawnShape(d);
             consider(norvane::hitDistance(batch.mesh(), batch.placeOf(i), ray), batch.rowOf(i));
+        }
     }
     for (const norvane::TextInstance& text : m_texts)
-        consider(norvane::hitDistance(text, ray), text.row);
+        if (isDrawn(text.row))
+            consider(norvane::hitDistance(text, ray), text.row);
     return nearestRow;
 }
 
@@ -205,6 +215,7 @@ bool WorldModel::addRows(std::size_t end) {
         scratch.texts.clear();
         norvane::appendObjectShapes(rows[m_builtRows], static_cast<int>(m_builtRows), scratch);
         addShapes(scratch);
+        m_spots.push_back(spotOf(scratch));
         std::move(scratch.texts.begin(), scratch.texts.end(), std::back_inserter(m_texts));
     }
     return m_texts.size() != texts;
@@ -215,9 +226,10 @@ void WorldModel::publish(bool textsChanged) {
     for (BatchEntry* entry : m_unlisted)
         m_batchList.append(entry);
     m_unlisted.clear();
+    const bool rowsChanged = chooseRows();
     for (const auto& [key, entry] : m_batches)
         entry->batch()->publish();
-    if (textsChanged && chooseTexts())
+    if ((textsChanged || rowsChanged) && chooseTexts())
         emit this->textsChanged();
 }
 
@@ -253,11 +265,14 @@ void WorldModel::clearWorld() {
     m_texts.clear();
     m_shownTexts.clear();
     m_shapeCount = 0;
+    m_spots.clear();
+    m_spots.reserve(m_scene.count());
     m_builtRows = 0;
     m_countedRows = 0;
     m_perKind = {};
     m_textsAdded = true;
     addShapes(norvane::groundShapes());
+    m_groundShapes = m_shapeCount;
 }
 
 void WorldModel::rebuild() {

@@ -14,6 +14,8 @@
 #include <QVector3D>
 
 #include <array>
+#include <cstdint>
+#include <limits>
 #include <map>
 #include <memory>
 #include <optional>
@@ -25,7 +27,8 @@ class MeshGeometry;
 // The scene as the 3D view draws it: one batch per mesh and texture fed with the shapes of every
 // row, the texts, and the sky. Follows the scene's changes: an appended row adds its shapes,
 // anything else builds the world again. More than kRowsAtOnce rows are built in slices from the
-// event loop and shown once all are built. The scene must outlive the model.
+// event loop and shown once all are built. A world of more than mostShapesDrawn() shapes hands
+// the renderer only the rows nearest the eye. The scene must outlive the model.
 class WorldModel : public QObject, public norvane::SceneListener {
     Q_OBJECT
     Q_PROPERTY(QAbstractItemModel* batches READ batches CONSTANT)
@@ -34,6 +37,9 @@ class WorldModel : public QObject, public norvane::SceneListener {
     Q_PROPERTY(QVector3D skyAngles READ skyAngles NOTIFY skyChanged)
     Q_PROPERTY(bool building READ building NOTIFY buildProgressed)
     Q_PROPERTY(int buildPercent READ buildPercent NOTIFY buildProgressed)
+    Q_PROPERTY(bool limited READ limited NOTIFY drawnChanged)
+    Q_PROPERTY(int drawnObjects READ drawnObjects NOTIFY drawnChanged)
+    Q_PROPERTY(int builtObjects READ builtObjects NOTIFY drawnChanged)
 public:
     explicit WorldModel(norvane::Scene& scene, QObject* parent = nullptr);
     ~WorldModel() override;
@@ -62,6 +68,26 @@ public:
     // How many shapes the world draws now, the ground included.
     std::size_t shapeCount() const { return m_shapeCount; }
 
+    // The most shapes the renderer gets, the ground included (no limit until set; a window sets
+    // kMostShapesDrawn: beyond it a frame on a software renderer takes seconds). A world with
+    // more draws the rows nearest the eye (by distance on the ground, all shapes of a row or
+    // none) up to it, and chooses again kChooseAfterMs after the eye has come to rest more than
+    // kChooseAgainMetres from where it chose.
+    static constexpr std::size_t kMostShapesDrawn = 40'000;
+    static constexpr double kChooseAgainMetres = 4.0;
+    static constexpr int kChooseAfterMs = 150;
+    std::size_t mostShapesDrawn() const { return m_mostShapesDrawn; }
+    // Sets the most shapes drawn and chooses again.
+    void setMostShapesDrawn(std::size_t shapes);
+    // Chooses the rows to draw from the eye now, unless a build is under way.
+    void drawNearestRows();
+    // Whether only some rows are drawn, how many, and of how many rows built.
+    bool limited() const { return m_limited; }
+    int drawnObjects() const { return int(m_drawnObjects); }
+    int builtObjects() const { return int(m_spots.size()); }
+    // Whether the shapes of `row` are handed to the renderer.
+    bool isDrawn(int row) const;
+
     // While not following (its view hidden) the model only notes that the scene changed; following
     // again builds the world once.
     void setFollowing(bool following);
@@ -79,6 +105,7 @@ signals:
     void textsChanged();
     void skyChanged();
     void buildProgressed();
+    void drawnChanged();
 
 private:
     ShapeBatch& batchFor(int mesh, int texture);
@@ -98,12 +125,31 @@ private:
     void publish(bool textsChanged);
     // Chooses the texts to draw from the eye; true when the choice changed.
     bool chooseTexts();
+    // Chooses the rows to draw from the eye and hands their shapes to the batches; true when
+    // the choice changed.
+    bool chooseRows();
+
+    // Where a row stands on the ground (the middle of its shapes) and how many shapes it has.
+    struct RowSpot {
+        float x = 0;
+        float z = 0;
+        std::uint32_t shapes = 0;
+    };
+    static RowSpot spotOf(const norvane::WorldShapes& shapes);
 
     norvane::Scene& m_scene;
     std::vector<norvane::TextInstance> m_texts;
     std::vector<std::size_t> m_shownTexts; // indices into m_texts
     QVector3D m_eye;
     std::size_t m_shapeCount = 0;
+    std::size_t m_groundShapes = 0;
+    std::vector<RowSpot> m_spots; // of each row built
+    std::size_t m_mostShapesDrawn = std::numeric_limits<std::size_t>::max();
+    bool m_limited = false;
+    std::vector<std::uint8_t> m_drawnRows; // while limited: 1 for each row drawn
+    std::size_t m_drawnObjects = 0;
+    QVector3D m_chosenAt;
+    QTimer m_chooser;
     std::map<std::pair<int, int>, BatchEntry*> m_batches;
     BatchList m_batchList;
     std::vector<BatchEntry*> m_unlisted; // made while building, listed when published

@@ -6,6 +6,14 @@ import QtQuick3D
 Item {
     id: root
 
+    // 1234567 as "1,234,567".
+    function grouped(n) {
+        let text = String(n)
+        for (let at = text.length - 3; at > 0; at -= 3)
+            text = text.slice(0, at) + "," + text.slice(at)
+        return text
+    }
+
     function skyColour(i) {
         const colours = world.skyColours
         return colours.length > i ? colours[i] : colours[colours.length - 1]
@@ -110,6 +118,9 @@ Item {
                   ? "Building the 3D view… " + world.buildPercent + " %"
                   : window3d.hoverText !== ""
                   ? "Link: " + window3d.hoverText
+                  : world.limited
+                  ? "Showing the " + root.grouped(world.drawnObjects) + " objects nearest you of "
+                    + root.grouped(world.builtObjects)
                   : "Arrows, W A S D: walk, turn · Drag: look · PgUp/PgDn: rise, fall · Home: start"
         }
     }

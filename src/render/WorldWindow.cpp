@@ -50,6 +50,7 @@ WorldWindow::WorldWindow(WorldModel& world, WalkCamera& walker, bool hintVisible
     initRenderResources();
     setResizeMode(QQuickView::SizeRootObjectToView);
     world.setEye(walker.position());
+    world.setMostShapesDrawn(WorldModel::kMostShapesDrawn); // chosen from this eye
     connect(&walker, &WalkCamera::moved, this, [this] { m_world.setEye(m_walker.position()); });
     rootContext()->setContextProperty(QStringLiteral("world"), &world);
     rootContext()->setContextProperty(QStringLiteral("walker"), &walker);
