@@ -39,6 +39,17 @@ TEST(SceneFile, FilesAndScenesRoundTripByteForByte) {
     scene.append({"Tree", "1", "2", "0", "", ""});
     scene.remove(0);
     EXPECT_EQ(writeSceneText(inPlace), writeSceneText(scene));
+    // Big texts that cannot be cut in two are read whole: one object with a value of a
+    // megabyte, and objects that all begin with a byte order mark after the first.
+    Scene uncut;
+    uncut.append({"Wall", "1", "2", "3", "4", std::string(1'200'000, 'w')});
+    Scene marked;
+    for (int row = 0; row < 50'000; ++row)
+        marked.append({row ? "\xEF\xBB\xBFTree" : "Tree", "1", "2", "0", "", ""});
+    for (const Scene& whole : {uncut, marked}) {
+        EXPECT_EQ(readSceneText(writeSceneText(whole)), whole);
+        EXPECT_EQ(readSceneTextInPlace(writeSceneText(whole)), whole);
+    }
 }
 
 // LF ends, an unended last line and byte order marks all read as the same single wall.
