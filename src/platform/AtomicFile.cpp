@@ -177,9 +177,7 @@ void OutputFile::finish() {
 } // namespace
 
 void writeFileAtomically(const std::string& path, std::string_view bytes) {
-    OutputFile out(path);
-    out.write(bytes);
-    out.finish();
+    writeFileAtomically(path, [bytes](const ByteSink& sink) { sink(bytes); });
 }
 
 void writeFileAtomically(const std::string& path,

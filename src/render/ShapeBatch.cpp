@@ -39,9 +39,7 @@ bool ShapeBatch::isHighlighted(int i) const {
 void ShapeBatch::clear() {
     m_table.clear();
     m_rows.clear();
-    m_limited = false;
-    m_drawn.clear();
-    m_drawnAt.clear();
+    drawAll();
     m_changed = true;
 }
 

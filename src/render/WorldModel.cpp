@@ -57,7 +57,7 @@ QVariantMap textEntry(const norvane::TextInstance& text) {
         for (int c = 0; c < 3; ++c)
             rotation(r, c) = float(m[std::size_t(r * 3 + c)] / (scale > 0 ? scale : 1));
     const norvane::Paint& p = text.paint;
-    return {{QStringLiteral("text"), QString::fromStdString(text.text)},
+    return {{QStringLiteral("text"), fromUtf8(text.text)},
             {QStringLiteral("position"), toQt(text.place.offset)},
             {QStringLiteral("rotation"), QQuaternion::fromRotationMatrix(rotation)},
             {QStringLiteral("size"), scale * text.fontSize},

@@ -13,9 +13,6 @@ constexpr int kDigits = 15;
 constexpr double kLowest15Digits = 1e14;
 constexpr double kPast15Digits = 1e15;
 
-// 10^0 .. 10^18, all exact in a double.
-constexpr std::array<double, 19> kPowers{1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8, 1e9,
-                                         1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18};
 // 10^-4 .. 10^14, where the texts without an exponent begin.
 constexpr std::array<double, 19> kThresholds{1e-4, 1e-3, 1e-2, 1e-1, 1e0, 1e1, 1e2,
                                              1e3,  1e4,  1e5,  1e6,  1e7, 1e8, 1e9,
@@ -44,7 +41,7 @@ int exponentOf(double magnitude) {
 // by at most 1/16, which decides every rounding but those near a half; there the exact error is
 // recovered with a fused multiply-add. Fails (-1) on a tie or near one, and for big products.
 double roundedScaled(double magnitude, int scale) {
-    const double factor = kPowers[static_cast<std::size_t>(scale)];
+    const double factor = kPowersOfTen[static_cast<std::size_t>(scale)];
     const double product = magnitude * factor;
     if (product >= 0x1p50)
         return -1;

@@ -64,9 +64,6 @@ char* writeDecimalText(char* out, double value) {
 
 namespace {
 
-// Whole powers of ten up to 10^15, each exactly a double.
-constexpr std::array<double, 16> kPowersOfTen{1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                              1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
 constexpr int kMostPlainDigits = 15; // below 2^53, so the digits make an exact double
 
 // The forms the editor writes: "-" or not, digits with at most one point and a digit after it

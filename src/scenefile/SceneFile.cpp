@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <cstring>
 #include <limits>
+#include <optional>
 #include <span>
 #include <thread>
 
@@ -96,15 +97,14 @@ TextHalves objectHalves(std::string_view text) {
     return halves;
 }
 
-// Texts too long for the rows' 32-bit offsets are read a row at a time, for the scene to refuse.
-bool needsRowByRow(const TextHalves& halves) {
-    return halves.first.size() + halves.second.size() > std::numeric_limits<std::uint32_t>::max();
-}
-
-Scene readRowByRow(std::string_view text, std::size_t objects) {
+// A scene read a row at a time, when the text is too long for the rows' 32-bit offsets (for the
+// scene to refuse); nothing when the rows can be laid out at once.
+std::optional<Scene> readRowByRow(std::string_view text, const TextHalves& halves) {
+    if (halves.first.size() + halves.second.size() <= std::numeric_limits<std::uint32_t>::max())
+        return std::nullopt;
     Scene scene;
     LineReader reader(text);
-    for (std::size_t i = 0; i < objects; ++i)
+    for (std::size_t i = 0; i < halves.lines / kLinesPerObject; ++i)
         scene.append(readObject(reader));
     return scene;
 }
@@ -129,12 +129,11 @@ std::string writeSceneText(const Scene& scene) {
 
 Scene readSceneText(std::string_view text) {
     const TextHalves halves = objectHalves(text);
-    const std::size_t objects = halves.lines / kLinesPerObject;
-    if (needsRowByRow(halves))
-        return readRowByRow(text, objects);
+    if (std::optional<Scene> scene = readRowByRow(text, halves))
+        return std::move(*scene);
     Scene scene;
     scene.appendLaidOut(
-        objects, halves.first.size() + halves.second.size(),
+        halves.lines / kLinesPerObject, halves.first.size() + halves.second.size(),
         [&halves](char* texts, std::span<PackedRow> rows) { layOutHalves(halves, texts, rows); });
     return scene;
 }
@@ -145,14 +144,13 @@ Scene readSceneTextInPlace(std::string text) {
     if (text.size() <= kKeptAbove)
         return readSceneText(text);
     const TextHalves halves = objectHalves(text);
-    const std::size_t objects = halves.lines / kLinesPerObject;
-    if (needsRowByRow(halves))
-        return readRowByRow(text, objects);
+    if (std::optional<Scene> scene = readRowByRow(text, halves))
+        return std::move(*scene);
     // Each half is laid out from where it starts, after the byte order marks, so neither
     // writes over bytes the other has yet to read.
     const std::size_t marks = text.size() - (halves.first.size() + halves.second.size());
     Scene scene;
-    scene.appendLaidOutIn(std::move(text), objects,
+    scene.appendLaidOutIn(std::move(text), halves.lines / kLinesPerObject,
                           [&halves, marks](char* texts, std::span<PackedRow> rows) {
                               layOutHalves(halves, texts + marks, rows);
                           });

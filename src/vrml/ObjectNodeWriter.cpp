@@ -80,7 +80,7 @@ void ObjectNodeWriter::writePointHeader(const SceneRow& object, PointPlace place
 void ObjectNodeWriter::writeFurnishedBody(const KindInfo& kind) {
     const auto entry = static_cast<std::size_t>(kind.libraryEntry);
     if (m_defined[entry]) {
-        m_out.raw(modelTexts().uses[entry]);
+        m_out.raw(modelUse(entry));
         return;
     }
     m_defined[entry] = true;
