@@ -1,11 +1,13 @@
 #include "WorldModel.h"
 
-#include "Utf8Text.h"
-
 #include "MeshGeometry.h"
 #include "ShapeBatch.h"
+#include "Utf8Text.h"
 
+#include "view3d/KindCounts.h"
+#include "view3d/NearestHit.h"
 #include "view3d/NumberList.h"
+#include "view3d/TextChoice.h"
 #include "vrml/WorldLooks.h"
 
 #include <QColor>
@@ -14,13 +16,11 @@
 #include <QQuaternion>
 #include <QVariantMap>
 
-#include "scene/Catalogue.h"
-
 #include <algorithm>
-#include <array>
-#include <cmath>
 #include <iterator>
-#include <limits>
+#include <map>
+#include <utility>
+#include <vector>
 
 QObject* BatchEntry::instancing() const {
     return m_batch;
@@ -42,16 +42,10 @@ QVector3D toQt(norvane::Vec3 v) {
     return QVector3D(float(v.x), float(v.y), float(v.z));
 }
 
-// How much a text's place scales it (the man's enclosing scale, for example).
-double textScale(const norvane::TextInstance& text) {
-    const auto& m = text.place.linear;
-    return std::sqrt(m[0] * m[0] + m[3] * m[3] + m[6] * m[6]);
-}
-
 // A text's place as position, rotation and (uniform) scale, as a QML node takes them.
 QVariantMap textEntry(const norvane::TextInstance& text) {
     const auto& m = text.place.linear;
-    const double scale = textScale(text);
+    const double scale = norvane::textScale(text);
     QMatrix3x3 rotation;
     for (int r = 0; r < 3; ++r)
         for (int c = 0; c < 3; ++c)
@@ -64,10 +58,116 @@ QVariantMap textEntry(const norvane::TextInstance& text) {
             {QStringLiteral("colour"), QColor::fromRgbF(p.colour[0], p.colour[1], p.colour[2])}};
 }
 
+// One batch: its instance table and the entry that hands it to QML with its mesh and texture.
+// The entry goes first, as it refers to the table.
+struct Batch {
+    std::unique_ptr<ShapeBatch> shapes;
+    std::unique_ptr<BatchEntry> entry;
+};
+
 } // namespace
 
+// The world built so far: a batch per mesh and texture (made on first use, listed when
+// published) and the meshes they draw, the texts, and the kinds of the rows counted ahead of
+// building them; it notes each row built in `rows`.
+class WorldModel::Built {
+public:
+    explicit Built(norvane::ShapeBudget& rowsBuilt) : rows(rowsBuilt) {}
+
+    std::vector<std::unique_ptr<MeshGeometry>> geometries; // outlive the batches drawing them
+    std::map<std::pair<int, int>, Batch> batches;
+    std::vector<BatchEntry*> unlisted; // made while building, listed when published
+    std::vector<norvane::TextInstance> texts;
+    std::vector<std::size_t> shownTexts; // indices into texts
+    norvane::ShapeBudget& rows;
+    norvane::KindCounts kinds;
+    std::size_t builtRows = 0;
+    std::size_t countedRows = 0;
+
+    ShapeBatch& batchFor(int mesh, int texture);
+    // Adds the shapes of the ground or of a row, highlighted when of row `highlighted`.
+    void addShapes(const norvane::WorldShapes& shapes, int highlighted);
+    // Empties every batch and forgets the texts and rows, room made for `rows` rows; adds the
+    // ground.
+    void clear(std::size_t rows, int highlighted);
+    // Counts the kinds of the rows of `scene` from countedRows to `end`.
+    void countKinds(const norvane::Scene& scene, std::size_t end);
+    // Makes room in each batch for the shapes of the rows counted, and counts afresh.
+    void reserveCounted();
+    // Adds the shapes and texts of the rows from builtRows to `end`; true when texts were added.
+    bool addRows(const norvane::Scene& scene, std::size_t end, int highlighted);
+    // Tells the renderer of every batch that changed.
+    void publishBatches();
+};
+
+ShapeBatch& WorldModel::Built::batchFor(int mesh, int texture) {
+    Batch& batch = batches[{mesh, texture}];
+    if (batch.shapes)
+        return *batch.shapes;
+    if (geometries.empty())
+        for (const norvane::Mesh& kitMesh : norvane::meshKit())
+            geometries.push_back(std::make_unique<MeshGeometry>(kitMesh));
+    batch.shapes = std::make_unique<ShapeBatch>(mesh);
+    batch.entry = std::make_unique<BatchEntry>(geometries[std::size_t(mesh)].get(),
+                                               batch.shapes.get(), textureSource(texture), nullptr);
+    unlisted.push_back(batch.entry.get());
+    return *batch.shapes;
+}
+
+void WorldModel::Built::addShapes(const norvane::WorldShapes& shapes, int highlighted) {
+    for (const norvane::ShapeInstance& shape : shapes.shapes)
+        batchFor(shape.mesh, shape.paint.texture)
+            .append(shape, shape.row >= 0 && shape.row == highlighted);
+}
+
+void WorldModel::Built::clear(std::size_t rowCount, int highlighted) {
+    for (auto& [key, batch] : batches)
+        batch.shapes->clear();
+    texts.clear();
+    shownTexts.clear();
+    builtRows = 0;
+    countedRows = 0;
+    kinds.clear();
+    const norvane::WorldShapes ground = norvane::groundShapes();
+    addShapes(ground, highlighted);
+    rows.forgetRows(ground.shapes.size(), rowCount);
+}
+
+void WorldModel::Built::countKinds(const norvane::Scene& scene, std::size_t end) {
+    const auto sceneRows = scene.rows();
+    for (; countedRows < end; ++countedRows)
+        kinds.add(sceneRows[countedRows]);
+}
+
+void WorldModel::Built::reserveCounted() {
+    for (const auto& [key, shapes] : kinds.shapesPerBatch())
+        batchFor(key.first, key.second).reserve(int(shapes));
+    kinds.clear();
+}
+
+bool WorldModel::Built::addRows(const norvane::Scene& scene, std::size_t end, int highlighted) {
+    const std::size_t textsBefore = texts.size();
+    norvane::WorldShapes scratch;
+    const auto sceneRows = scene.rows();
+    for (; builtRows < end; ++builtRows) {
+        scratch.shapes.clear();
+        scratch.texts.clear();
+        norvane::appendObjectShapes(sceneRows[builtRows], static_cast<int>(builtRows), scratch);
+        addShapes(scratch, highlighted);
+        rows.addRow(scratch);
+        std::move(scratch.texts.begin(), scratch.texts.end(), std::back_inserter(texts));
+    }
+    return texts.size() != textsBefore;
+}
+
+void WorldModel::Built::publishBatches() {
+    for (auto& [key, batch] : batches)
+        batch.shapes->publish();
+}
+
 WorldModel::WorldModel(norvane::Scene& scene, QObject* parent)
-    : QObject(parent), m_scene(scene), m_sky(QStringLiteral("Blue Sky")) {
+    : QObject(parent), m_scene(scene), m_built(std::make_unique<Built>(m_rows)),
+      m_sky(QStringLiteral("Blue Sky")) {
     m_scene.addListener(this);
     m_slices.setInterval(0);
     connect(&m_slices, &QTimer::timeout, this, &WorldModel::buildSlice);
@@ -79,46 +179,30 @@ WorldModel::WorldModel(norvane::Scene& scene, QObject* parent)
 
 WorldModel::~WorldModel() {
     m_scene.removeListener(this);
-    for (const auto& [key, entry] : m_batches) {
-        delete entry->batch();
-        delete entry;
-    }
-    qDeleteAll(m_geometries);
 }
 
 QVariantList WorldModel::texts() const {
     QVariantList list;
-    for (const std::size_t i : m_shownTexts)
-        list.append(textEntry(m_texts[i]));
+    for (const std::size_t i : m_built->shownTexts)
+        list.append(textEntry(m_built->texts[i]));
     return list;
 }
 
 void WorldModel::setEye(QVector3D eye) {
     m_eye = eye;
-    if (m_limited && (eye - m_chosenAt).length() > kChooseAgainMetres)
+    if (limited() && (eye - m_chosenAt).length() > kChooseAgainMetres)
         m_chooser.start();            // once the eye rests
     if (!m_building && chooseTexts()) // a build chooses when done
         emit textsChanged();
 }
 
 bool WorldModel::chooseTexts() {
-    constexpr double kReadingDistance = 60.0; // metres per metre of font size
-    std::vector<std::pair<double, std::size_t>> near;
-    for (std::size_t i = 0; i < m_texts.size(); ++i) {
-        if (!isDrawn(m_texts[i].row))
-            continue;
-        const double d = (toQt(m_texts[i].place.offset) - m_eye).length();
-        if (d < kReadingDistance * m_texts[i].fontSize * textScale(m_texts[i]))
-            near.emplace_back(d, i);
-    }
-    const std::size_t kept = std::min(near.size(), kMostTexts);
-    std::partial_sort(near.begin(), near.begin() + std::ptrdiff_t(kept), near.end());
-    std::vector<std::size_t> chosen;
-    for (std::size_t i = 0; i < kept; ++i)
-        chosen.push_back(near[i].second);
-    if (chosen == m_shownTexts)
+    std::vector<std::size_t> chosen =
+        norvane::readableTexts(m_built->texts, {m_eye.x(), m_eye.y(), m_eye.z()},
+                               [this](int row) { return isDrawn(row); });
+    if (chosen == m_built->shownTexts)
         return false;
-    m_shownTexts = std::move(chosen);
+    m_built->shownTexts = std::move(chosen);
     return true;
 }
 
@@ -147,36 +231,32 @@ void WorldModel::setSky(const QString& name) {
 void WorldModel::setHighlightedRow(int row) {
     if (row == m_highlighted)
         return;
-    for (const auto& [key, entry] : m_batches) {
+    for (auto& [key, batch] : m_built->batches) {
         if (m_stale) // to be built with the highlight when followed again
             break;
-        entry->batch()->moveHighlight(m_highlighted, row);
+        batch.shapes->moveHighlight(m_highlighted, row);
         if (!m_building)
-            entry->batch()->publish();
+            batch.shapes->publish();
     }
     m_highlighted = row;
 }
 
+// Only the shapes and texts handed to the renderer can be picked.
 std::optional<int> WorldModel::pick(const norvane::Ray& ray) const {
     if (m_building)
         return std::nullopt; // the tables hold part of the scene
-    std::optional<int> nearestRow;
-    double nearest = std::numeric_limits<double>::infinity();
-    const auto consider = [&](std::optional<double> at, int row) {
-        if (row >= 0 && at && *at < nearest)
-            nearest = *at, nearestRow = row;
-    };
-    for (const auto& [key, entry] : m_batches) {
-        const ShapeBatch& batch = *entry->batch();
-        for (int d = 0; d < batch.drawnCount(); ++d) {
-            const int i = batch.drawnShape(d);
-            consider(norvane::hitDistance(batch.mesh(), batch.placeOf(i), ray), batch.rowOf(i));
+    norvane::NearestHit hit(ray);
+    for (const auto& [key, batch] : m_built->batches) {
+        const ShapeBatch& shapes = *batch.shapes;
+        for (int d = 0; d < shapes.drawnCount(); ++d) {
+            const int i = shapes.drawnShape(d);
+            hit.offerShape(shapes.mesh(), shapes.placeOf(i), shapes.rowOf(i));
         }
     }
-    for (const norvane::TextInstance& text : m_texts)
+    for (const norvane::TextInstance& text : m_built->texts)
         if (isDrawn(text.row))
-            consider(norvane::hitDistance(text, ray), text.row);
-    return nearestRow;
+            hit.offerText(text);
+    return hit.row();
 }
 
 QString WorldModel::anchorOf(int row) const {
@@ -186,118 +266,47 @@ QString WorldModel::anchorOf(int row) const {
     return fromUtf8(url);
 }
 
-ShapeBatch& WorldModel::batchFor(int mesh, int texture) {
-    BatchEntry*& entry = m_batches[{mesh, texture}];
-    if (entry)
-        return *entry->batch();
-    if (m_geometries.empty())
-        for (const norvane::Mesh& kitMesh : norvane::meshKit())
-            m_geometries.push_back(new MeshGeometry(kitMesh));
-    entry = new BatchEntry(m_geometries[std::size_t(mesh)], new ShapeBatch(mesh),
-                           textureSource(texture), nullptr);
-    m_unlisted.push_back(entry);
-    return *entry->batch();
-}
-
-void WorldModel::addShapes(const norvane::WorldShapes& shapes) {
-    for (const norvane::ShapeInstance& shape : shapes.shapes)
-        batchFor(shape.mesh, shape.paint.texture)
-            .append(shape, shape.row >= 0 && shape.row == m_highlighted);
-    m_shapeCount += shapes.shapes.size();
-}
-
-bool WorldModel::addRows(std::size_t end) {
-    const std::size_t texts = m_texts.size();
-    norvane::WorldShapes scratch;
-    const auto rows = m_scene.rows();
-    for (; m_builtRows < end; ++m_builtRows) {
-        scratch.shapes.clear();
-        scratch.texts.clear();
-        norvane::appendObjectShapes(rows[m_builtRows], static_cast<int>(m_builtRows), scratch);
-        addShapes(scratch);
-        m_spots.push_back(spotOf(scratch));
-        std::move(scratch.texts.begin(), scratch.texts.end(), std::back_inserter(m_texts));
-    }
-    return m_texts.size() != texts;
-}
-
 // New batches join the list only now, so that the view never draws a table still being built.
 void WorldModel::publish(bool textsChanged) {
-    for (BatchEntry* entry : m_unlisted)
+    for (BatchEntry* entry : m_built->unlisted)
         m_batchList.append(entry);
-    m_unlisted.clear();
+    m_built->unlisted.clear();
     const bool rowsChanged = chooseRows();
-    for (const auto& [key, entry] : m_batches)
-        entry->batch()->publish();
+    m_built->publishBatches();
     if ((textsChanged || rowsChanged) && chooseTexts())
         emit this->textsChanged();
-}
-
-void WorldModel::countKinds(std::size_t end) {
-    const auto rows = m_scene.rows();
-    for (; m_countedRows < end; ++m_countedRows)
-        if (const norvane::KindInfo* kind = norvane::findKind(rows[m_countedRows].kind))
-            ++m_perKind[std::size_t(kind - norvane::kCatalogue.data())];
-}
-
-// Each kind's shapes are counted from one sample object of it.
-void WorldModel::reserveCounted() {
-    std::map<std::pair<int, int>, std::size_t> perBatch; // kinds share batches
-    for (std::size_t i = 0; i < m_perKind.size(); ++i) {
-        if (m_perKind[i] == 0)
-            continue;
-        const std::string name(norvane::kCatalogue[i].name);
-        norvane::WorldShapes sample;
-        norvane::appendObjectShapes({name, "1", "1", "2", "2", ""}, 0, sample);
-        for (const norvane::ShapeInstance& shape : sample.shapes)
-            perBatch[{shape.mesh, shape.paint.texture}] += m_perKind[i];
-    }
-    for (const auto& [key, shapes] : perBatch)
-        batchFor(key.first, key.second).reserve(int(shapes));
-    m_perKind = {};
 }
 
 void WorldModel::clearWorld() {
     stopBuilding();
     m_stale = false;
-    for (const auto& [key, entry] : m_batches)
-        entry->batch()->clear();
-    m_texts.clear();
-    m_shownTexts.clear();
-    m_shapeCount = 0;
-    m_spots.clear();
-    m_spots.reserve(m_scene.count());
-    m_builtRows = 0;
-    m_countedRows = 0;
-    m_perKind = {};
+    m_built->clear(m_scene.count(), m_highlighted);
     m_textsAdded = true;
-    addShapes(norvane::groundShapes());
-    m_groundShapes = m_shapeCount;
 }
 
 void WorldModel::rebuild() {
     clearWorld();
-    countKinds(m_scene.count());
-    reserveCounted();
-    addRows(m_scene.count());
+    m_built->countKinds(m_scene, m_scene.count());
+    m_built->reserveCounted();
+    m_built->addRows(m_scene, m_scene.count(), m_highlighted);
     m_textsAdded = false;
     publish(true);
 }
 
 void WorldModel::buildRest() {
-    if (m_scene.count() - m_builtRows > kRowsAtOnce) {
-        m_countedRows = m_builtRows;
-        m_perKind = {};
+    if (m_scene.count() - m_built->builtRows > kRowsAtOnce) {
+        m_built->countedRows = m_built->builtRows;
+        m_built->kinds.clear();
         m_building = true;
         m_slices.start();
         emit buildProgressed();
         return;
     }
-    if (m_builtRows == 0) { // a new world
-        countKinds(m_scene.count());
-        reserveCounted();
+    if (m_built->builtRows == 0) { // a new world
+        m_built->countKinds(m_scene, m_scene.count());
+        m_built->reserveCounted();
     }
-    const bool textsAdded = addRows(m_scene.count());
+    const bool textsAdded = m_built->addRows(m_scene, m_scene.count(), m_highlighted);
     publish(std::exchange(m_textsAdded, false) || textsAdded);
 }
 
@@ -306,18 +315,21 @@ void WorldModel::buildRest() {
 void WorldModel::buildSlice() {
     QElapsedTimer clock;
     clock.start();
+    Built& built = *m_built;
     const std::size_t end = m_scene.count();
     const auto inTime = [&clock] { return clock.elapsed() < kSliceMilliseconds; };
-    while (m_countedRows < end && inTime())
-        countKinds(std::min(end, m_countedRows + kRowsPerCheck));
-    if (m_countedRows < end) {
+    while (built.countedRows < end && inTime())
+        built.countKinds(m_scene, std::min(end, built.countedRows + kRowsPerCheck));
+    if (built.countedRows < end) {
         emit buildProgressed();
         return;
     }
-    reserveCounted();
-    while (m_builtRows < end && inTime())
-        m_textsAdded = addRows(std::min(end, m_builtRows + kRowsPerCheck)) || m_textsAdded;
-    if (m_builtRows == end) {
+    built.reserveCounted();
+    while (built.builtRows < end && inTime())
+        m_textsAdded =
+            built.addRows(m_scene, std::min(end, built.builtRows + kRowsPerCheck), m_highlighted) ||
+            m_textsAdded;
+    if (built.builtRows == end) {
         stopBuilding();
         publish(std::exchange(m_textsAdded, false));
     }
@@ -331,7 +343,7 @@ void WorldModel::stopBuilding() {
 
 int WorldModel::buildPercent() const {
     const std::size_t rows = m_scene.count();
-    return rows == 0 ? 100 : int(m_builtRows * 100 / rows);
+    return rows == 0 ? 100 : int(m_built->builtRows * 100 / rows);
 }
 
 void WorldModel::setFollowing(bool following) {
@@ -362,4 +374,29 @@ void WorldModel::sceneChanged(const norvane::SceneChange& change) {
     else if (m_building)
         return; // the slices go on to the new end
     buildRest();
+}
+
+void WorldModel::setMostShapesDrawn(std::size_t shapes) {
+    m_mostShapesDrawn = shapes;
+    drawNearestRows();
+}
+
+void WorldModel::drawNearestRows() {
+    if (m_building || m_stale)
+        return; // the tables hold part of the scene; the build chooses when done
+    if (chooseRows() && chooseTexts())
+        emit textsChanged();
+    m_built->publishBatches();
+}
+
+// A world over the budget hands the batches only the shapes of the rows chosen.
+bool WorldModel::chooseRows() {
+    m_chooser.stop();
+    m_chosenAt = m_eye;
+    if (!m_rows.choose(m_eye.x(), m_eye.z(), m_mostShapesDrawn))
+        return false;
+    for (auto& [key, batch] : m_built->batches)
+        m_rows.limited() ? batch.shapes->drawOnly(m_rows.drawnMarks()) : batch.shapes->drawAll();
+    emit drawnChanged();
+    return true;
 }

@@ -1,5 +1,7 @@
 #include "Picking.h"
 
+#include "NearestHit.h"
+
 #include <algorithm>
 #include <limits>
 #include <utility>
@@ -73,17 +75,12 @@ std::optional<double> hitDistance(const TextInstance& text, const Ray& ray) {
 }
 
 std::optional<int> pickRow(const WorldShapes& shapes, const Ray& ray) {
-    std::optional<int> nearestRow;
-    double nearest = std::numeric_limits<double>::infinity();
-    const auto consider = [&](std::optional<double> at, int row) {
-        if (row >= 0 && at && *at < nearest)
-            nearest = *at, nearestRow = row;
-    };
+    NearestHit hit(ray);
     for (const ShapeInstance& shape : shapes.shapes)
-        consider(hitDistance(shape.mesh, shape.place, ray), shape.row);
+        hit.offerShape(shape.mesh, shape.place, shape.row);
     for (const TextInstance& text : shapes.texts)
-        consider(hitDistance(text, ray), text.row);
-    return nearestRow;
+        hit.offerText(text);
+    return hit.row();
 }
 
 } // namespace norvane

@@ -1,0 +1,83 @@
+// Counting the kinds of a scene's rows ahead of building them, to make room in each batch of the
+// 3D view for all their shapes at once.
+#include "view3d/KindCounts.h"
+#include "view3d/WorldShapes.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <utility>
+#include <vector>
+
+using namespace norvane;
+
+namespace {
+
+using PerBatch = std::map<std::pair<int, int>, std::size_t>;
+
+std::size_t kindIndex(std::string_view name) {
+    return std::size_t(findKind(name) - kCatalogue.data());
+}
+
+// The shapes each (mesh, texture) pair draws for `rows`, the ground left out.
+PerBatch shapesBuilt(const std::vector<SceneObject>& rows) {
+    WorldShapes shapes;
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        appendObjectShapes(rows[i], int(i), shapes);
+    PerBatch perBatch;
+    for (const ShapeInstance& shape : shapes.shapes)
+        ++perBatch[{shape.mesh, shape.paint.texture}];
+    return perBatch;
+}
+
+KindCounts counted(const std::vector<SceneObject>& rows) {
+    KindCounts counts;
+    for (const SceneObject& row : rows)
+        counts.add(row);
+    return counts;
+}
+
+} // namespace
+
+TEST(KindCounts, CountsEachCatalogueKind) {
+    const KindCounts counts = counted({{"Tree", "1", "1", "0", "", ""},
+                                       {"Car (Red)", "5", "1", "0", "", ""},
+                                       {"Tree", "9", "9", "3", "", ""},
+                                       {"tree", "1", "1", "0", "", ""},
+                                       {"Nonsense", "1", "1", "0", "", ""}});
+    EXPECT_EQ(counts.rowsOf(kindIndex("Tree")), 2u);
+    EXPECT_EQ(counts.rowsOf(kindIndex("Car (Red)")), 1u);
+    std::size_t all = 0;
+    for (std::size_t kind = 0; kind < kCatalogue.size(); ++kind)
+        all += counts.rowsOf(kind);
+    EXPECT_EQ(all, 3u); // kinds outside the catalogue count nowhere
+}
+
+// For kinds whose shapes do not depend on their place or size, the room made is exactly what the
+// rows then take; kinds that share a batch add up.
+TEST(KindCounts, ShapesPerBatchAreWhatTheRowsTake) {
+    const std::vector<std::vector<SceneObject>> scenes = {
+        {{"Tree", "1", "1", "0", "", ""}},
+        {{"Tree", "1", "1", "0", "", ""},
+         {"Tree", "40", "-3", "1.57", "", ""},
+         {"Car (Red)", "5", "1", "0", "", ""},
+         {"Car (Blue)", "6", "1", "0", "", ""},
+         {"House", "20", "20", "3.14", "", ""},
+         {"Light Post", "2", "7", "0", "", ""}},
+        {{"Bench", "1", "1", "0", "", ""}, {"Chair", "2", "2", "0", "", ""}},
+    };
+    for (const auto& rows : scenes) {
+        SCOPED_TRACE(std::string(rows.front().kind) + " ... " + std::to_string(rows.size()));
+        EXPECT_EQ(counted(rows).shapesPerBatch(), shapesBuilt(rows));
+    }
+}
+
+TEST(KindCounts, NoRowsNoRoomAndClearForgets) {
+    KindCounts counts = counted({{"Nonsense", "1", "1", "0", "", ""}});
+    EXPECT_TRUE(counts.shapesPerBatch().empty());
+    counts.add(SceneObject{"Tree", "1", "1", "0", "", ""});
+    EXPECT_FALSE(counts.shapesPerBatch().empty());
+    counts.clear();
+    EXPECT_EQ(counts.rowsOf(kindIndex("Tree")), 0u);
+    EXPECT_TRUE(counts.shapesPerBatch().empty());
+}
