@@ -1,10 +1,13 @@
 #include "ProgramFolder.h"
 
+#include "EarlierFiles.h"
+
 #include "scene/Error.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
@@ -34,11 +37,15 @@ QString userFolderMade(const QString& folder) {
 
 } // namespace
 
+// Not AppLocalDataLocation: Qt puts the organisation's name of the settings store before the
+// application's there, as earlier versions had it.
 ProgramFolderPlaces installedPlaces() {
     const QString executableFolder = QCoreApplication::applicationDirPath();
+    const QDir data(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
     return {executableFolder,
             QDir::cleanPath(QDir(executableFolder).filePath(QStringLiteral(NORVANE_DATA_FROM_BIN))),
-            QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation)};
+            data.filePath(QStringLiteral("norvane")),
+            data.filePath(QStringLiteral("Norvane/norvane"))};
 }
 
 bool canWriteIn(const QString& folder) {
@@ -48,8 +55,17 @@ bool canWriteIn(const QString& folder) {
 
 QString prepareProgramFolder(const ProgramFolderPlaces& places,
                              const std::function<bool(const QString&)>& canWrite) {
-    const QString folder = canWrite(places.executableFolder) ? places.executableFolder
-                                                             : userFolderMade(places.userFolder);
+    if (canWrite(places.executableFolder)) {
+        copyMissingTextures(places.dataFolder, places.executableFolder);
+        return places.executableFolder;
+    }
+    const QString folder = userFolderMade(places.userFolder);
+    const QStringList unmoved = moveEarlierFiles(places.earlierFolder, folder);
+    if (!places.earlierFolder.isEmpty()) // the organisation's folder, when nothing else is there
+        QDir().rmdir(QFileInfo(places.earlierFolder).absolutePath());
     copyMissingTextures(places.dataFolder, folder);
+    if (!unmoved.isEmpty())
+        throw norvane::Error("Cannot move " + unmoved.join(QStringLiteral(", ")).toStdString() +
+                             " into " + folder.toStdString());
     return folder;
 }

@@ -3,11 +3,19 @@
 #include "Artwork.h"
 #include "Twips.h"
 
+#include "scene/ProgramVersion.h"
+
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
 namespace {
+
+QString aboutVersion() {
+    return QStringLiteral("Version ") +
+           QString::fromLatin1(norvane::kProgramVersion.data(),
+                               qsizetype(norvane::kProgramVersion.size()));
+}
 
 const char* const kDisclaimer =
     "Norvane is provided \"as is\", without warranty of any kind, express or implied, "
@@ -31,8 +39,7 @@ frmAbout::frmAbout(QWidget* parent)
     QFont bold = lblTitle->font();
     bold.setBold(true);
     lblTitle->setFont(bold);
-    lblVersion = placeControl(new QLabel(QStringLiteral("Version 1.0"), this), "lblVersion", 1560,
-                              720, 3885, 345);
+    lblVersion = placeControl(new QLabel(aboutVersion(), this), "lblVersion", 1560, 720, 3885, 345);
     Text1 = placeControl(new QPlainTextEdit(QString::fromLatin1(kDisclaimer), this), "Text1", 120,
                          1560, 5535, 1335);
     Text1->setReadOnly(true);

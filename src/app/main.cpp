@@ -1,5 +1,5 @@
 // The editor: the splash for two seconds, then the main window, which opens the scene file
-// named on the command line.
+// named on the command line. `norvane --version` and `norvane --help` print and exit.
 //
 // NORVANE_EXIT_AFTER_START=1 runs the start without a user, for tests of the real program:
 // messages go to standard error instead of message boxes, and once the main window has started
@@ -9,14 +9,18 @@
 #include "ConsoleMessageBoxes.h"
 #include "MainEditor.h"
 #include "ProgramFolder.h"
+#include "ProgramIdentity.h"
 #include "QtServices.h"
 #include "frmSplash.h"
 #include "scene/Error.h"
+#include "scene/ProgramVersion.h"
 
 #include <QApplication>
 
 #include <cstdio>
+#include <cstring>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -43,12 +47,33 @@ QString programFolder(MessageBoxes& messages) {
     }
 }
 
+// Answers `--version` and `--help` alone on the command line, without a display; nothing for
+// anything else, which names a scene to open.
+std::optional<int> answeredRequest(int argc, char** argv) {
+    if (argc != 2)
+        return std::nullopt;
+    if (std::strcmp(argv[1], "--version") == 0) {
+        std::printf("%s\n", norvane::versionLine().c_str());
+        return 0;
+    }
+    if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
+        std::printf("usage: norvane [SCENE.NSC]\n"
+                    "Starts the editor, opening the scene file when one is named.\n"
+                    "  norvane --version   prints the version and exits\n"
+                    "  norvane --help      prints this and exits\n"
+                    "See also norvane-cli --help for work on scene files without the editor.\n");
+        return 0;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    if (const std::optional<int> status = answeredRequest(argc, argv))
+        return *status;
     QApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Norvane"));
-    QCoreApplication::setApplicationName(QStringLiteral("norvane"));
+    setProgramIdentity();
     app.setWindowIcon(programIcon());
     const bool exitAfterStart = qEnvironmentVariable("NORVANE_EXIT_AFTER_START") == "1";
     ConsoleMessageBoxes console;

@@ -4,6 +4,8 @@
 #include "CommandRun.h"
 #include "CommandTable.h"
 
+#include "scene/ProgramVersion.h"
+
 #include <algorithm>
 #include <iostream>
 
@@ -15,7 +17,8 @@ void printOverallHelp(std::ostream& out) {
     out << "usage: norvane-cli COMMAND ARGUMENTS...\n\nCommands:\n";
     for (const Command& command : commands())
         out << "  norvane-cli " << command.usage << '\n';
-    out << "  norvane-cli COMMAND --help\n\n"
+    out << "  norvane-cli COMMAND --help\n"
+        << "  norvane-cli --version\n\n"
         << "Exit status: 0 done, 1 the scene has problems, 2 bad usage or a file that cannot be "
            "read or written.\n";
 }
@@ -49,6 +52,10 @@ int runCli(const std::vector<std::string>& args) {
         return runCli({args[1], "--help"});
     if (name == "--help" || name == "-h" || name == "help") {
         printOverallHelp(std::cout);
+        return kExitSuccess;
+    }
+    if (name == "--version" && args.size() == 1) {
+        std::cout << versionLine() << '\n';
         return kExitSuccess;
     }
     const Command* command = findCommand(name);

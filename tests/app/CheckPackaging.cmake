@@ -51,3 +51,33 @@ if(NOT result EQUAL 0 OR NOT header STREQUAL
    "89504e470d0a1a0a0000000d494844520000008000000080")
   message(FATAL_ERROR "thumbnailer Exec ${command}: ${errors}\nPNG header ${header}")
 endif()
+
+# Started by an ordinary user from a prefix that user cannot write to, the editor keeps its files
+# in ~/.local/share/norvane: the textures are copied there and a file that an earlier version
+# left in ~/.local/share/Norvane/norvane moves in. As root the editor runs as nobody.
+set(home ${WORK}/home)
+set(earlier ${home}/.local/share/Norvane/norvane)
+file(MAKE_DIRECTORY ${earlier})
+file(WRITE ${earlier}/song.wav "music")
+file(CHMOD ${WORK}/prefix/bin DIRECTORY_PERMISSIONS OWNER_READ OWNER_EXECUTE GROUP_READ
+     GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+execute_process(COMMAND id -u OUTPUT_VARIABLE uid OUTPUT_STRIP_TRAILING_WHITESPACE)
+set(as_user)
+if(uid STREQUAL "0")
+  execute_process(COMMAND chown -R 65534:65534 ${home})
+  set(as_user setpriv --reuid=65534 --regid=65534 --clear-groups)
+endif()
+execute_process(COMMAND ${as_user} env -u XDG_DATA_HOME HOME=${home}
+                        XDG_CONFIG_HOME=${home}/.config
+                        QT_QPA_PLATFORM=offscreen NORVANE_EXIT_AFTER_START=1
+                        ${WORK}/prefix/bin/norvane
+                RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE errors)
+file(CHMOD ${WORK}/prefix/bin DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE
+     GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+set(folder ${home}/.local/share/norvane)
+if(NOT result EQUAL 0 OR NOT EXISTS ${folder}/source5.jpg OR NOT EXISTS ${folder}/song.wav
+   OR EXISTS ${home}/.local/share/Norvane OR EXISTS ${WORK}/prefix/bin/source1.jpg)
+  file(GLOB_RECURSE made RELATIVE ${home} ${home}/*)
+  message(FATAL_ERROR "installed editor as an ordinary user: ${result} ${output}${errors}\n"
+                      "files in its home: ${made}")
+endif()

@@ -49,7 +49,8 @@ private slots:
             writeFile(root.filePath("prefix/share/norvane/" + name), "installed " + name.toUtf8());
         const ProgramFolderPlaces places{root.filePath("prefix/bin"),
                                          root.filePath("prefix/share/norvane"),
-                                         root.filePath(c.userFolder)};
+                                         root.filePath(c.userFolder),
+                                         {}};
         QStringList asked;
         QString folder;
         try {
@@ -79,7 +80,8 @@ private slots:
     void findsTheTemplates() {
         QTemporaryDir scratch;
         const QDir root(scratch.path());
-        const ProgramFolderPlaces places{root.filePath("bin"), root.filePath("share/norvane"), {}};
+        const ProgramFolderPlaces places{
+            root.filePath("bin"), root.filePath("share/norvane"), {}, {}};
         QCOMPARE(templateFolder(places), root.filePath("share/norvane/templates"));
         QVERIFY(root.mkpath("bin/templates"));
         QCOMPARE(templateFolder(places), root.filePath("bin/templates"));

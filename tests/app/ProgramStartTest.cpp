@@ -1,5 +1,6 @@
 // Starts the real norvane executable (NORVANE_PROGRAM, set by CTest) offscreen with
-// NORVANE_EXIT_AFTER_START=1, which makes it print its title and object count after start-up.
+// NORVANE_EXIT_AFTER_START=1, which makes it print its title and object count after start-up
+// (--version and --help print without starting).
 // The scene file's name is in UTF-8, as the desktop hands it over; %1 is a scratch folder.
 #include "UiHelpers.h"
 
@@ -17,6 +18,11 @@ struct Start {
 
 const QString kTitled = "title: Norvane (%1/my str\u00e9et.nsc)\nobjects: 2\n";
 const QString kNew = "title: Norvane (New)\nobjects: 0\n";
+const QString kHelp = "usage: norvane [SCENE.NSC]\n"
+                      "Starts the editor, opening the scene file when one is named.\n"
+                      "  norvane --version   prints the version and exits\n"
+                      "  norvane --help      prints this and exits\n"
+                      "See also norvane-cli --help for work on scene files without the editor.\n";
 
 const Start kStarts[] = {
     {"no argument", {}, kNew, ""},
@@ -27,6 +33,11 @@ const Start kStarts[] = {
      {"%1/gone.NSC"},
      kNew,
      "Norvane: Cannot read %1/gone.NSC: No such file or directory"},
+    // Answered before any window opens.
+    {"version", {"--version"}, "norvane 1.0\n", ""},
+    {"help", {"--help"}, kHelp, ""},
+    {"short help", {"-h"}, kHelp, ""},
+    {"a scene named like an option", {"--version", "x"}, kNew, ""},
 };
 
 } // namespace

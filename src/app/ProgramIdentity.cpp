@@ -1,0 +1,14 @@
+#include "ProgramIdentity.h"
+
+#include "scene/ProgramVersion.h"
+
+#include <QCoreApplication>
+
+void setProgramIdentity() {
+    // The settings file lives in ~/.config/Norvane/norvane.conf; the per-user data folder does
+    // not follow the organisation name (see installedPlaces).
+    QCoreApplication::setOrganizationName(QStringLiteral("Norvane"));
+    QCoreApplication::setApplicationName(QStringLiteral("norvane"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(
+        norvane::kProgramVersion.data(), qsizetype(norvane::kProgramVersion.size())));
+}

@@ -1,0 +1,5 @@
+#pragma once
+
+// Names the program for Qt as every start of the editor does: the settings store's organisation
+// and application names and the version. Tests of the real start-up call it too.
+void setProgramIdentity();
