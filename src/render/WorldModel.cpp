@@ -1,5 +1,6 @@
 #include "WorldModel.h"
 
+#include "BatchEntry.h"
 #include "MeshGeometry.h"
 #include "ShapeBatch.h"
 #include "Utf8Text.h"
@@ -38,6 +39,11 @@ QString textureSource(int texture) {
 constexpr qint64 kSliceMilliseconds = 20;
 constexpr std::size_t kRowsPerCheck = 2'000;
 
+// The rows drawn of a world over the budget are chosen again this long after the eye has come to
+// rest more than this far from where they were chosen.
+constexpr int kChooseAfterMs = 150;
+constexpr double kChooseAgainMetres = 4.0;
+
 QVector3D toQt(norvane::Vec3 v) {
     return QVector3D(float(v.x), float(v.y), float(v.z));
 }
@@ -58,8 +64,8 @@ QVariantMap textEntry(const norvane::TextInstance& text) {
             {QStringLiteral("colour"), QColor::fromRgbF(p.colour[0], p.colour[1], p.colour[2])}};
 }
 
-// One batch: its instance table and the entry that hands it to QML with its mesh and texture.
-// The entry goes first, as it refers to the table.
+// One batch: its instance table and the entry that hands it to QML with its mesh and texture
+// (destroyed first, as it refers to the table).
 struct Batch {
     std::unique_ptr<ShapeBatch> shapes;
     std::unique_ptr<BatchEntry> entry;
@@ -68,8 +74,8 @@ struct Batch {
 } // namespace
 
 // The world built so far: a batch per mesh and texture (made on first use, listed when
-// published) and the meshes they draw, the texts, and the kinds of the rows counted ahead of
-// building them; it notes each row built in `rows`.
+// published), the meshes they draw, the texts, and the kinds counted ahead of building the rows,
+// each of which it notes in `rows`.
 class WorldModel::Built {
 public:
     explicit Built(norvane::ShapeBudget& rowsBuilt) : rows(rowsBuilt) {}
@@ -87,8 +93,7 @@ public:
     ShapeBatch& batchFor(int mesh, int texture);
     // Adds the shapes of the ground or of a row, highlighted when of row `highlighted`.
     void addShapes(const norvane::WorldShapes& shapes, int highlighted);
-    // Empties every batch and forgets the texts and rows, room made for `rows` rows; adds the
-    // ground.
+    // Empties the batches down to the ground; forgets the texts and rows, room made for `rows`.
     void clear(std::size_t rows, int highlighted);
     // Counts the kinds of the rows of `scene` from countedRows to `end`.
     void countKinds(const norvane::Scene& scene, std::size_t end);

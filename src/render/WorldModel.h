@@ -1,6 +1,5 @@
 #pragma once
 
-#include "BatchEntry.h"
 #include "BatchList.h"
 
 #include "scene/Scene.h"
@@ -19,8 +18,8 @@
 // The scene as the 3D view draws it: one batch per mesh and texture fed with the shapes of every
 // row, the texts near the eye, and the sky. Follows the scene's changes: an appended row adds its
 // shapes, anything else builds the world again. More than kRowsAtOnce rows are built in slices
-// from the event loop and shown once all are built. A world of more than mostShapesDrawn()
-// shapes hands the renderer only the rows nearest the eye. The scene must outlive the model.
+// from the event loop and shown once all are built. A world of more shapes than the most drawn
+// hands the renderer only the rows nearest the eye. The scene must outlive the model.
 class WorldModel : public QObject, public norvane::SceneListener {
     Q_OBJECT
     Q_PROPERTY(QAbstractItemModel* batches READ batches CONSTANT)
@@ -36,10 +35,12 @@ public:
     explicit WorldModel(norvane::Scene& scene, QObject* parent = nullptr);
     ~WorldModel() override;
 
+    // The batches, one per mesh and texture, in the order they were made.
     QAbstractItemModel* batches() { return &m_batchList; }
     const BatchList& batchList() const { return m_batchList; }
     // The texts within reading distance of the eye (see norvane::readableTexts), nearest first.
     QVariantList texts() const;
+    // The sky's colours from straight up downwards, and the angles at which the later ones begin.
     QVariantList skyColours() const;
     QVector3D skyAngles() const;
 
@@ -59,12 +60,9 @@ public:
 
     // Sets the most shapes the renderer gets, the ground included, and chooses again (see
     // ShapeBudget; no limit until set; a window sets kMostShapesDrawn: beyond it a frame on a
-    // software renderer takes seconds). The rows are chosen again kChooseAfterMs after the eye
-    // has come to rest more than kChooseAgainMetres from where they were chosen.
+    // software renderer takes seconds). The eye moving far chooses again once it rests.
     void setMostShapesDrawn(std::size_t shapes);
     static constexpr std::size_t kMostShapesDrawn = 40'000;
-    static constexpr double kChooseAgainMetres = 4.0;
-    static constexpr int kChooseAfterMs = 150;
     // Chooses the rows to draw from the eye now, unless a build is under way.
     void drawNearestRows();
     // Whether only some rows are drawn, how many, of how many built, and whether `row` is.

@@ -1,11 +1,15 @@
 // Zoom commands, scroll bars, the cross-hair and the selection marker on the main window: the
-// commands of tests/data/app/main-editor-zoom.txt, each followed by the state it leaves.
+// commands of tests/data/app/main-editor-zoom.txt, each followed by the state it leaves; and the
+// map's picture at each zoom as tests/data/app/qt-canvas-*.png show it.
 #include "../support/AppGolden.h"
 #include "EditorHarness.h"
 
+#include "render/MapPicture.h"
 #include "scene/Catalogue.h"
+#include "scenefile/SceneFile.h"
 
 #include <QAction>
+#include <QImage>
 #include <QScrollBar>
 
 #include <memory>
@@ -109,6 +113,26 @@ private slots:
         }
         const QString difference = goldenDifference("main-editor-zoom.txt", actual.toStdString());
         QVERIFY2(difference.isEmpty(), qPrintable(difference));
+    }
+
+    // The map at 100 % and 400 % (line widths stay in pixels, the start marker is drawn on top)
+    // and its PNG bytes, as the command-line render writes them, show the stored pictures.
+    void sampleSceneAtEachZoom() {
+        // A symbol of every figure form: a house, a street drawn under an earlier tree, a wall of
+        // no width, a car, a pen-2 text along Y and a pen-1 text along X.
+        h = std::make_unique<EditorHarness>();
+        h->editor.scene() = norvane::readSceneText(
+            norvane::test::fileBytesOr(appDataPath("qt-canvas.NSC").toStdString()));
+        for (int percent : {100, 400}) {
+            h->editor.findChild<QAction*>(QStringLiteral("mnu%1Item").arg(percent))->trigger();
+            const QImage& image = h->editor.Picture1->image();
+            const QByteArray png = QByteArray::fromStdString(pngBytes(image));
+            for (const QImage& picture : {image, QImage::fromData(png, "PNG")}) {
+                const QString difference =
+                    goldenImageDifference(QStringLiteral("qt-canvas-%1.png").arg(percent), picture);
+                QVERIFY2(difference.isEmpty(), qPrintable(difference));
+            }
+        }
     }
 };
 

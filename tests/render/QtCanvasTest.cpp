@@ -1,27 +1,17 @@
-// The Qt canvas paints Render2D's map as tests/data/app/qt-canvas-*.png show it.
+// The shared map picture paints what the Qt canvas paints of Render2D's map, culling or not.
+// (The editor's map at each zoom against tests/data/app/qt-canvas-*.png: MainEditorZoomTest.)
 #include "render/QtCanvas.h"
-#include "../support/AppGolden.h"
-#include "EditorHarness.h"
 #include "render/MapPicture.h"
 
 #include "map/Render2D.h"
 #include "scene/Catalogue.h"
 #include "scene/NumberText.h"
-#include "scenefile/SceneFile.h"
 
-#include <QAction>
 #include <QImage>
 #include <QRandomGenerator>
 #include <QTest>
 
 namespace {
-
-// A symbol of every figure form: a house, a street drawn under an earlier tree, a wall of no
-// width, a car, a pen-2 text along Y and a pen-1 text along X.
-norvane::Scene sampleScene() {
-    return norvane::readSceneText(
-        norvane::test::fileBytesOr(appDataPath("qt-canvas.NSC").toStdString()));
-}
 
 // Every kind at random places (some off the map), sizes and codes, with a few damaged rows;
 // areas up to `areaSize` units wide and high.
@@ -52,23 +42,6 @@ norvane::Scene randomScene(int objects, double areaSize) {
 class QtCanvasTest : public QObject {
     Q_OBJECT
 private slots:
-    // The map at 100 % and 400 % (line widths stay in pixels, the start marker is drawn on top)
-    // and its PNG bytes, as the command-line render writes them, show the stored pictures.
-    void sampleSceneAtEachZoom() {
-        EditorHarness h;
-        h.editor.scene() = sampleScene();
-        for (int percent : {100, 400}) {
-            h.editor.findChild<QAction*>(QStringLiteral("mnu%1Item").arg(percent))->trigger();
-            const QImage& image = h.editor.Picture1->image();
-            const QByteArray png = QByteArray::fromStdString(pngBytes(image));
-            for (const QImage& picture : {image, QImage::fromData(png, "PNG")}) {
-                const QString difference =
-                    goldenImageDifference(QStringLiteral("qt-canvas-%1.png").arg(percent), picture);
-                QVERIFY2(difference.isEmpty(), qPrintable(difference));
-            }
-        }
-    }
-
     void cullingKeepsThePicture_data() {
         QTest::addColumn<int>("pixels");
         QTest::addColumn<int>("objects");
