@@ -15,9 +15,8 @@ bool between(float value, float a, float b) {
 }
 
 bool cornersCover(const SceneRow& row, MapPoint at) {
-    const auto x1 = mapNumber(row.list3), y1 = mapNumber(row.list4);
-    const auto x2 = mapNumber(row.list5), y2 = mapNumber(row.list6);
-    return x1 && y1 && x2 && y2 && between(at.x, *x1, *x2) && between(at.y, *y1, *y2);
+    const auto c = mapCorners(areaFields(row));
+    return c && between(at.x, c->x1, c->x2) && between(at.y, c->y1, c->y2);
 }
 
 bool figureCovers(const Figure& figure, std::string_view text, float dx, float dy) {
@@ -71,33 +70,32 @@ MapRect boundsAt(const Figure& figure, std::string_view text, float x, float y) 
 
 std::optional<MapRect> symbolBounds(const SceneRow& row) {
     const MapSymbol* symbol = findSymbol(row.kind);
-    const Figure* figure = symbol ? figureFor(*symbol, row.list5) : nullptr;
+    const Figure* figure = symbol ? figureFor(*symbol, row) : nullptr;
     if (!figure)
         return std::nullopt;
     return figureBounds(row, *figure);
 }
 
 std::optional<MapRect> figureBounds(const SceneRow& row, const Figure& figure) {
-    const auto x1 = mapNumber(row.list3), y1 = mapNumber(row.list4);
-    if (!x1 || !y1)
-        return std::nullopt;
-    if (figure.form != FigureForm::Corners)
-        return boundsAt(figure, row.list7, *x1, *y1);
-    const auto x2 = mapNumber(row.list5), y2 = mapNumber(row.list6);
-    if (!x2 || !y2)
-        return std::nullopt;
-    return spanning(*x1, *y1, *x2, *y2);
+    if (figure.form == FigureForm::Corners) {
+        const auto c = mapCorners(areaFields(row));
+        return c ? std::optional(spanning(c->x1, c->y1, c->x2, c->y2)) : std::nullopt;
+    }
+    const PointFields fields = pointFields(row);
+    const auto at = mapPlace(fields);
+    return at ? std::optional(boundsAt(figure, fields.text, at->x, at->y)) : std::nullopt;
 }
 
 bool symbolCovers(const SceneRow& row, MapPoint at) {
     const MapSymbol* symbol = findSymbol(row.kind);
-    const Figure* figure = symbol ? figureFor(*symbol, row.list5) : nullptr;
+    const Figure* figure = symbol ? figureFor(*symbol, row) : nullptr;
     if (!figure)
         return false;
     if (figure->form == FigureForm::Corners)
         return cornersCover(row, at);
-    const auto x = mapNumber(row.list3), y = mapNumber(row.list4);
-    return x && y && figureCovers(*figure, row.list7, at.x - *x, at.y - *y);
+    const PointFields fields = pointFields(row);
+    const auto place = mapPlace(fields);
+    return place && figureCovers(*figure, fields.text, at.x - place->x, at.y - place->y);
 }
 
 std::optional<std::size_t> hitTest(const Scene& scene, MapPoint at) {

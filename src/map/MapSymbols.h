@@ -3,6 +3,7 @@
 #include "Rgb.h"
 
 #include "scene/Catalogue.h"
+#include "scene/RowFields.h"
 
 #include <array>
 #include <string_view>
@@ -99,9 +100,14 @@ inline constexpr std::array<MapSymbol, kCatalogue.size()> kMapSymbols{{
 // The symbol of the kind named exactly `kind`, or nullptr for a name outside the catalogue.
 const MapSymbol* findSymbol(std::string_view kind);
 
-// The figure to draw for an object with orientation code `code` (List5), or nullptr when a
-// two-figure kind has a code other than the four.
+// The figure to draw for an object with orientation code `code`, or nullptr when a two-figure
+// kind has a code other than the four.
 const Figure* figureFor(const MapSymbol& symbol, std::string_view code);
+// The figure to draw for `row`, an object of `symbol`'s kind (its orientation is read only where
+// the kind has two figures, which only point kinds have).
+inline const Figure* figureFor(const MapSymbol& symbol, const SceneRow& row) {
+    return figureFor(symbol, symbol.oneFigure ? std::string_view() : pointFields(row).orientation);
+}
 
 // How far a text line reaches from its point on either side: the figure's size per character of
 // `text`, counted in UTF-8 characters.

@@ -12,20 +12,18 @@ namespace norvane {
 
 namespace {
 
-// Adds `by` to each number text in `texts`, written with `form`; false, changing nothing, when
-// one of them is not a number.
-template <std::size_t N>
-bool shift(const std::array<std::string*, N>& texts, const std::array<float, N>& by,
-           std::string (*form)(float)) {
-    std::array<float, N> values{};
-    for (std::size_t i = 0; i < N; ++i) {
-        const auto value = mapNumber(*texts[i]);
+// Adds the offset to each coordinate text (X by offset.x, Y by offset.y, in turn), written with
+// `form`; false, changing nothing, when one of them is not a number.
+bool shift(const CoordinateTexts& coordinates, MapPoint offset, std::string (*form)(float)) {
+    std::array<float, 4> values{};
+    for (std::size_t i = 0; i < coordinates.count; ++i) {
+        const auto value = mapNumber(*coordinates.texts[i]);
         if (!value)
             return false;
-        values[i] = *value + by[i];
+        values[i] = *value + (i % 2 == 0 ? offset.x : offset.y);
     }
-    for (std::size_t i = 0; i < N; ++i)
-        *texts[i] = form(values[i]);
+    for (std::size_t i = 0; i < coordinates.count; ++i)
+        *coordinates.texts[i] = form(values[i]);
     return true;
 }
 
@@ -33,11 +31,7 @@ bool shift(const std::array<std::string*, N>& texts, const std::array<float, N>&
 
 std::optional<SceneObject> movedBy(const SceneObject& row, MapPoint offset) {
     SceneObject moved = row;
-    const bool done = isAreaKind(row.kind)
-                          ? shift<4>({&moved.list3, &moved.list4, &moved.list5, &moved.list6},
-                                     {offset.x, offset.y, offset.x, offset.y}, plainForm)
-                          : shift<2>({&moved.list3, &moved.list4}, {offset.x, offset.y}, pointForm);
-    if (!done)
+    if (!shift(coordinateTexts(moved), offset, isAreaKind(row.kind) ? plainForm : pointForm))
         return std::nullopt;
     return moved;
 }

@@ -26,7 +26,7 @@ void drawLayer(const Scene& scene, MapLayer layer, Canvas& canvas) {
         if (!symbol || symbol->layer != layer)
             continue;
         canvas.setPenWidth(symbol->penWidth);
-        if (const Figure* figure = figureFor(*symbol, row.list5))
+        if (const Figure* figure = figureFor(*symbol, row))
             drawSymbol(row, *symbol, *figure, canvas);
     }
 }
@@ -57,7 +57,7 @@ std::vector<RegionRow> rowsReaching(const Scene& scene, const MapRect& region) {
         const MapSymbol* symbol = findSymbol(row.kind);
         const bool onGround = symbol && symbol->layer == MapLayer::Ground;
         const Figure* figure =
-            symbol && !(onGround && groundHidden) ? figureFor(*symbol, row.list5) : nullptr;
+            symbol && !(onGround && groundHidden) ? figureFor(*symbol, row) : nullptr;
         const std::optional<MapRect> bounds = figure ? figureBounds(row, *figure) : std::nullopt;
         if (!bounds || !overlaps(*bounds, region))
             continue;

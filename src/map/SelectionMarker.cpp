@@ -12,11 +12,10 @@ constexpr double kMarkerTwips = 200.0;
 constexpr double kMarkerLeadTwips = 95.0;
 
 std::optional<MapRect> areaMarker(const SceneRow& object) {
-    const auto x1 = mapNumber(object.list3), y1 = mapNumber(object.list4);
-    const auto x2 = mapNumber(object.list5), y2 = mapNumber(object.list6);
-    if (!x1 || !y1 || !x2 || !y2)
+    const auto c = mapCorners(areaFields(object));
+    if (!c)
         return std::nullopt;
-    return MapRect{*x1, *y1, *x2 - *x1, *y2 - *y1};
+    return MapRect{c->x1, c->y1, c->x2 - c->x1, c->y2 - c->y1};
 }
 
 // `twips` on the screen expressed in map units along a surface `surfaceTwips` long.
@@ -30,11 +29,11 @@ std::optional<MapRect> selectionMarker(const SceneRow& object, int surfaceWidthT
                                        int surfaceHeightTwips) {
     if (isAreaKind(object.kind))
         return areaMarker(object);
-    const auto x = mapNumber(object.list3), y = mapNumber(object.list4);
-    if (!x || !y || surfaceWidthTwips <= 0 || surfaceHeightTwips <= 0)
+    const auto at = mapPlace(pointFields(object));
+    if (!at || surfaceWidthTwips <= 0 || surfaceHeightTwips <= 0)
         return std::nullopt;
-    return MapRect{*x - mapUnits(kMarkerLeadTwips, surfaceWidthTwips),
-                   *y - mapUnits(kMarkerLeadTwips, surfaceHeightTwips),
+    return MapRect{at->x - mapUnits(kMarkerLeadTwips, surfaceWidthTwips),
+                   at->y - mapUnits(kMarkerLeadTwips, surfaceHeightTwips),
                    mapUnits(kMarkerTwips, surfaceWidthTwips),
                    mapUnits(kMarkerTwips, surfaceHeightTwips)};
 }

@@ -14,10 +14,10 @@ MapPoint snapped(MapPoint at, bool snap) {
 }
 
 std::optional<SceneObject> snappedObject(const SceneObject& row) {
-    const auto x = mapNumber(row.list3), y = mapNumber(row.list4);
-    if (!x || !y)
+    const auto at = mapPlace(pointFields(row));
+    if (!at)
         return std::nullopt;
-    return movedBy(row, {std::round(*x) - *x, std::round(*y) - *y});
+    return movedBy(row, {std::round(at->x) - at->x, std::round(at->y) - at->y});
 }
 
 } // namespace norvane

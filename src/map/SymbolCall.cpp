@@ -9,29 +9,29 @@ namespace {
 using Op = SymbolCall::Op;
 
 SymbolCall cornersCall(const SceneRow& row) {
-    const auto x1 = mapNumber(row.list3), y1 = mapNumber(row.list4);
-    const auto x2 = mapNumber(row.list5), y2 = mapNumber(row.list6);
-    if (!x1 || !y1 || !x2 || !y2)
+    const auto c = mapCorners(areaFields(row));
+    if (!c)
         return {};
-    return {Op::FillRect, 0, {*x1, *y1, *x2, *y2}};
+    return {Op::FillRect, 0, {c->x1, c->y1, c->x2, c->y2}};
 }
 
 SymbolCall pointCall(const SceneRow& row, const Figure& figure) {
-    const auto px = mapNumber(row.list3), py = mapNumber(row.list4);
-    if (!px || !py)
+    const PointFields fields = pointFields(row);
+    const auto place = mapPlace(fields);
+    if (!place)
         return {};
-    const float x = *px, y = *py;
+    const float x = place->x, y = place->y;
     switch (figure.form) {
     case FigureForm::Box:
         return {Op::FillRect, 0, {x + figure.x1, y + figure.y1, x + figure.x2, y + figure.y2}};
     case FigureForm::Disc:
         return {Op::Circle, 0, {x, y, figure.size, 0.0f}};
     case FigureForm::LineAlongX: {
-        const float reach = lineReach(figure, row.list7);
+        const float reach = lineReach(figure, fields.text);
         return {Op::Line, 0, {x - reach, y, x + reach, y}};
     }
     case FigureForm::LineAlongY: {
-        const float reach = lineReach(figure, row.list7);
+        const float reach = lineReach(figure, fields.text);
         return {Op::Line, 0, {x, y - reach, x, y + reach}};
     }
     case FigureForm::Corners:

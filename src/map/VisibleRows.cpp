@@ -21,7 +21,7 @@ void fillCalls(SceneRows::iterator first, SceneRows::iterator last, SymbolCall* 
     for (; first != last; ++first) {
         const SceneRow row = *first;
         const MapSymbol* symbol = findSymbol(row.kind);
-        const Figure* figure = symbol ? figureFor(*symbol, row.list5) : nullptr;
+        const Figure* figure = symbol ? figureFor(*symbol, row) : nullptr;
         *calls++ = figure ? symbolCall(row, *symbol, *figure) : SymbolCall{};
     }
 }

@@ -3,6 +3,7 @@
 #include "Catalogue.h"
 #include "Error.h"
 #include "LargeMemory.h"
+#include "RowFields.h"
 
 #include <algorithm>
 #include <cstring>
@@ -25,7 +26,7 @@ std::size_t textSize(const SceneRow& object) {
 } // namespace
 
 std::string_view anchorUrl(const SceneRow& object) {
-    return isAreaKind(object.kind) ? object.list7 : object.list6;
+    return isAreaKind(object.kind) ? areaFields(object).anchor : pointFields(object).anchor;
 }
 
 Scene::Scene(const Scene& other) : m_selected(other.m_selected) {

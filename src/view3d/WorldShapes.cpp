@@ -4,6 +4,7 @@
 
 #include "scene/Catalogue.h"
 #include "scene/NumberText.h"
+#include "scene/RowFields.h"
 #include "vrml/KindLooks.h"
 #include "vrml/WorldLooks.h"
 
@@ -25,9 +26,9 @@ std::optional<double> coordinate(std::string_view text) {
 }
 
 // The frame of a point object: moved to its place and turned by its code about the vertical.
-std::optional<Affine> pointFrame(const SceneRow& object) {
-    const auto x = coordinate(object.list3), y = coordinate(object.list4);
-    const auto turn = coordinate(object.list5);
+std::optional<Affine> pointFrame(const PointFields& fields) {
+    const auto x = coordinate(fields.x), y = coordinate(fields.y);
+    const auto turn = coordinate(fields.orientation);
     if (!x || !y || !turn)
         return std::nullopt;
     return Affine::translation({*x - 50, kPointLift, *y - 50}) * Affine::rotation({0, 1, 0}, *turn);
@@ -42,7 +43,8 @@ void appendModel(const ModelShapes& model, const Affine& frame, int row, WorldSh
 }
 
 void appendPointObject(const SceneRow& object, const KindInfo& kind, int row, WorldShapes& out) {
-    const std::optional<Affine> frame = pointFrame(object);
+    const PointFields fields = pointFields(object);
+    const std::optional<Affine> frame = pointFrame(fields);
     if (!frame)
         return;
     if (kind.libraryEntry >= 0) {
@@ -50,7 +52,7 @@ void appendPointObject(const SceneRow& object, const KindInfo& kind, int row, Wo
     } else if (const TextLook* look = findTextLook(kind.name)) {
         const Affine place = *frame * Affine::translation(vec3Of(look->lift));
         out.texts.push_back(
-            {std::string(object.list7), numberOf(look->size, 1.0), place, Paint{}, row});
+            {std::string(fields.text), numberOf(look->size, 1.0), place, Paint{}, row});
     }
 }
 
@@ -58,9 +60,9 @@ struct Rect {
     double x1, y1, x2, y2;
 };
 
-std::optional<Rect> areaRect(const SceneRow& object) {
-    const auto x1 = coordinate(object.list3), y1 = coordinate(object.list4);
-    const auto x2 = coordinate(object.list5), y2 = coordinate(object.list6);
+std::optional<Rect> areaRect(const AreaFields& fields) {
+    const auto x1 = coordinate(fields.x1), y1 = coordinate(fields.y1);
+    const auto x2 = coordinate(fields.x2), y2 = coordinate(fields.y2);
     if (!x1 || !y1 || !x2 || !y2)
         return std::nullopt;
     return Rect{std::min(*x1, *x2), std::min(*y1, *y2), std::max(*x1, *x2), std::max(*y1, *y2)};
@@ -89,7 +91,7 @@ ShapeInstance ellipsoid(const Rect& r, const SlabLook& look, int row) {
 }
 
 void appendAreaObject(const SceneRow& object, const AreaLook& look, int row, WorldShapes& out) {
-    const std::optional<Rect> rect = areaRect(object);
+    const std::optional<Rect> rect = areaRect(areaFields(object));
     if (!rect)
         return;
     out.shapes.push_back(look.ellipsoid ? ellipsoid(*rect, look.slab, row)

@@ -59,22 +59,23 @@ void ObjectNodeWriter::writeClosePair() {
 }
 
 void ObjectNodeWriter::writePointObject(const SceneRow& object, std::size_t row) {
-    writePointHeader(object, readPointPlace(object, row));
+    const PointFields fields = pointFields(object);
+    writePointHeader(fields, readPointPlace(object, row));
     const KindInfo* kind = findKind(object.kind);
     if (kind && kind->libraryEntry >= 0)
         writeFurnishedBody(*kind);
     else if (const TextLook* look = findTextLook(object.kind))
-        writeTextBody(*look, object.list7);
+        writeTextBody(*look, fields.text);
     writeClosePair();
-    if (!object.list6.empty())
+    if (!fields.anchor.empty())
         writeClosePair();
 }
 
-void ObjectNodeWriter::writePointHeader(const SceneRow& object, PointPlace place) {
-    if (!object.list6.empty())
-        writeAnchorOpening(object.list6);
+void ObjectNodeWriter::writePointHeader(const PointFields& fields, PointPlace place) {
+    if (!fields.anchor.empty())
+        writeAnchorOpening(fields.anchor);
     m_out.line("Transform {\r\ntranslation ", Number{place.x - 50}, " 0.03 ", Number{place.y - 50},
-               "\r\nrotation 0 1 0 ", object.list5, "\r\nchildren [");
+               "\r\nrotation 0 1 0 ", fields.orientation, "\r\nchildren [");
 }
 
 void ObjectNodeWriter::writeFurnishedBody(const KindInfo& kind) {

@@ -5,6 +5,7 @@
 #include "ModelLibrary.h"
 #include "RowNumbers.h"
 #include "scene/Catalogue.h"
+#include "scene/RowFields.h"
 #include "scene/Scene.h"
 
 #include <array>
@@ -45,7 +46,7 @@ private:
     void writeClosePair();
 
     void writePointObject(const SceneRow& object, std::size_t row);
-    void writePointHeader(const SceneRow& object, PointPlace place);
+    void writePointHeader(const PointFields& fields, PointPlace place);
     void writeFurnishedBody(const KindInfo& kind);
     void writeTextBody(const TextLook& look, std::string_view text);
 

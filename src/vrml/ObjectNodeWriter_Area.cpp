@@ -25,7 +25,7 @@ double centreZ(const AreaRect& rect) {
 void ObjectNodeWriter::writeAreaObject(const SceneRow& object, const AreaLook& look,
                                        std::size_t row) {
     const AreaRect rect = readAreaRect(object, row);
-    const std::string_view url = object.list7;
+    const std::string_view url = areaFields(object).anchor;
     if (!url.empty())
         writeAnchorOpening(url);
     if (look.ellipsoid)

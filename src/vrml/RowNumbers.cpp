@@ -2,6 +2,7 @@
 
 #include "scene/Error.h"
 #include "scene/NumberText.h"
+#include "scene/RowFields.h"
 
 #include <algorithm>
 #include <string>
@@ -36,17 +37,19 @@ double number(std::string_view text, std::size_t row, Column column) {
 } // namespace
 
 PointPlace readPointPlace(const SceneRow& object, std::size_t row) {
-    const PointPlace place{number(object.list3, row, {1, "List3 (X)"}),
-                           number(object.list4, row, {2, "List4 (Y)"})};
-    number(object.list5, row, {3, "List5 (orientation)"});
+    const PointFields fields = pointFields(object);
+    const PointPlace place{number(fields.x, row, {1, "List3 (X)"}),
+                           number(fields.y, row, {2, "List4 (Y)"})};
+    number(fields.orientation, row, {3, "List5 (orientation)"});
     return place;
 }
 
 AreaRect readAreaRect(const SceneRow& object, std::size_t row) {
-    const double x1 = number(object.list3, row, {1, "List3 (X1)"});
-    const double y1 = number(object.list4, row, {2, "List4 (Y1)"});
-    const double x2 = number(object.list5, row, {3, "List5 (X2)"});
-    const double y2 = number(object.list6, row, {4, "List6 (Y2)"});
+    const AreaFields fields = areaFields(object);
+    const double x1 = number(fields.x1, row, {1, "List3 (X1)"});
+    const double y1 = number(fields.y1, row, {2, "List4 (Y1)"});
+    const double x2 = number(fields.x2, row, {3, "List5 (X2)"});
+    const double y2 = number(fields.y2, row, {4, "List6 (Y2)"});
     return {std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
 }
 

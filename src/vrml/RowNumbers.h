@@ -6,13 +6,13 @@
 
 namespace norvane {
 
-// Map position of a point object (List3, List4).
+// Map position of a point object.
 struct PointPlace {
     double x;
     double y;
 };
 
-// Corners of an area object (List3..List6).
+// Corners of an area object.
 struct AreaRect {
     double x1;
     double y1;

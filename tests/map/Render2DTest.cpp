@@ -96,7 +96,7 @@ TEST(Render2D, RowCallsOfABigSceneAreEachRowsCall) {
     for (std::size_t i = 0; i < calls.size(); ++i) {
         RecordingCanvas alone, fromCall;
         const MapSymbol* symbol = findSymbol(scene.row(i).kind);
-        if (const Figure* figure = symbol ? figureFor(*symbol, scene.row(i).list5) : nullptr)
+        if (const Figure* figure = symbol ? figureFor(*symbol, scene.row(i)) : nullptr)
             drawSymbol(scene.row(i), *symbol, *figure, alone);
         drawCall(calls[i], fromCall);
         ASSERT_EQ(fromCall.calls(), alone.calls()) << "row " << i;
