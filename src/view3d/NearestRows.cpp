@@ -9,21 +9,18 @@ namespace {
 
 using Nearness = std::pair<float, std::uint32_t>; // squared distance on the ground, row
 
-std::vector<Nearness> nearnessOf(const std::vector<RowSpot>& spots, float x, float z) {
-    std::vector<Nearness> order(spots.size());
+// Fills `order` with each row's squared distance from (x, z) and returns the mean shapes of a
+// row (at least 1), in one pass over the spots.
+std::size_t orderByNearness(const std::vector<RowSpot>& spots, float x, float z,
+                            std::vector<Nearness>& order) {
+    order.resize(spots.size());
+    std::size_t shapes = 0;
     for (std::size_t row = 0; row < spots.size(); ++row) {
         const float dx = spots[row].x - x;
         const float dz = spots[row].z - z;
         order[row] = {dx * dx + dz * dz, std::uint32_t(row)};
+        shapes += spots[row].shapes;
     }
-    return order;
-}
-
-// The mean shapes of a row, at least 1.
-std::size_t shapesPerRow(const std::vector<RowSpot>& spots) {
-    std::size_t shapes = 0;
-    for (const RowSpot& spot : spots)
-        shapes += spot.shapes;
     return std::max<std::size_t>(1, shapes / std::max<std::size_t>(1, spots.size()));
 }
 
@@ -49,8 +46,8 @@ RowSpot rowSpotOf(const WorldShapes& row) {
 // Sorts only as many rows as the budget is likely to take, and more while it is not spent.
 std::size_t markNearestRows(const std::vector<RowSpot>& spots, float x, float z, std::size_t budget,
                             std::vector<std::uint8_t>& drawn) {
-    std::vector<Nearness> order = nearnessOf(spots, x, z);
-    const std::size_t perRow = shapesPerRow(spots);
+    std::vector<Nearness> order;
+    const std::size_t perRow = orderByNearness(spots, x, z, order);
     std::size_t done = 0;
     std::size_t spent = 0;
     while (done < order.size()) {
