@@ -5,6 +5,7 @@
 #include "SceneInput.h"
 #include "scene/Error.h"
 #include "scene/ShownPath.h"
+#include "vrml/WorldFormats.h"
 #include "vrml/WorldWriter.h"
 
 #include <algorithm>
@@ -15,7 +16,7 @@ namespace norvane::cli {
 
 namespace {
 
-constexpr std::array<std::string_view, 3> kOptions{"--sky", "--music", "--target"};
+constexpr std::array<std::string_view, 4> kOptions{"--sky", "--music", "--target", "--format"};
 constexpr std::array<std::string_view, 4> kSkies{"Blue Sky", "Night Sky", "Black", "White"};
 
 std::string checkedSky(std::string_view command, const std::string& sky) {
@@ -39,6 +40,28 @@ std::string musicFileName(std::string_view command, const Arguments& parsed) {
     return name;
 }
 
+std::string formatNames() {
+    std::string names;
+    for (const WorldFormat& format : worldFormats())
+        names += (names.empty() ? "" : ", ") + std::string(format.name);
+    return names;
+}
+
+// The format --format names, else the one of the output's extension.
+const WorldFormat& chosenFormat(const Arguments& parsed, const std::string& outPath) {
+    if (parsed.options.contains("--format")) {
+        const std::string name = parsed.option("--format");
+        if (const WorldFormat* format = worldFormatNamed(name))
+            return *format;
+        throw CliError(kExitUsage, "export: unknown format \"" + shownPath(name) + "\" (choose " +
+                                       formatNames() + ")");
+    }
+    if (const WorldFormat* format = worldFormatOf(outPath))
+        return *format;
+    throw CliError(kExitUsage, "export: cannot tell the format of " + shownPath(outPath) +
+                                   " (name it .wrl, .x3d or .x3dv, or give --format)");
+}
+
 } // namespace
 
 WorldOptions worldOptionsFrom(std::string_view command, const Arguments& parsed) {
@@ -50,12 +73,12 @@ WorldOptions worldOptionsFrom(std::string_view command, const Arguments& parsed)
 }
 
 void writeWorldFile(const std::string& scenePath, const std::string& outPath,
-                    const WorldOptions& options) {
+                    const WorldOptions& options, WorldFormatWriter write) {
     refuseWritingInput(scenePath, outPath);
     const Scene scene = loadSceneFile(scenePath);
     writeOutputFile(outPath, [&](const ByteSink& sink) {
         try {
-            writeWorld(scene, options, sink);
+            write(scene, options, sink);
         } catch (const Error& error) {
             throw CliError(kExitBadScene, shownPath(scenePath) + ": " + error.what());
         }
@@ -65,7 +88,9 @@ void writeWorldFile(const std::string& scenePath, const std::string& outPath,
 int runExport(const std::vector<std::string>& args) {
     const Arguments parsed = parseArguments("export", args, kOptions, 2);
     const WorldOptions options = worldOptionsFrom("export", parsed);
-    writeWorldFile(parsed.positional[0], parsed.positional[1], options);
+    refuseWritingInput(parsed.positional[0], parsed.positional[1]);
+    const WorldFormat& format = chosenFormat(parsed, parsed.positional[1]);
+    writeWorldFile(parsed.positional[0], parsed.positional[1], options, format.write);
     return kExitSuccess;
 }
 

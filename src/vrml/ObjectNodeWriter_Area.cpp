@@ -4,24 +4,6 @@
 
 namespace norvane {
 
-namespace {
-
-double width(const AreaRect& rect) {
-    return rect.x2 - rect.x1;
-}
-double depth(const AreaRect& rect) {
-    return rect.y2 - rect.y1;
-}
-// World X and Z of the rectangle's centre, computed as difference, half, plus corner, minus 50.
-double centreX(const AreaRect& rect) {
-    return rect.x1 + width(rect) / 2 - 50;
-}
-double centreZ(const AreaRect& rect) {
-    return rect.y1 + depth(rect) / 2 - 50;
-}
-
-} // namespace
-
 void ObjectNodeWriter::writeAreaObject(const SceneRow& object, const AreaLook& look,
                                        std::size_t row) {
     const AreaRect rect = readAreaRect(object, row);

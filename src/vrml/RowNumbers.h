@@ -20,6 +20,22 @@ struct AreaRect {
     double y2;
 };
 
+// The rectangle's width (along world X) and depth (along world Z).
+inline double width(const AreaRect& rect) {
+    return rect.x2 - rect.x1;
+}
+inline double depth(const AreaRect& rect) {
+    return rect.y2 - rect.y1;
+}
+// World X and Z of the rectangle's centre, computed as difference, half, plus corner, minus 50,
+// as every world writes them.
+inline double centreX(const AreaRect& rect) {
+    return rect.x1 + width(rect) / 2 - 50;
+}
+inline double centreZ(const AreaRect& rect) {
+    return rect.y1 + depth(rect) / 2 - 50;
+}
+
 // Reads X and Y of a point object and checks that its orientation code is a number, since the
 // code is copied into a rotation field. `row` is 0-based; throws Error naming the 1-based row,
 // its line in the scene file and the column of the first text that is not a number, is longer

@@ -27,8 +27,14 @@ constexpr std::string_view kFooter = "\r\n"
                                      "]\r\n"
                                      "}\r\n";
 
-void writeHead(LineWriter& out) {
-    out.line("#VRML V2.0 utf8");
+// The first lines of a world in VRML 2.0 and in X3D's ClassicVRML encoding.
+constexpr std::string_view kVrmlHeader = "#VRML V2.0 utf8\r\n";
+constexpr std::string_view kX3dClassicHeader = "#X3D V3.3 utf8\r\n"
+                                               "PROFILE Immersive\r\n"
+                                               "META \"generator\" \"Norvane\"\r\n";
+
+void writeHead(LineWriter& out, std::string_view header) {
+    out.raw(header);
     out.line("Transform {");
     out.line("children [");
     out.line("Viewpoint {");
@@ -85,10 +91,13 @@ std::string makeAnchorTarget(std::string_view frame) {
     return line;
 }
 
-void writeWorld(const Scene& scene, const WorldOptions& options, const TextSink& sink) {
+namespace {
+
+void writeWorldWith(std::string_view header, const Scene& scene, const WorldOptions& options,
+                    const TextSink& sink) {
     std::string head;
     LineWriter out(head);
-    writeHead(out);
+    writeHead(out, header);
     writeBackground(out, skyNamed(options.sky));
     if (!options.musicFile.empty())
         writeSound(out, options.musicFile);
@@ -98,12 +107,26 @@ void writeWorld(const Scene& scene, const WorldOptions& options, const TextSink&
     sink(kFooter);
 }
 
+} // namespace
+
+void writeWorld(const Scene& scene, const WorldOptions& options, const TextSink& sink) {
+    writeWorldWith(kVrmlHeader, scene, options, sink);
+}
+
+void writeX3dClassicWorld(const Scene& scene, const WorldOptions& options, const TextSink& sink) {
+    writeWorldWith(kX3dClassicHeader, scene, options, sink);
+}
+
 std::string buildWorld(const Scene& scene, const WorldOptions& options) {
+    return worldText(scene, options, writeWorld);
+}
+
+std::string worldText(const Scene& scene, const WorldOptions& options, WorldFormatWriter write) {
     constexpr std::size_t kBytesPerRow = 176; // a little over the mix of a big town
     std::string text;
     text.reserve(4096 + scene.count() * kBytesPerRow);
     preferLargePages(text.data(), text.capacity());
-    writeWorld(scene, options, [&text](std::string_view bytes) { text += bytes; });
+    write(scene, options, [&text](std::string_view bytes) { text += bytes; });
     return text;
 }
 

@@ -28,6 +28,16 @@ std::string buildWorld(const Scene& scene, const WorldOptions& options);
 // Throws Error as buildWorld does, after `sink` has had the text before the refused row's block.
 void writeWorld(const Scene& scene, const WorldOptions& options, const TextSink& sink);
 
+// Hands `sink` the world in X3D's ClassicVRML encoding (.x3dv): the nodes and bytes of the VRML
+// world under an X3D 3.3 header with the Immersive profile. Throws Error as writeWorld does.
+void writeX3dClassicWorld(const Scene& scene, const WorldOptions& options, const TextSink& sink);
+
+// A writer of one world format, piece by piece.
+using WorldFormatWriter = void (*)(const Scene&, const WorldOptions&, const TextSink&);
+
+// The whole text that `write` hands its sink. Throws what `write` throws.
+std::string worldText(const Scene& scene, const WorldOptions& options, WorldFormatWriter write);
+
 // The preview world: Blue Sky, no sound, no target frame. Throws Error as ExportVRML does.
 std::string buildPreviewWorld(const Scene& scene);
 

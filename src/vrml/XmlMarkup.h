@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace norvane {
+
+// Appends `text` for the inside of an XML attribute delimited by single quotes: '&', '<', '>',
+// '\'' and '"' as entities, tab as a character reference (attribute values turn a plain tab into
+// a space).
+void appendXmlAttributeText(std::string& out, std::string_view text);
+
+// Appends a user text as one X3D MFString element inside an attribute: the text escaped as a
+// VRML string (escapeVrmlString: invalid UTF-8 and control characters mended), between double
+// quotes, then escaped for the attribute.
+void appendXmlMfString(std::string& out, std::string_view text);
+
+} // namespace norvane

@@ -1,0 +1,163 @@
+// The X3D worlds: texts escaped for XML attributes and MFStrings, models defined once and used
+// after, rows refused as in the VRML world, and what the real readers say of the files.
+
+#include "ProcessRun.h"
+#include "TempDir.h"
+#include "scene/Error.h"
+#include "vrml/WorldFormats.h"
+#include "vrml/X3dWorldWriter.h"
+#include "vrml/XmlMarkup.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+using namespace norvane;
+using namespace norvane::test;
+
+namespace {
+
+std::string x3dText(const Scene& scene, const WorldOptions& options = {}) {
+    return worldText(scene, options, writeX3dXmlWorld);
+}
+
+Scene sceneOf(std::initializer_list<SceneObject> rows) {
+    Scene scene;
+    for (const SceneObject& row : rows)
+        scene.append(row);
+    return scene;
+}
+
+std::size_t countOf(std::string_view text, std::string_view part) {
+    std::size_t count = 0;
+    for (std::size_t at = text.find(part); at != std::string_view::npos;
+         at = text.find(part, at + part.size()))
+        ++count;
+    return count;
+}
+
+// What xmllint and tovrmlx3d say of a world text in a file named `name`: "" when xmllint reads
+// it without a word (asked only of an XML file), and whether tovrmlx3d reads it without a warning.
+std::pair<std::string, ::testing::AssertionResult> readersSay(const std::string& text,
+                                                              const std::string& name) {
+    TempDir dir;
+    const std::string path = dir.file(name).string();
+    std::ofstream(path, std::ios::binary) << text;
+    std::string xmllint;
+    if (name.ends_with(".x3d")) {
+        const ProcessResult result = runProcess("/usr/bin/xmllint", {"--noout", path});
+        xmllint = result.exitCode == 0 ? result.err
+                                       : "exit " + std::to_string(result.exitCode) + result.err;
+    }
+    return {xmllint, readsWithoutWarnings(path)};
+}
+
+// Every byte a user text can hold that XML or an MFString must not see as it is.
+const SceneObject kHostileText{
+    "Text (Big)", " 10", " 20", "0", "a&b<c>'d\"e\\f", "\tq\"u\\o<t>e&'s \x01\x7f \xff\xfe end"};
+const SceneObject kHostileWall{"Wall", "1", "2", "3", "4", "x.htm?a=1&b='2'"};
+
+} // namespace
+
+struct AttributeCase {
+    std::string_view text;
+    std::string_view attribute;
+    std::string_view mfString;
+};
+
+TEST(XmlMarkup, EscapesForAnAttributeAndAnMfString) {
+    const AttributeCase cases[] = {
+        {"plain text", "plain text", "&quot;plain text&quot;"},
+        {"", "", "&quot;&quot;"},
+        {"a&b<c>d", "a&amp;b&lt;c&gt;d", "&quot;a&amp;b&lt;c&gt;d&quot;"},
+        {"it's \"so\"", "it&apos;s &quot;so&quot;", "&quot;it&apos;s \\&quot;so\\&quot;&quot;"},
+        {"back\\slash", "back\\slash", "&quot;back\\\\slash&quot;"},
+        {"tab\there", "tab&#9;here", "&quot;tab&#9;here&quot;"},
+        {"caf\xc3\xa9", "caf\xc3\xa9", "&quot;caf\xc3\xa9&quot;"},
+        {"bad \xff byte", "bad \xff byte", "&quot;bad \xef\xbf\xbd byte&quot;"},
+        {"bell\x07", "bell\x07", "&quot;bell&quot;"},
+    };
+    for (const AttributeCase& c : cases) {
+        SCOPED_TRACE(c.text);
+        std::string attribute, mfString;
+        appendXmlAttributeText(attribute, c.text);
+        appendXmlMfString(mfString, c.text);
+        EXPECT_EQ(attribute, c.attribute);
+        EXPECT_EQ(mfString, c.mfString);
+    }
+}
+
+TEST(X3dWorld, UserTextsReachTheReadersWhole) {
+    const Scene scene = sceneOf({kHostileText, kHostileWall, {"Tree", " 5", " 5", "1.57", "", ""}});
+    const WorldOptions options{"White", "my \"song\" & more.wav", "frame 'one' & <two>"};
+    const std::string xml = x3dText(scene, options);
+    const auto [xmllint, reader] = readersSay(xml, "world.x3d");
+    EXPECT_EQ(xmllint, "");
+    EXPECT_TRUE(reader);
+    EXPECT_NE(xml.find("<Anchor url='&quot;a&amp;b&lt;c&gt;&apos;d\\&quot;e\\\\f&quot;' "
+                       "parameter='&quot;target=frame &apos;one&apos; &amp; &lt;two&gt;&quot;'>"),
+              std::string::npos);
+    EXPECT_NE(xml.find("<Text string='&quot;&#9;q\\&quot;u\\\\o&lt;t&gt;e&amp;&apos;s  "
+                       "\xef\xbf\xbd\xef\xbf\xbd end&quot;'>"),
+              std::string::npos);
+    EXPECT_EQ(countOf(xml, "parameter="), 2u);
+    const std::string classic = worldText(scene, options, writeX3dClassicWorld);
+    EXPECT_TRUE(readersSay(classic, "world.x3dv").second);
+}
+
+TEST(X3dWorld, AModelIsDefinedOnceAndUsedAfter) {
+    Scene scene;
+    for (int i = 0; i < 5000; ++i) // beyond one piece of rows
+        scene.append({i % 2 ? "Tree" : "Fred", " 1", " 2", "0", "", ""});
+    const std::string xml = x3dText(scene);
+    EXPECT_EQ(countOf(xml, "<Group DEF='Tree'>"), 1u);
+    EXPECT_EQ(countOf(xml, "<Group USE='Tree'/>"), 2499u);
+    EXPECT_EQ(countOf(xml, "<Group DEF='Man'>"), 1u);
+    EXPECT_LT(xml.find("<Group DEF='Man'>"), xml.find("<Group USE='Man'/>"));
+    EXPECT_EQ(xml.substr(xml.size() - 32), "</Transform>\r\n</Scene>\r\n</X3D>\r\n");
+}
+
+TEST(X3dWorld, RefusesTheRowsTheVrmlWorldRefuses) {
+    const SceneObject refused[] = {
+        {"Tree", " 1", "y", "0", "", ""},
+        {"Tree", " 1", " 2", "45deg", "", ""},
+        {"Street", "1", "2", "3", "1e99", ""},
+    };
+    for (const SceneObject& row : refused) {
+        SCOPED_TRACE(row.list4 + "|" + row.list5 + "|" + row.list6);
+        const Scene scene = sceneOf({{"Bench", " 1", " 1", "0", "", ""}, row});
+        std::string vrmlError, x3dError;
+        try {
+            buildWorld(scene, {});
+        } catch (const Error& e) {
+            vrmlError = e.what();
+        }
+        try {
+            x3dText(scene);
+        } catch (const Error& e) {
+            x3dError = e.what();
+        }
+        EXPECT_NE(vrmlError, "");
+        EXPECT_EQ(x3dError, vrmlError);
+    }
+}
+
+struct FormatCase {
+    std::string_view path;
+    std::string_view format; // "" for none
+};
+
+TEST(WorldFormats, ChoosesByTheExtensionInAnyCase) {
+    const FormatCase cases[] = {
+        {"a.wrl", "wrl"}, {"a.WRL", "wrl"}, {"dir.x3d/a", "wrl"}, {"/dev/stdout", "wrl"},
+        {"a.x3d", "x3d"}, {"a.X3d", "x3d"}, {"a.x3dv", "x3dv"},   {"b/a.tar.X3DV", "x3dv"},
+        {".x3d", "wrl"},  {"a.txt", ""},    {"a.", ""},           {"a.wrl.bak", ""},
+    };
+    for (const FormatCase& c : cases) {
+        SCOPED_TRACE(c.path);
+        const WorldFormat* format = worldFormatOf(c.path);
+        EXPECT_EQ(format ? format->name : "", c.format);
+    }
+    EXPECT_EQ(worldFormatNamed("X3DV"), &worldFormats()[2]);
+    EXPECT_EQ(worldFormatNamed("glTF"), nullptr);
+}
