@@ -22,6 +22,10 @@ bool isOption(const std::string& word) {
     return word.size() > 2 && word.starts_with("--");
 }
 
+bool isListed(std::span<const std::string_view> names, std::string_view name) {
+    return std::find(names.begin(), names.end(), name) != names.end();
+}
+
 } // namespace
 
 std::string Arguments::option(std::string_view name, std::string fallback) const {
@@ -30,17 +34,22 @@ std::string Arguments::option(std::string_view name, std::string fallback) const
 }
 
 Arguments parseArguments(std::string_view command, const std::vector<std::string>& args,
-                         std::span<const std::string_view> optionNames,
-                         std::size_t positionalCount) {
+                         std::span<const std::string_view> optionNames, std::size_t positionalCount,
+                         std::span<const std::string_view> flagNames) {
     Arguments parsed;
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (!isOption(args[i])) {
             parsed.positional.push_back(args[i]);
             continue;
         }
+        if (isListed(flagNames, args[i])) {
+            if (!parsed.options.emplace(args[i], "").second)
+                usageError(command, args[i] + " is given twice");
+            continue;
+        }
         const std::size_t equals = args[i].find('=');
         const std::string name = args[i].substr(0, equals);
-        if (std::find(optionNames.begin(), optionNames.end(), name) == optionNames.end())
+        if (!isListed(optionNames, name))
             usageError(command, "unknown option " + name);
         if (equals == std::string::npos && i + 1 == args.size())
             usageError(command, name + " needs a value");

@@ -5,11 +5,13 @@
 #include "SceneInput.h"
 #include "scene/Error.h"
 #include "scene/ShownPath.h"
+#include "vrml/FormatReport.h"
 #include "vrml/WorldFormats.h"
 #include "vrml/WorldWriter.h"
 
 #include <algorithm>
 #include <array>
+#include <iostream>
 #include <string_view>
 
 namespace norvane::cli {
@@ -17,6 +19,7 @@ namespace norvane::cli {
 namespace {
 
 constexpr std::array<std::string_view, 4> kOptions{"--sky", "--music", "--target", "--format"};
+constexpr std::array<std::string_view, 1> kFlags{"--report"};
 constexpr std::array<std::string_view, 4> kSkies{"Blue Sky", "Night Sky", "Black", "White"};
 
 std::string checkedSky(std::string_view command, const std::string& sky) {
@@ -62,6 +65,14 @@ const WorldFormat& chosenFormat(const Arguments& parsed, const std::string& outP
                                    " (name it .wrl, .x3d or .x3dv, or give --format)");
 }
 
+// What the format loses of the scene, on standard error; a line saying so when it loses nothing.
+void printReport(const WorldFormat& format, const WorldUse& use) {
+    const std::string report = compatibilityReport(format.name, format.title, use);
+    std::cerr << (report.empty() ? std::string(format.title) + ": keeps everything this scene uses"
+                                 : report)
+              << '\n';
+}
+
 } // namespace
 
 WorldOptions worldOptionsFrom(std::string_view command, const Arguments& parsed) {
@@ -72,10 +83,10 @@ WorldOptions worldOptionsFrom(std::string_view command, const Arguments& parsed)
     return options;
 }
 
-void writeWorldFile(const std::string& scenePath, const std::string& outPath,
-                    const WorldOptions& options, WorldFormatWriter write) {
+Scene writeWorldFile(const std::string& scenePath, const std::string& outPath,
+                     const WorldOptions& options, WorldFormatWriter write) {
     refuseWritingInput(scenePath, outPath);
-    const Scene scene = loadSceneFile(scenePath);
+    Scene scene = loadSceneFile(scenePath);
     writeOutputFile(outPath, [&](const ByteSink& sink) {
         try {
             write(scene, options, sink);
@@ -83,14 +94,18 @@ void writeWorldFile(const std::string& scenePath, const std::string& outPath,
             throw CliError(kExitBadScene, shownPath(scenePath) + ": " + error.what());
         }
     });
+    return scene;
 }
 
 int runExport(const std::vector<std::string>& args) {
-    const Arguments parsed = parseArguments("export", args, kOptions, 2);
+    const Arguments parsed = parseArguments("export", args, kOptions, 2, kFlags);
     const WorldOptions options = worldOptionsFrom("export", parsed);
     refuseWritingInput(parsed.positional[0], parsed.positional[1]);
     const WorldFormat& format = chosenFormat(parsed, parsed.positional[1]);
-    writeWorldFile(parsed.positional[0], parsed.positional[1], options, format.write);
+    const Scene scene =
+        writeWorldFile(parsed.positional[0], parsed.positional[1], options, format.write);
+    if (parsed.options.contains("--report"))
+        printReport(format, worldUse(scene, options));
     return kExitSuccess;
 }
 

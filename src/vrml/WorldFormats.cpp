@@ -17,9 +17,9 @@ bool sameLetters(std::string_view a, std::string_view b) {
 }
 
 const std::array<WorldFormat, 3> kFormats{{
-    {"wrl", ".wrl", "VRML 2.0 Files (*.wrl)", writeWorld},
-    {"x3d", ".x3d", "X3D Files (*.x3d)", writeX3dXmlWorld},
-    {"x3dv", ".x3dv", "X3D ClassicVRML Files (*.x3dv)", writeX3dClassicWorld},
+    {"wrl", "VRML 2.0", ".wrl", "VRML 2.0 Files (*.wrl)", writeWorld},
+    {"x3d", "X3D", ".x3d", "X3D Files (*.x3d)", writeX3dXmlWorld},
+    {"x3dv", "X3D ClassicVRML", ".x3dv", "X3D ClassicVRML Files (*.x3dv)", writeX3dClassicWorld},
 }};
 
 } // namespace

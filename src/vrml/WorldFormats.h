@@ -7,10 +7,11 @@
 
 namespace norvane {
 
-// A world format that a scene can be exported to: its name (as --format takes it), the file
-// extension it is chosen by, the file dialog's filter and its writer.
+// A world format that a scene can be exported to: its name (as --format takes it), its title in
+// messages, the file extension it is chosen by, the file dialog's filter and its writer.
 struct WorldFormat {
     std::string_view name;
+    std::string_view title;
     std::string_view extension; // with the dot, lower case
     std::string_view filter;
     WorldFormatWriter write;
