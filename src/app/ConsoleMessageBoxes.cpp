@@ -10,3 +10,8 @@ bool ConsoleMessageBoxes::askYesNo(QWidget*, const QString& title, const QString
 void ConsoleMessageBoxes::showError(QWidget*, const QString& title, const QString& text) {
     std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(text));
 }
+
+bool ConsoleMessageBoxes::showNote(QWidget*, const QString& title, const QString& text) {
+    std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(text));
+    return false;
+}

@@ -74,12 +74,13 @@ struct ActionPlace {
     const char* caption;
 };
 
-constexpr std::array<ActionPlace, 9> kFileMenu{{
+constexpr std::array<ActionPlace, 10> kFileMenu{{
     {&MainEditor::mnuNewItem, "mnuNewItem", "&New"},
     {&MainEditor::mnuLoadItem, "mnuLoadItem", "&Open File"},
     {&MainEditor::mnuSave2Item, "mnuSave2Item", "&Save File"},
     {&MainEditor::mnuDivide1, "mnuDivide1", nullptr},
     {&MainEditor::mnuSaveItem, "mnuSaveItem", "Save to VRM&L"},
+    {&MainEditor::mnuExportAsItem, "mnuExportAsItem", "Export &As\u2026"},
     {&MainEditor::mnuWebPageItem, "mnuWebPageItem", "Export &Web Page\u2026"},
     {&MainEditor::mnuBrowserItem, "mnuBrowserItem", "Preview in &Browser"},
     {&MainEditor::mnuDivide2, "mnuDivide2", nullptr},

@@ -129,8 +129,9 @@ public:
     QAction* mnuSave2Item = nullptr;
     QAction* mnuDivide1 = nullptr;
     QAction* mnuSaveItem = nullptr;
-    QAction* mnuWebPageItem = nullptr; // "Export Web Page…": the page folder with the defaults
-    QAction* mnuBrowserItem = nullptr; // "Preview in Browser": that page served on 127.0.0.1
+    QAction* mnuExportAsItem = nullptr; // "Export As…": the world in any format
+    QAction* mnuWebPageItem = nullptr;  // "Export Web Page…": the page folder with the defaults
+    QAction* mnuBrowserItem = nullptr;  // "Preview in Browser": that page served on 127.0.0.1
     QAction* mnuDivide2 = nullptr;
     QAction* mnuExitItem = nullptr;
     // Edit menu: undo and redo name the change; the rest act on the selected object.
@@ -215,6 +216,7 @@ public slots:
     void mnuManualItem_Click();
     void mnuAboutItem_Click();
     // MainEditor_Web.cpp: the web page in a chosen folder, and served to the desktop's browser.
+    void mnuExportAsItem_Click();
     void mnuWebPageItem_Click();
     void mnuBrowserItem_Click();
 
@@ -311,6 +313,11 @@ private:
     // MainEditor_Shell.cpp: World Properties, preview, manual and About.
     void connectShellCommands();
     void connectWebCommands();
+    // MainEditor_Export.cpp: Export As…, in any world format, and what the format loses.
+    void connectExportCommands();
+    void exportWorldAs(QWidget* parent, const QString& path, const norvane::WorldOptions& options);
+    void reportWhatIsLost(QWidget* parent, std::string_view format,
+                          const norvane::WorldOptions& options);
     bool exportWebPageTo(const QString& folder, const QString& pageName, QWidget* parent,
                          const norvane::WorldOptions& options);
     void openWorldProperties(std::function<void(Saver&, const norvane::WorldOptions&)> exporter);

@@ -20,6 +20,7 @@ void MainEditor::connectShellCommands() {
     connect(mnuManualItem, &QAction::triggered, this, &MainEditor::mnuManualItem_Click);
     connect(mnuAboutItem, &QAction::triggered, this, &MainEditor::mnuAboutItem_Click);
     connectWebCommands();
+    connectExportCommands();
 }
 
 void MainEditor::mnuSaveItem_Click() {

@@ -29,6 +29,7 @@ class QtMessageBoxes : public MessageBoxes {
 public:
     bool askYesNo(QWidget* parent, const QString& title, const QString& text) override;
     void showError(QWidget* parent, const QString& title, const QString& text) override;
+    bool showNote(QWidget* parent, const QString& title, const QString& text) override;
 };
 
 // QDesktopServices: opens a local file with the desktop's associated application.

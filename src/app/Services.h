@@ -17,7 +17,8 @@ public:
     virtual QString ask(QWidget* parent, const QString& prompt, const QString& title) = 0;
 };
 
-// The Open and Save file dialogs. `filter` is a Qt name filter such as "Norvane Files (*.NSC)".
+// The Open and Save file dialogs. `filter` is a Qt name filter such as "Norvane Files (*.NSC)",
+// or several joined by ";;" (a name saved without an extension then gets the chosen filter's).
 // Return the full chosen path, or nothing when the dialog was cancelled.
 class FileDialogs {
 public:
@@ -28,12 +29,14 @@ public:
                                            const QString& filter) = 0;
 };
 
-// Modal message boxes: a Yes/No question (true for Yes) and an error message.
+// Modal message boxes: a Yes/No question (true for Yes), an error message, and a note with a
+// "Don't show again" check box (true when it was ticked).
 class MessageBoxes {
 public:
     virtual ~MessageBoxes() = default;
     virtual bool askYesNo(QWidget* parent, const QString& title, const QString& text) = 0;
     virtual void showError(QWidget* parent, const QString& title, const QString& text) = 0;
+    virtual bool showNote(QWidget* parent, const QString& title, const QString& text) = 0;
 };
 
 // The desktop's "open" service: hands a file (or an http:// address, to the browser) to its

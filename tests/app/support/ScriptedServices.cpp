@@ -72,6 +72,11 @@ bool ScriptedServices::askYesNo(QWidget*, const QString&, const QString& text) {
     return nextAnswer(yesNoAnswers, "unexpected question", false);
 }
 
+bool ScriptedServices::showNote(QWidget*, const QString& title, const QString& text) {
+    log << "note " + title + "|" + text;
+    return nextAnswer(noteAnswers, "unexpected note", false);
+}
+
 void ScriptedServices::showError(QWidget*, const QString&, const QString& text) {
     log << "error " + text;
 }

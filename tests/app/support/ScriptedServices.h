@@ -28,6 +28,7 @@ public:
     std::function<QString()> promptNote; // appended to the logged "prompt <prompt>|<title>"
     std::deque<QString> fileAnswers;     // "<cancel>" cancels
     std::deque<bool> yesNoAnswers;       // Yes = true
+    std::deque<bool> noteAnswers;        // "Don't show again" ticked = true
     bool openerWorks = true;
 
     Services services() { return {*this, *this, *this, *this, m_dir, settings()}; }
@@ -43,6 +44,7 @@ public:
                                    const QString& filter) override;
     bool askYesNo(QWidget*, const QString& title, const QString& text) override;
     void showError(QWidget*, const QString&, const QString& text) override;
+    bool showNote(QWidget*, const QString& title, const QString& text) override;
     bool open(const QString& path) override;
 
 private:

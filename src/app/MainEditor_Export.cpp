@@ -1,0 +1,84 @@
+// File > Export As…: World Properties chooses the sky, the music and the target frame, then a
+// Save dialog the file, whose extension (or the filter chosen for a name without one) picks the
+// world format. Afterwards one note says what that format loses of this scene, until the user
+// asks not to be told again.
+#include "MainEditor.h"
+
+#include "ErrorReport.h"
+#include "LocalPath.h"
+#include "Saver.h"
+#include "vrml/FormatReport.h"
+#include "vrml/WorldFormats.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStringList>
+
+namespace {
+
+const QString kReportHidden = QStringLiteral("export/reportHidden");
+
+// Every world format's filter, VRML 2.0 first, for one Save dialog.
+QString worldFilters() {
+    QStringList filters;
+    for (const norvane::WorldFormat& format : norvane::worldFormats())
+        filters << QString::fromUtf8(format.filter.data(), qsizetype(format.filter.size()));
+    return filters.join(QStringLiteral(";;"));
+}
+
+QString extensions() {
+    QStringList names;
+    for (const norvane::WorldFormat& format : norvane::worldFormats())
+        names << QString::fromUtf8(format.extension.data(), qsizetype(format.extension.size()));
+    return names.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+void MainEditor::connectExportCommands() {
+    connect(mnuExportAsItem, &QAction::triggered, this, &MainEditor::mnuExportAsItem_Click);
+}
+
+void MainEditor::mnuExportAsItem_Click() {
+    openWorldProperties([this](Saver& dialog, const norvane::WorldOptions& options) {
+        const std::optional<QString> path =
+            m_services.files.askSave(&dialog, m_services.appDirectory, worldFilters());
+        if (path && !path->isEmpty())
+            exportWorldAs(&dialog, *path, options);
+    });
+}
+
+// Writes the world in the format of the path's extension; an extension of no format is refused
+// before anything is written. Failures are shown over `parent`.
+void MainEditor::exportWorldAs(QWidget* parent, const QString& path,
+                               const norvane::WorldOptions& options) {
+    const norvane::WorldFormat* format = norvane::worldFormatOf(localPath(path));
+    if (!format) {
+        m_services.messages.showError(
+            parent, QStringLiteral("Norvane"),
+            QStringLiteral("Cannot tell the format of %1: name it with one of %2.")
+                .arg(QFileInfo(path).fileName(), extensions()));
+        return;
+    }
+    const bool written = runOrReport(parent, m_services.messages, [&] {
+        FinalCode.setText(norvane::worldText(m_scene, options, format->write));
+        FinalCode.saveToFile(localPath(path));
+    });
+    if (written)
+        reportWhatIsLost(parent, format->name, options);
+}
+
+void MainEditor::reportWhatIsLost(QWidget* parent, std::string_view format,
+                                  const norvane::WorldOptions& options) {
+    const norvane::WorldFormat* chosen = norvane::worldFormatNamed(format);
+    if (m_services.settings.value(kReportHidden, false).toBool() || !chosen)
+        return;
+    const std::string report = norvane::compatibilityReport(chosen->name, chosen->title,
+                                                            norvane::worldUse(m_scene, options));
+    if (report.empty())
+        return;
+    if (m_services.messages.showNote(parent, QStringLiteral("What the format keeps"),
+                                     QString::fromStdString(report)))
+        m_services.settings.setValue(kReportHidden, true);
+}
