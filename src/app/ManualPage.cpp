@@ -137,6 +137,17 @@ for a file name and the template stays as it was.</P>
 source1.jpg, source2.jpg, source3.jpg, source4.jpg and source5.jpg into the site's directory.
 Every world that Norvane exports needs them. Copy the background sound as well, if you chose
 one.</P>
+<P>"Export As" in the File menu writes your world for other programs as well. After the
+World Properties dialog, the Save dialog offers every format; the file's extension chooses
+it, and a name typed without one gets the extension of the chosen "Files of type":</P>
+<UL>
+<LI>VRML 2.0 (.wrl), the same world as "Save File to VRML";</LI>
+<LI>X3D (.x3d), the successor of VRML in XML, read by X_ITE, X3DOM and view3dscene;</LI>
+<LI>X3D ClassicVRML (.x3dv), the successor of VRML written like VRML, read by X_ITE and
+view3dscene.</LI>
+</UL>
+<P>After the export a note says what the chosen format loses of your scene, for example that a
+viewer does not play the background music. Tick "Don't show again" to see no more notes.</P>
 
 <H2><A NAME="3">3. Possible Scene Ideas</A></H2>
 <P>Site maps: place objects whose anchors link to the pages of your site, so that visitors
