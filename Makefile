@@ -62,7 +62,8 @@ test-asan: deps
 
 fuzz: deps
 	CXX=clang++ cmake -S . -B $(FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNORVANE_FUZZ=ON \
-	  -DNORVANE_BUILD_APP=OFF -DNORVANE_BUILD_TESTS=OFF -DNORVANE_BUILD_BENCH=OFF $(CMAKE_FLAGS)
+	  -DNORVANE_BUILD_APP=OFF -DNORVANE_BUILD_TESTS=OFF -DNORVANE_BUILD_BENCH=OFF -DNORVANE_WEB=OFF \
+	  $(CMAKE_FLAGS)
 	cmake --build $(FUZZ) -j $(JOBS)
 	mkdir -p $(FUZZ)/corpus && cp -n tests/data/fuzz-seeds/* $(FUZZ)/corpus/ 2>/dev/null || true
 	$(FUZZ)/fuzz/scene_reader_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=4096 $(FUZZ)/corpus
