@@ -54,13 +54,22 @@ endif()
 
 # Started by an ordinary user from a prefix that user cannot write to, the editor keeps its files
 # in ~/.local/share/norvane: the textures are copied there and a file that an earlier version
-# left in ~/.local/share/Norvane/norvane moves in. As root the editor runs as nobody.
-set(home ${WORK}/home)
+# left in ~/.local/share/Norvane/norvane moves in. As root the editor runs as nobody, from an
+# install in the system's temporary folder, which nobody can reach wherever the build tree is.
+string(RANDOM LENGTH 8 tag)
+set(user_work /tmp/norvane-packaging-${tag})
+file(MAKE_DIRECTORY ${user_work})
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${user_work}/prefix
+                RESULT_VARIABLE result OUTPUT_QUIET ERROR_VARIABLE errors)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "install for an ordinary user: ${errors}")
+endif()
+set(home ${user_work}/home)
 set(earlier ${home}/.local/share/Norvane/norvane)
 file(MAKE_DIRECTORY ${earlier})
 file(WRITE ${earlier}/song.wav "music")
-file(CHMOD ${WORK}/prefix/bin DIRECTORY_PERMISSIONS OWNER_READ OWNER_EXECUTE GROUP_READ
-     GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+file(CHMOD ${user_work} ${user_work}/prefix ${user_work}/prefix/bin DIRECTORY_PERMISSIONS
+     OWNER_READ OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 execute_process(COMMAND id -u OUTPUT_VARIABLE uid OUTPUT_STRIP_TRAILING_WHITESPACE)
 set(as_user)
 if(uid STREQUAL "0")
@@ -70,14 +79,16 @@ endif()
 execute_process(COMMAND ${as_user} env -u XDG_DATA_HOME HOME=${home}
                         XDG_CONFIG_HOME=${home}/.config
                         QT_QPA_PLATFORM=offscreen NORVANE_EXIT_AFTER_START=1
-                        ${WORK}/prefix/bin/norvane
+                        ${user_work}/prefix/bin/norvane
                 RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE errors)
-file(CHMOD ${WORK}/prefix/bin DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE
-     GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+file(CHMOD ${user_work} ${user_work}/prefix/bin DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE
+     OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 set(folder ${home}/.local/share/norvane)
 if(NOT result EQUAL 0 OR NOT EXISTS ${folder}/source5.jpg OR NOT EXISTS ${folder}/song.wav
-   OR EXISTS ${home}/.local/share/Norvane OR EXISTS ${WORK}/prefix/bin/source1.jpg)
+   OR EXISTS ${home}/.local/share/Norvane OR EXISTS ${user_work}/prefix/bin/source1.jpg)
   file(GLOB_RECURSE made RELATIVE ${home} ${home}/*)
+  file(REMOVE_RECURSE ${user_work})
   message(FATAL_ERROR "installed editor as an ordinary user: ${result} ${output}${errors}\n"
                       "files in its home: ${made}")
 endif()
+file(REMOVE_RECURSE ${user_work})
