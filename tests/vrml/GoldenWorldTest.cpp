@@ -1,9 +1,10 @@
-// Each golden folder of tests/data holds a scene file and the world it must give, byte for byte,
-// which the VRML reader tovrmlx3d must read without a warning. The expected worlds were checked
-// line by line against the world layout, the object lines and the model tables; a change of any
-// of them shows here as the first differing line.
+// Each golden folder of tests/data/worlds holds a scene file and the world it must give, byte for
+// byte, which the VRML reader tovrmlx3d must read without a warning. The expected worlds were
+// checked line by line against the world layout, the object lines and the model tables; a change of
+// any of them shows here as the first differing line.
 
 #include "GoldenFile.h"
+#include "GoldenWorlds.h"
 #include "ProcessRun.h"
 #include "TextDiff.h"
 #include "scenefile/SceneFile.h"
@@ -14,39 +15,26 @@
 using namespace norvane;
 using namespace norvane::test;
 
-namespace {
-
-struct GoldenCase {
-    const char* folder;
-    WorldOptions options;
-};
-
-} // namespace
-
+// The folders: every kind, each furnished model (every library body) defined once and three of
+// them reused (every-kind); anchors with a target frame on a point, an area, the two slabs and a
+// text (night-anchors); every kind twice, all anchored, with quotes and backslashes in URLs,
+// texts, the music file and the frame, and one unknown kind (every-kind-anchored); the largest
+// coordinates a scene can hold (range-ends); the two plain skies (black-sky, white-sky);
+// zero-width areas, stray text on point rows, reversed corners, bytes that are no UTF-8 and
+// control characters in texts, URLs and options, an unknown sky (odd-rows); a blank frame
+// (spaced-frame). Each gives its world the same each time, and the preview is the world of the
+// default options.
 TEST(GoldenWorld, EachSceneGivesItsWorld) {
-    const GoldenCase cases[] = {
-        // Every kind, each furnished model (every library body) defined once and three of them
-        // reused; the preview's options.
-        {"every-kind", {}},
-        // Anchors with a target frame on a point, an area, the two slabs and a text; night sky
-        // and music.
-        {"night-anchors", {"Night Sky", "rain.wav", "main"}},
-        // Every kind twice (defined, then reused), all anchored; URLs, texts, the music file and
-        // the frame carry quotes and backslashes; one unknown kind.
-        {"every-kind-anchored", {"Night Sky", R"(my "song"\1.wav)", R"(main "frame")"}},
-        // The largest coordinates a scene can hold still give numbers, never "inf".
-        {"range-ends", {}},
-        // The two plain skies, on an empty scene.
-        {"black-sky", {"Black", "", ""}},
-        {"white-sky", {"White", "", ""}},
-    };
-    for (const GoldenCase& c : cases) {
-        SCOPED_TRACE(c.folder);
-        const std::string folder = dataDir() + "/" + c.folder;
-        const std::string world =
-            buildWorld(readSceneText(readFile(folder + "/scene.NSC")), c.options);
-        EXPECT_SAME_TEXT(goldenText(folder + "/expected.wrl", world), world);
-        EXPECT_TRUE(readsWithoutWarnings(folder + "/expected.wrl"));
+    const std::vector<GoldenWorld> worlds = goldenWorlds();
+    EXPECT_EQ(worlds.size(), 8u);
+    for (const GoldenWorld& golden : worlds) {
+        SCOPED_TRACE(golden.name);
+        const Scene scene = readSceneText(readFile(golden.folder + "/scene.NSC"));
+        const std::string world = buildWorld(scene, golden.options);
+        EXPECT_SAME_TEXT(goldenText(golden.folder + "/expected.wrl", world), world);
+        EXPECT_SAME_TEXT(world, buildWorld(scene, golden.options));
+        EXPECT_TRUE(readsWithoutWarnings(golden.folder + "/expected.wrl"));
+        EXPECT_SAME_TEXT(buildWorld(scene, {}), buildPreviewWorld(scene));
     }
 }
 

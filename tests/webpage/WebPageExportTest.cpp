@@ -21,7 +21,7 @@ namespace fs = std::filesystem;
 namespace {
 
 norvane::Scene sceneOf(const std::string& name) {
-    return norvane::readSceneText(readFile(dataDir() + "/" + name + "/scene.NSC"));
+    return norvane::readSceneText(readFile(dataDir() + "/worlds/" + name + "/scene.NSC"));
 }
 
 // The names sorted, one per line.
