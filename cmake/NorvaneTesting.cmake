@@ -11,3 +11,23 @@ function(norvane_add_test name)
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
                        PROPERTIES ENVIRONMENT "NORVANE_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data")
 endfunction()
+
+# norvane_add_qt_test(NAME PREFIX prefix SOURCES a.cpp... LIBS lib... [XVFB]): one Qt Test
+# executable, registered with CTest as PREFIX.NAME and run offscreen. With XVFB it runs again as
+# PREFIX.NAME.xvfb on the xcb platform under Xvfb, for the 3D view's OpenGL (not in the sanitizer
+# build, whose checks are for our code and not Mesa's).
+function(norvane_add_qt_test name)
+  cmake_parse_arguments(ARG "XVFB" "PREFIX" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} norvane_flags)
+  add_test(NAME ${ARG_PREFIX}.${name} COMMAND ${name})
+  set_tests_properties(${ARG_PREFIX}.${name} PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen
+                                                        TIMEOUT 120)
+  if(ARG_XVFB AND NOT NORVANE_SANITIZE)
+    find_program(XVFB_RUN xvfb-run REQUIRED)
+    add_test(NAME ${ARG_PREFIX}.${name}.xvfb
+             COMMAND ${XVFB_RUN} -a -s "-screen 0 1280x1024x24" $<TARGET_FILE:${name}>)
+    set_tests_properties(${ARG_PREFIX}.${name}.xvfb PROPERTIES TIMEOUT 300
+                                                              ENVIRONMENT QT_QPA_PLATFORM=xcb)
+  endif()
+endfunction()
