@@ -9,6 +9,7 @@ set(NORVANE_CORE_LAYERS
     "scenefile:scene,platform"
     "map:scene,platform"
     "view3d:scene,platform,vrml"
+    "gltf:scene,platform,vrml,view3d"
     "webpage:scene,platform,vrml")
 set(NORVANE_UPPER_LAYERS
     "render:@core"

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "scene/Scene.h"
+#include "vrml/WorldWriter.h"
+
+#include <array>
+#include <string>
+
+namespace norvane {
+
+// The bytes of the five textures the worlds name (source1.jpg..source5.jpg), read by the caller.
+struct WorldTextures {
+    std::array<std::string, 5> jpeg;
+};
+
+// Hands `sink` the world as one glTF 2.0 binary file: Y up, metres, the VRML world's coordinates;
+// one mesh per model shared by every object of its kind, one node per object ("Tree 12"), the
+// textures embedded, the lights and the start viewpoint. Throws Error for the rows the VRML world
+// refuses, before `sink` has had anything.
+void writeGlbWorld(const Scene& scene, const WorldOptions& options, const WorldTextures& textures,
+                   const TextSink& sink);
+
+} // namespace norvane

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace norvane {
+
+// Appends `text` as a JSON string literal: invalid UTF-8 mended as U+FFFD, quotes and
+// backslashes escaped, tabs as \t and other control characters dropped, as the worlds drop them.
+void appendJsonString(std::string& out, std::string_view text);
+
+// Appends the shortest text that reads back as `value`.
+void appendJsonNumber(std::string& out, double value);
+void appendJsonNumber(std::string& out, float value);
+
+} // namespace norvane
