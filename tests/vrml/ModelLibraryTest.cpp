@@ -13,9 +13,9 @@ using namespace norvane;
 using namespace norvane::test;
 
 // The bytes of every body are checked in tests/data/worlds/every-kind/expected.wrl; these are
-// the rules each body keeps. CR LF lines of top-level Transforms (or their tab-indented insides), balanced
-// brackets and quotes, one geometry and one appearance per Shape, no DEF or USE of their own, and
-// textures only from the five files the program ships, since worlds find them beside them.
+// the rules each body keeps. CR LF lines of top-level Transforms (or their tab-indented insides),
+// balanced brackets and quotes, one geometry and one appearance per Shape, no DEF or USE of their
+// own, and textures only from the five files the program ships, since worlds find them beside them.
 TEST(ModelLibrary, EveryBodyIsWellFormedCrlfText) {
     for (std::size_t entry = 0; entry < kModelCount; ++entry) {
         SCOPED_TRACE("entry " + std::to_string(entry));
