@@ -20,7 +20,6 @@ namespace norvane {
 namespace {
 
 constexpr double kPointLift = 0.03;
-constexpr double kYFov = 0.785398;
 
 void appendVec(std::string& out, std::string_view member, std::initializer_list<double> v) {
     out.append(",\"").append(member).append("\":[");
