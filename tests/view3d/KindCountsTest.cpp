@@ -71,13 +71,3 @@ TEST(KindCounts, ShapesPerBatchAreWhatTheRowsTake) {
         EXPECT_EQ(counted(rows).shapesPerBatch(), shapesBuilt(rows));
     }
 }
-
-TEST(KindCounts, NoRowsNoRoomAndClearForgets) {
-    KindCounts counts = counted({{"Nonsense", "1", "1", "0", "", ""}});
-    EXPECT_TRUE(counts.shapesPerBatch().empty());
-    counts.add(SceneObject{"Tree", "1", "1", "0", "", ""});
-    EXPECT_FALSE(counts.shapesPerBatch().empty());
-    counts.clear();
-    EXPECT_EQ(counts.rowsOf(kindIndex("Tree")), 0u);
-    EXPECT_TRUE(counts.shapesPerBatch().empty());
-}

@@ -64,19 +64,3 @@ TEST(NearestHit, NearestRowTiesToTheFirstOffered) {
         EXPECT_EQ(pickRow(c.world, kAlongX), c.row);
     }
 }
-
-// A hit found stays found: offers farther away or of no row leave it.
-TEST(NearestHit, StateAfterEachOffer) {
-    NearestHit hit(kAlongX);
-    EXPECT_EQ(hit.row(), std::nullopt);
-    hit.offerShape(kBoxMesh, Affine::translation({7, 0, 0}), 3);
-    EXPECT_EQ(hit.row(), 3);
-    hit.offerShape(kBoxMesh, Affine::translation({9, 0, 0}), 4);
-    EXPECT_EQ(hit.row(), 3);
-    hit.offerShape(kBoxMesh, Affine::translation({1, 0, 0}), -1);
-    EXPECT_EQ(hit.row(), 3);
-    hit.offerText(textAt(2, 6));
-    EXPECT_EQ(hit.row(), 6);
-    hit.offerShape(kBoxMesh, Affine::translation({1.8, 0, 0}), 8); // at 1.3, the text at 1.4
-    EXPECT_EQ(hit.row(), 8);
-}

@@ -27,13 +27,6 @@ bool everyRow(int) {
 
 } // namespace
 
-TEST(TextChoice, ScaleIsTheLengthOfThePlacesFirstColumn) {
-    EXPECT_DOUBLE_EQ(textScale(textAt({}, 1, 0, 2.5)), 2.5);
-    TextInstance turned = textAt({});
-    turned.place = Affine::rotation({0, 1, 0}, 0.7) * Affine::scaling({3, 1, 1});
-    EXPECT_DOUBLE_EQ(textScale(turned), 3.0);
-}
-
 // Reading distance is 60 m per metre of drawn height, and a text exactly that far is left out;
 // distances are measured in single precision, as the view keeps its eye.
 TEST(TextChoice, ReadingDistanceGrowsWithTheDrawnHeight) {
@@ -87,8 +80,4 @@ TEST(TextChoice, AtMostTheMostTexts) {
     ASSERT_EQ(chosen.size(), kMostTexts);
     for (std::size_t i = 0; i < chosen.size(); ++i)
         EXPECT_EQ(chosen[i], 249 - i) << i;
-}
-
-TEST(TextChoice, NoTexts) {
-    EXPECT_TRUE(readableTexts({}, {1, 2, 3}, everyRow).empty());
 }

@@ -126,17 +126,15 @@ TEST(X3dWorld, RefusesTheRowsTheVrmlWorldRefuses) {
     for (const SceneObject& row : refused) {
         SCOPED_TRACE(row.list4 + "|" + row.list5 + "|" + row.list6);
         const Scene scene = sceneOf({{"Bench", " 1", " 1", "0", "", ""}, row});
-        std::string vrmlError, x3dError;
-        try {
-            buildWorld(scene, {});
-        } catch (const Error& e) {
-            vrmlError = e.what();
-        }
-        try {
-            x3dText(scene);
-        } catch (const Error& e) {
-            x3dError = e.what();
-        }
+        const auto errorOf = [&scene](WorldFormatWriter write) {
+            try {
+                worldText(scene, {}, write);
+            } catch (const Error& e) {
+                return std::string(e.what());
+            }
+            return std::string();
+        };
+        const std::string vrmlError = errorOf(writeWorld), x3dError = errorOf(writeX3dXmlWorld);
         EXPECT_NE(vrmlError, "");
         EXPECT_EQ(x3dError, vrmlError);
     }
