@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 
 namespace {
@@ -24,20 +25,13 @@ const Home kHomes[] = {
     {"XDG_DATA_HOME", "data", "data/norvane"},
 };
 
-// Sets one environment variable for the life of the object, then puts the old value back.
-class EnvironmentValue {
-public:
-    EnvironmentValue(const char* name, const QByteArray* value)
-        : m_name(name), m_had(qEnvironmentVariableIsSet(name)), m_old(qgetenv(name)) {
-        value ? qputenv(name, *value) : qunsetenv(name);
-    }
-    ~EnvironmentValue() { m_had ? qputenv(m_name, m_old) : qunsetenv(m_name); }
-
-private:
-    const char* m_name;
-    bool m_had;
-    QByteArray m_old;
-};
+// Sets an environment variable (unsets it for nullptr) until the returned guard goes.
+auto environmentValue(const char* name, const QByteArray* value) {
+    const bool had = qEnvironmentVariableIsSet(name);
+    const QByteArray old = qgetenv(name);
+    value ? qputenv(name, *value) : qunsetenv(name);
+    return qScopeGuard([=] { had ? qputenv(name, old) : qunsetenv(name); });
+}
 
 void setModified(const QString& path, const QDateTime& when) {
     QFile file(path);
@@ -60,8 +54,9 @@ private slots:
         const QDir root(home.path());
         const QByteArray homePath = home.path().toLocal8Bit();
         const QByteArray dataHome = root.filePath(c.dataHome ? c.dataHome : "").toLocal8Bit();
-        const EnvironmentValue homeVariable("HOME", &homePath);
-        const EnvironmentValue dataVariable("XDG_DATA_HOME", c.dataHome ? &dataHome : nullptr);
+        const auto homeVariable = environmentValue("HOME", &homePath);
+        const auto dataVariable =
+            environmentValue("XDG_DATA_HOME", c.dataHome ? &dataHome : nullptr);
 
         const ProgramFolderPlaces places = installedPlaces();
         const QString expected = root.filePath(c.expected);

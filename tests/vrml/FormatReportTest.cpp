@@ -18,7 +18,6 @@ struct ReportCase {
 };
 
 const WorldUse kEverything{3, 2, true, true};
-const WorldUse kNothing{};
 
 const ReportCase kCases[] = {
     {"VRML keeps all", "wrl", kEverything, ""},
@@ -35,7 +34,7 @@ const ReportCase kCases[] = {
      {1, 0, false, false},
      "glTF: 1 hyperlink kept as node data (three.js pages can use them; model-viewer ignores "
      "them) \u00b7 sky kept as data only"},
-    {"glTF, a bare scene", "glb", kNothing, "glTF: sky kept as data only"},
+    {"glTF, a bare scene", "glb", {}, "glTF: sky kept as data only"},
 };
 
 } // namespace
