@@ -45,8 +45,9 @@ class QWheelEvent;
 class Saver;
 class SceneListModel;
 namespace norvane {
+struct WorldFormat;
 struct WorldOptions;
-}
+} // namespace norvane
 class WalkCamera;
 class WorldModel;
 class WorldWindow;
@@ -316,7 +317,7 @@ private:
     // MainEditor_Export.cpp: Export As…, in any world format, and what the format loses.
     void connectExportCommands();
     void exportWorldAs(QWidget* parent, const QString& path, const norvane::WorldOptions& options);
-    void reportWhatIsLost(QWidget* parent, std::string_view format,
+    void reportWhatIsLost(QWidget* parent, const norvane::WorldFormat& format,
                           const norvane::WorldOptions& options);
     bool exportWebPageTo(const QString& folder, const QString& pageName, QWidget* parent,
                          const norvane::WorldOptions& options);

@@ -7,6 +7,7 @@
 #include "ErrorReport.h"
 #include "LocalPath.h"
 #include "Saver.h"
+#include "render/Utf8Text.h"
 #include "vrml/FormatReport.h"
 #include "vrml/WorldFormats.h"
 
@@ -19,19 +20,12 @@ namespace {
 
 const QString kReportHidden = QStringLiteral("export/reportHidden");
 
-// Every world format's filter, VRML 2.0 first, for one Save dialog.
-QString worldFilters() {
-    QStringList filters;
+// One field of every world format, VRML 2.0 first, joined by `separator`.
+QString joinedFormats(std::string_view norvane::WorldFormat::*field, const QString& separator) {
+    QStringList texts;
     for (const norvane::WorldFormat& format : norvane::worldFormats())
-        filters << QString::fromUtf8(format.filter.data(), qsizetype(format.filter.size()));
-    return filters.join(QStringLiteral(";;"));
-}
-
-QString extensions() {
-    QStringList names;
-    for (const norvane::WorldFormat& format : norvane::worldFormats())
-        names << QString::fromUtf8(format.extension.data(), qsizetype(format.extension.size()));
-    return names.join(QStringLiteral(", "));
+        texts << fromUtf8(format.*field);
+    return texts.join(separator);
 }
 
 } // namespace
@@ -42,8 +36,8 @@ void MainEditor::connectExportCommands() {
 
 void MainEditor::mnuExportAsItem_Click() {
     openWorldProperties([this](Saver& dialog, const norvane::WorldOptions& options) {
-        const std::optional<QString> path =
-            m_services.files.askSave(&dialog, m_services.appDirectory, worldFilters());
+        const std::optional<QString> path = m_services.files.askSave(
+            &dialog, m_services.appDirectory, joinedFormats(&norvane::WorldFormat::filter, ";;"));
         if (path && !path->isEmpty())
             exportWorldAs(&dialog, *path, options);
     });
@@ -58,7 +52,8 @@ void MainEditor::exportWorldAs(QWidget* parent, const QString& path,
         m_services.messages.showError(
             parent, QStringLiteral("Norvane"),
             QStringLiteral("Cannot tell the format of %1: name it with one of %2.")
-                .arg(QFileInfo(path).fileName(), extensions()));
+                .arg(QFileInfo(path).fileName(),
+                     joinedFormats(&norvane::WorldFormat::extension, ", ")));
         return;
     }
     const bool written = runOrReport(parent, m_services.messages, [&] {
@@ -66,15 +61,14 @@ void MainEditor::exportWorldAs(QWidget* parent, const QString& path,
         FinalCode.saveToFile(localPath(path));
     });
     if (written)
-        reportWhatIsLost(parent, format->name, options);
+        reportWhatIsLost(parent, *format, options);
 }
 
-void MainEditor::reportWhatIsLost(QWidget* parent, std::string_view format,
+void MainEditor::reportWhatIsLost(QWidget* parent, const norvane::WorldFormat& format,
                                   const norvane::WorldOptions& options) {
-    const norvane::WorldFormat* chosen = norvane::worldFormatNamed(format);
-    if (m_services.settings.value(kReportHidden, false).toBool() || !chosen)
+    if (m_services.settings.value(kReportHidden, false).toBool())
         return;
-    const std::string report = norvane::compatibilityReport(chosen->name, chosen->title,
+    const std::string report = norvane::compatibilityReport(format.name, format.title,
                                                             norvane::worldUse(m_scene, options));
     if (report.empty())
         return;

@@ -85,7 +85,6 @@ WorldOptions worldOptionsFrom(std::string_view command, const Arguments& parsed)
 
 Scene writeWorldFile(const std::string& scenePath, const std::string& outPath,
                      const WorldOptions& options, WorldFormatWriter write) {
-    refuseWritingInput(scenePath, outPath);
     Scene scene = loadSceneFile(scenePath);
     writeOutputFile(outPath, [&](const ByteSink& sink) {
         try {

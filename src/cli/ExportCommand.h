@@ -22,7 +22,8 @@ int runExport(const std::vector<std::string>& args);
 WorldOptions worldOptionsFrom(std::string_view command, const Arguments& parsed);
 
 // Loads the scene file at `scenePath` and writes its world with `options` to `outPath` as the
-// world is made, by `write` (VRML 2.0 unless given); returns the scene. Throws CliError:
+// world is made, by `write` (VRML 2.0 unless given); returns the scene. Callers refuse an output
+// that is the scene file first (refuseWritingInput), before any other check. Throws CliError:
 // kExitBadScene naming the scene file when it is not a whole number of objects or a row cannot be
 // written into a world, kExitUsage when a file cannot be read or written.
 Scene writeWorldFile(const std::string& scenePath, const std::string& outPath,

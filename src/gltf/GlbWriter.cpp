@@ -19,8 +19,6 @@ namespace norvane {
 
 namespace {
 
-constexpr double kPointLift = 0.03;
-
 void appendVec(std::string& out, std::string_view member, std::initializer_list<double> v) {
     out.append(",\"").append(member).append("\":[");
     bool first = true;
@@ -96,7 +94,7 @@ void NodeList::pointObject(const SceneRow& row, std::size_t index, const KindInf
     const PointPlace place = readPointPlace(row, index);
     const double turn = readNumberText(fields.orientation).value;
     open(kind.name, index + 1);
-    appendVec(m_nodes, "translation", {place.x - 50, kPointLift, place.y - 50});
+    appendVec(m_nodes, "translation", {place.x - 50, pointLift(), place.y - 50});
     appendVec(m_nodes, "rotation", {0, std::sin(turn / 2), 0, std::cos(turn / 2)});
     if (kind.libraryEntry >= 0) {
         const ModelShapes& model = modelShapes(static_cast<std::size_t>(kind.libraryEntry));

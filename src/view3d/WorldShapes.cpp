@@ -13,10 +13,12 @@
 
 namespace norvane {
 
-namespace {
+double pointLift() {
+    static const double lift = numberOf(kPointLift);
+    return lift;
+}
 
-// How high above the ground a point object's frame sits, as the world places it.
-constexpr double kPointLift = 0.03;
+namespace {
 
 // A number as export reads it, or nothing where export refuses the row, so the view draws what
 // the world holds.
@@ -31,7 +33,8 @@ std::optional<Affine> pointFrame(const PointFields& fields) {
     const auto turn = coordinate(fields.orientation);
     if (!x || !y || !turn)
         return std::nullopt;
-    return Affine::translation({*x - 50, kPointLift, *y - 50}) * Affine::rotation({0, 1, 0}, *turn);
+    return Affine::translation({*x - 50, pointLift(), *y - 50}) *
+           Affine::rotation({0, 1, 0}, *turn);
 }
 
 void appendModel(const ModelShapes& model, const Affine& frame, int row, WorldShapes& out) {

@@ -32,6 +32,9 @@ struct WorldShapes {
     std::vector<TextInstance> texts;
 };
 
+// How high above the ground a point object's frame stands, in metres (the world's kPointLift).
+double pointLift();
+
 // The ground every world stands on.
 WorldShapes groundShapes();
 

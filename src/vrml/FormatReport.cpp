@@ -8,15 +8,14 @@ namespace norvane {
 
 namespace {
 
-const std::vector<FeatureKeeping> kKeepings{
-    {"glb", WorldFeature::Hyperlinks, Keeping::KeptAsData,
+constexpr FeatureKeeping kKeepings[] = {
+    {"glb", WorldFeature::Hyperlinks,
      "{} kept as node data (three.js pages can use them; model-viewer ignores them)"},
-    {"glb", WorldFeature::TargetFrame, Keeping::KeptAsData,
-     "the hyperlinks' target frame kept as node data"},
-    {"glb", WorldFeature::Music, Keeping::KeptAsData,
+    {"glb", WorldFeature::TargetFrame, "the hyperlinks' target frame kept as node data"},
+    {"glb", WorldFeature::Music,
      "background music not played by glTF viewers (named in the scene's data)"},
-    {"glb", WorldFeature::Sky, Keeping::KeptAsData, "sky kept as data only"},
-    {"x3d", WorldFeature::Music, Keeping::Kept,
+    {"glb", WorldFeature::Sky, "sky kept as data only"},
+    {"x3d", WorldFeature::Music,
      "background music played by X_ITE and view3dscene; X3DOM's sound is experimental"},
 };
 
@@ -60,10 +59,6 @@ WorldUse worldUse(const Scene& scene, const WorldOptions& options) {
     use.targetFrame = use.hyperlinks > 0 && !options.targetFrame.empty();
     use.music = !options.musicFile.empty();
     return use;
-}
-
-const std::vector<FeatureKeeping>& featureKeepings() {
-    return kKeepings;
 }
 
 std::vector<std::string> compatibilityNotes(std::string_view format, const WorldUse& use) {

@@ -21,23 +21,17 @@ struct WorldUse {
 // Counts what `scene` and `options` put into a world. The sky is always used.
 WorldUse worldUse(const Scene& scene, const WorldOptions& options);
 
-// How a world format keeps a feature of the world.
-enum class Keeping { Kept, KeptAsData, Dropped };
-
 // The features the report speaks of.
 enum class WorldFeature { Hyperlinks, TargetFrame, Texts, Music, Sky };
 
-// One cell of the report's table: how `format` keeps `feature`, in the words the report uses
-// ({} stands for the count where the feature has one).
+// One cell of the report's table: how `format` keeps `feature` (as data only, not at all, or only
+// in some viewers), in the words the report uses ({} stands for the count where there is one).
+// Cells a format keeps plainly in every viewer are not in the table.
 struct FeatureKeeping {
     std::string_view format;
     WorldFeature feature;
-    Keeping keeping;
     std::string_view words;
 };
-
-// The table itself: every cell that is not plainly Kept by the format's viewers.
-const std::vector<FeatureKeeping>& featureKeepings();
 
 // What a world of `format` (a WorldFormat name) loses of a scene that uses `use`, one line a
 // feature the scene uses, in the table's order; none for a format that keeps everything.

@@ -74,8 +74,8 @@ void ObjectNodeWriter::writePointObject(const SceneRow& object, std::size_t row)
 void ObjectNodeWriter::writePointHeader(const PointFields& fields, PointPlace place) {
     if (!fields.anchor.empty())
         writeAnchorOpening(fields.anchor);
-    m_out.line("Transform {\r\ntranslation ", Number{place.x - 50}, " 0.03 ", Number{place.y - 50},
-               "\r\nrotation 0 1 0 ", fields.orientation, "\r\nchildren [");
+    m_out.line("Transform {\r\ntranslation ", Number{place.x - 50}, kPointLift,
+               Number{place.y - 50}, "\r\nrotation 0 1 0 ", fields.orientation, "\r\nchildren [");
 }
 
 void ObjectNodeWriter::writeFurnishedBody(const KindInfo& kind) {

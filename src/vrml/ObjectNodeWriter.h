@@ -4,6 +4,7 @@
 #include "LineWriter.h"
 #include "ModelLibrary.h"
 #include "RowNumbers.h"
+#include "WorldLooks.h"
 #include "scene/Catalogue.h"
 #include "scene/RowFields.h"
 #include "scene/Scene.h"

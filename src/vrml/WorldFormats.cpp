@@ -22,6 +22,14 @@ const std::array<WorldFormat, 3> kFormats{{
     {"x3dv", "X3D ClassicVRML", ".x3dv", "X3D ClassicVRML Files (*.x3dv)", writeX3dClassicWorld},
 }};
 
+// The format whose `field` is `text` in any case, or nullptr.
+const WorldFormat* formatWhose(std::string_view WorldFormat::*field, std::string_view text) {
+    const auto found = std::find_if(kFormats.begin(), kFormats.end(), [&](const WorldFormat& f) {
+        return sameLetters(f.*field, text);
+    });
+    return found == kFormats.end() ? nullptr : &*found;
+}
+
 } // namespace
 
 const std::array<WorldFormat, 3>& worldFormats() {
@@ -29,10 +37,7 @@ const std::array<WorldFormat, 3>& worldFormats() {
 }
 
 const WorldFormat* worldFormatNamed(std::string_view name) {
-    const auto found = std::find_if(kFormats.begin(), kFormats.end(), [name](const WorldFormat& f) {
-        return sameLetters(f.name, name);
-    });
-    return found == kFormats.end() ? nullptr : &*found;
+    return formatWhose(&WorldFormat::name, name);
 }
 
 const WorldFormat* worldFormatOf(std::string_view path) {
@@ -40,12 +45,7 @@ const WorldFormat* worldFormatOf(std::string_view path) {
     const std::size_t dot = name.find_last_of('.');
     if (dot == std::string_view::npos || dot == 0)
         return &kFormats.front();
-    const std::string_view extension = name.substr(dot);
-    const auto found =
-        std::find_if(kFormats.begin(), kFormats.end(), [extension](const WorldFormat& f) {
-            return sameLetters(f.extension, extension);
-        });
-    return found == kFormats.end() ? nullptr : &*found;
+    return formatWhose(&WorldFormat::extension, name.substr(dot));
 }
 
 } // namespace norvane

@@ -12,6 +12,10 @@ namespace norvane {
 inline constexpr std::string_view kViewpointPosition = "0 0.5 46";
 inline constexpr std::string_view kViewpointDescription = "Starting Point ";
 
+// How high above the ground a point object's frame stands, with the spaces around it that it has
+// between the two coordinates of its translation.
+inline constexpr std::string_view kPointLift = " 0.03 ";
+
 // The world's directional lights: one along the view from the start, one straight down, so the
 // ground and the tops of objects are lit. VRML browsers add a headlight of their own.
 inline constexpr std::array<std::string_view, 2> kLightDirections{"0 0 -1", "0 -1 0"};

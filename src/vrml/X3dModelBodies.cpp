@@ -12,9 +12,7 @@ namespace {
 
 using Text = std::string;
 
-Text attribute(std::string_view name, std::string_view value) {
-    return value.empty() ? Text() : " " + Text(name) + "='" + Text(value) + "'";
-}
+constexpr auto attribute = xmlAttribute;
 
 Text appearance(const Look& look) {
     Text xml = "<Appearance>\r\n";

@@ -1,5 +1,6 @@
 #include "X3dObjectWriter.h"
 
+#include "WorldLooks.h"
 #include "X3dModelBodies.h"
 #include "XmlMarkup.h"
 #include "scene/NumberText.h"
@@ -44,7 +45,7 @@ void X3dObjectWriter::writePointObject(const SceneRow& object, std::size_t row) 
         openAnchor(fields.anchor);
     m_out += "<Transform translation='";
     number(place.x - 50);
-    m_out += " 0.03 ";
+    m_out += kPointLift;
     number(place.y - 50);
     m_out += "' rotation='0 1 0 ";
     appendXmlAttributeText(m_out, fields.orientation);
@@ -94,11 +95,16 @@ void X3dObjectWriter::writeAreaObject(const SceneRow& object, const AreaLook& lo
         m_out += "</Anchor>\r\n";
 }
 
-void X3dObjectWriter::writeSlab(const AreaRect& rect, const SlabLook& look) {
+// Opens a Transform over the rectangle's centre at the look's height; its attribute stays open.
+void X3dObjectWriter::openCentredTransform(const AreaRect& rect, const SlabLook& look) {
     m_out += "<Transform translation='";
     number(centreX(rect));
     m_out += look.height;
     number(centreZ(rect));
+}
+
+void X3dObjectWriter::writeSlab(const AreaRect& rect, const SlabLook& look) {
+    openCentredTransform(rect, look);
     m_out += "'>\r\n<Shape>\r\n<Box size='";
     number(width(rect));
     m_out += look.thickness;
@@ -109,10 +115,7 @@ void X3dObjectWriter::writeSlab(const AreaRect& rect, const SlabLook& look) {
 
 void X3dObjectWriter::writeEllipsoid(const AreaRect& rect, const SlabLook& look) {
     const EllipsoidLook& e = kEllipsoidLook;
-    m_out += "<Transform translation='";
-    number(centreX(rect));
-    m_out += look.height;
-    number(centreZ(rect));
+    openCentredTransform(rect, look);
     m_out += "' scale='";
     number(width(rect));
     m_out.append(" ").append(e.heightScale).append(" ");

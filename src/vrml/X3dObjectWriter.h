@@ -34,6 +34,7 @@ private:
     void writeModel(const KindInfo& kind);
     void writeText(const TextLook& look, std::string_view text);
     void writeAreaObject(const SceneRow& object, const AreaLook& look, std::size_t row);
+    void openCentredTransform(const AreaRect& rect, const SlabLook& look);
     void writeSlab(const AreaRect& rect, const SlabLook& look);
     void writeEllipsoid(const AreaRect& rect, const SlabLook& look);
     void number(double value);

@@ -29,9 +29,7 @@ constexpr std::string_view kFooter = "</Transform>\r\n</Scene>\r\n</X3D>\r\n";
 // Rows written into one piece before it goes to the sink.
 constexpr std::size_t kRowsPerPiece = 4096;
 
-std::string attribute(std::string_view name, std::string_view value) {
-    return " " + std::string(name) + "='" + std::string(value) + "'";
-}
+constexpr auto attribute = xmlAttribute;
 
 void appendFixedNodes(std::string& out) {
     out += "<Viewpoint" + attribute("position", kViewpointPosition) + " description='";
@@ -42,10 +40,8 @@ void appendFixedNodes(std::string& out) {
 }
 
 void appendBackground(std::string& out, const Sky& sky) {
-    out += "<Background" + attribute("skyColor", sky.colours);
-    if (!sky.angles.empty())
-        out += attribute("skyAngle", sky.angles);
-    out += "/>\r\n";
+    out += "<Background" + attribute("skyColor", sky.colours) + attribute("skyAngle", sky.angles) +
+           "/>\r\n";
 }
 
 void appendSound(std::string& out, std::string_view musicFile) {

@@ -35,6 +35,12 @@ void appendXmlAttributeText(std::string& out, std::string_view text) {
     out.append(text, plain);
 }
 
+std::string xmlAttribute(std::string_view name, std::string_view value) {
+    if (value.empty())
+        return {};
+    return " " + std::string(name) + "='" + std::string(value) + "'";
+}
+
 void appendXmlMfString(std::string& out, std::string_view text) {
     std::string escaped = "\"";
     appendEscapedVrmlString(escaped, text);

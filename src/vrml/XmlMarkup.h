@@ -10,6 +10,10 @@ namespace norvane {
 // a space).
 void appendXmlAttributeText(std::string& out, std::string_view text);
 
+// ` name='value'` for a value of the program's own data (numbers, names), which needs no escaping;
+// "" for an empty value, so that a field the data leaves out is not written.
+std::string xmlAttribute(std::string_view name, std::string_view value);
+
 // Appends a user text as one X3D MFString element inside an attribute: the text escaped as a
 // VRML string (escapeVrmlString: invalid UTF-8 and control characters mended), between double
 // quotes, then escaped for the attribute.
