@@ -48,6 +48,14 @@ ProcessResult runProcess(const std::string& program, const std::vector<std::stri
     return ::testing::AssertionSuccess();
 }
 
+::testing::AssertionResult xmlReadsCleanly(const std::string& path) {
+    const ProcessResult lint = runProcess("/usr/bin/xmllint", {"--noout", path});
+    if (lint.exitCode == 0 && lint.err.empty())
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure()
+           << "xmllint exit status " << lint.exitCode << ": " << lint.err;
+}
+
 ::testing::AssertionResult worldReadsWithoutWarnings(std::string_view world) {
     const TempDir dir;
     std::ofstream(dir.file("world.wrl"), std::ios::binary) << world;

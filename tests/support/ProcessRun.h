@@ -21,6 +21,8 @@ ProcessResult runProcess(const std::string& program, const std::vector<std::stri
 // Passes when the VRML reader tovrmlx3d reads the world at `path` with exit status 0 and prints
 // no line containing "Warning"; fails when the reader is not installed.
 ::testing::AssertionResult readsWithoutWarnings(const std::string& path);
+// Passes when xmllint reads the XML file at `path` as well-formed without a word.
+::testing::AssertionResult xmlReadsCleanly(const std::string& path);
 // The same for a world text, written to a temporary file first.
 ::testing::AssertionResult worldReadsWithoutWarnings(std::string_view world);
 

@@ -9,6 +9,7 @@
 #include "TextDiff.h"
 #include "scenefile/SceneFile.h"
 #include "vrml/WorldWriter.h"
+#include "vrml/X3dWorldWriter.h"
 
 #include <gtest/gtest.h>
 
@@ -22,11 +23,13 @@ using namespace norvane::test;
 // coordinates a scene can hold (range-ends); the two plain skies (black-sky, white-sky);
 // zero-width areas, stray text on point rows, reversed corners, bytes that are no UTF-8 and
 // control characters in texts, URLs and options, an unknown sky (odd-rows); a blank frame
-// (spaced-frame). Each gives its world the same each time, and the preview is the world of the
+// (spaced-frame); every character XML or an MFString must not see as it is, in texts, URLs and
+// options (xml-texts). Each gives its VRML, X3D and ClassicVRML worlds the same each time, which
+// the readers (tovrmlx3d, xmllint) take without a word, and the preview is the world of the
 // default options.
 TEST(GoldenWorld, EachSceneGivesItsWorld) {
     const std::vector<GoldenWorld> worlds = goldenWorlds();
-    EXPECT_EQ(worlds.size(), 8u);
+    EXPECT_EQ(worlds.size(), 9u);
     for (const GoldenWorld& golden : worlds) {
         SCOPED_TRACE(golden.name);
         const Scene scene = readSceneText(readFile(golden.folder + "/scene.NSC"));
@@ -35,6 +38,14 @@ TEST(GoldenWorld, EachSceneGivesItsWorld) {
         EXPECT_SAME_TEXT(world, buildWorld(scene, golden.options));
         EXPECT_TRUE(readsWithoutWarnings(golden.folder + "/expected.wrl"));
         EXPECT_SAME_TEXT(buildWorld(scene, {}), buildPreviewWorld(scene));
+        for (const auto& [name, write] :
+             {std::pair<const char*, WorldFormatWriter>{"/expected.x3d", writeX3dXmlWorld},
+              {"/expected.x3dv", writeX3dClassicWorld}}) {
+            const std::string text = worldText(scene, golden.options, write);
+            EXPECT_SAME_TEXT(goldenText(golden.folder + name, text), text) << name;
+            EXPECT_TRUE(readsWithoutWarnings(golden.folder + name));
+        }
+        EXPECT_TRUE(xmlReadsCleanly(golden.folder + "/expected.x3d"));
     }
 }
 
