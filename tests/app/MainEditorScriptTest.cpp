@@ -31,6 +31,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <map>
 #include <memory>
 
 namespace {
@@ -246,6 +247,39 @@ void pan(MainEditor& e, QPoint from, QPoint by, bool space) {
         QTest::keyRelease(e.Picture1, Qt::Key_Space);
 }
 
+// The steps of World Properties: "saver WHAT VALUE", WHAT a control's task or a button's name.
+const std::map<QString, void (*)(Saver*, const QString&)> kSaverSteps{
+    {"sky",
+     [](Saver* s, const QString& v) {
+         s->findChild<QComboBox*>("Combo1")->setCurrentIndex(v.toInt());
+     }},
+    {"music", // clicks the box where a user does
+     [](Saver* s, const QString&) {
+         auto* box = s->findChild<QCheckBox*>("Check1");
+         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+     }},
+    {"track",
+     [](Saver* s, const QString& v) { clickRow(s->findChild<QListWidget*>("File1"), v.toInt()); }},
+    {"paste",
+     [](Saver* s, const QString& v) { pasteInto(s->findChild<QLineEdit*>("Text1"), unescape(v)); }},
+    {"frame",
+     [](Saver* s, const QString& v) {
+         typeText(s->findChild<QLineEdit*>("Text1"), QString::fromUtf8(unescape(v)));
+     }},
+    {"escape", [](Saver* s, const QString&) { QTest::keyClick(s, Qt::Key_Escape); }},
+    {"close", [](Saver* s, const QString&) { s->close(); }},
+};
+
+void saverStep(const QString& what, const QString& value) {
+    Saver* s = visibleWindow<Saver>();
+    QVERIFY(s);
+    if (const auto found = kSaverSteps.find(what); found != kSaverSteps.end())
+        found->second(s, value);
+    else
+        QTest::mouseClick(s->findChild<QPushButton*>(what), Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 class Player {
 public:
     // With `qtPrompt` the real Qt prompt asks, and "paste" steps answer it.
@@ -257,143 +291,8 @@ public:
     }
     ~Player() { norvane::systemCalls() = norvane::realSystemCalls(); }
 
-    void step(const QString& line, QStringList& out) {
-        const QString verb = line.section(' ', 0, 0), rest = line.section(' ', 1);
-        const QStringList args = rest.split(' ', Qt::SkipEmptyParts);
-        MainEditor& e = h->editor;
-        const Qt::MouseButton button = args.contains("right") ? Qt::RightButton : Qt::LeftButton;
-        const Qt::KeyboardModifiers alt = args.contains("alt") ? Qt::AltModifier : Qt::NoModifier;
-        if (verb == "kind")
-            h->chooseKind(rest);
-        else if (verb == "option")
-            e.findChild<QRadioButton*>(rest)->setChecked(true);
-        else if (verb == "anchor")
-            e.Check1->setChecked(rest == "on");
-        else if (verb == "paste") // into the next prompt, which is then accepted
-            whenModal<QInputDialog>([text = unescape(rest)](QInputDialog* dialog) {
-                pasteInto(dialog->findChild<QLineEdit*>(), text);
-                dialog->accept();
-            });
-        else if (verb == "answer")
-            h->scripted.promptAnswers.push_back(QString::fromUtf8(unescape(rest)));
-        else if (verb == "yes" || verb == "no")
-            h->scripted.yesNoAnswers.push_back(verb == "yes");
-        else if (verb == "file")
-            h->scripted.fileAnswers.push_back(
-                rest.isEmpty() || rest == "<cancel>" ? rest : h->inAppDir(rest));
-        else if (verb == "press")
-            QTest::mousePress(e.Picture1, button, alt, point(args[0]));
-        else if (verb == "move")
-            QTest::mouseMove(e.Picture1, point(rest));
-        else if (verb == "release")
-            QTest::mouseRelease(e.Picture1, button, alt, point(args[0]));
-        else if (verb == "resize") // the window, to W,H pixels
-            e.resize(point(rest).x(), point(rest).y()), QApplication::processEvents();
-        else if (verb == "wheel") // wheel X,Y DELTA [ctrl|shift]: at a pixel of the viewport
-            out << wheel(e, point(args[0]), args[1].toInt(),
-                         args.contains("ctrl")    ? Qt::ControlModifier
-                         : args.contains("shift") ? Qt::ShiftModifier
-                                                  : Qt::NoModifier);
-        else if (verb == "pan") // pan X,Y DX,DY [space]: from a map pixel
-            pan(e, point(args[0]), point(args[1]), args.contains("space"));
-        else if (verb == "view")
-            out << viewText(e);
-        else if (verb == "status")
-            out << "  status " + e.statusPosition->text() + " | " + e.statusMode->text() + " | " +
-                       e.statusCount->text();
-        else if (verb == "dclick")
-            QTest::mouseDClick(e.Picture1, button, {}, point(rest));
-        else if (verb == "hover")
-            hover(args[0] == "map"     ? e.Picture1
-                  : args[0] == "List1" ? e.List1->viewport()
-                  : args[0] == "List2" ? e.List2->viewport()
-                                       : e.centralWidget(),
-                  point(args[1]));
-        else if (verb == "row")
-            clickRow(e.List2, rest.toInt());
-        else if (verb == "ctrl-click") {
-            QAbstractItemView* list = args[0] == "List1" ? e.List1 : e.List2;
-            clickRow(list, args[1] == "current" ? currentRow(list) : args[1].toInt(),
-                     Qt::ControlModifier);
-        } else if (verb == "ctrl-space") {
-            e.List2->setFocus();
-            QTest::keyClick(e.List2, Qt::Key_Space, Qt::ControlModifier);
-        } else if (verb == "run")
-            h->run(rest);
-        else if (verb == "F1")
-            QTest::keyClick(&e, Qt::Key_F1);
-        else if (verb == "key") { // a shortcut of the window, such as Ctrl+Z
-            activate(e);
-            QTest::keySequence(&e, QKeySequence(rest));
-        } else if (verb == "mapkey") // a key on the map, such as Shift+Left
-            QTest::keySequence(e.Picture1, QKeySequence(rest));
-        else if (verb == "properties")
-            answerProperties(e, args, h->scripted.log);
-        else if (verb == "clipboard")
-            QApplication::clipboard()->setText(QString::fromUtf8(unescape(rest)));
-        else if (verb == "clip")
-            out << "  clipboard: " + shown(QApplication::clipboard()->text().toUtf8());
-        else if (verb == "write") // write NAME = BYTES
-            writeFile(h->inAppDir(rest.section(" = ", 0, 0)), unescape(rest.section(" = ", 1)));
-        else if (verb == "mkdir")
-            QVERIFY(QDir(h->scripted.appDirectory()).mkdir(rest));
-        else if (verb == "fifo")
-            QVERIFY(mkfifo(QFile::encodeName(h->inAppDir(rest)).constData(), 0600) == 0);
-        else if (verb == "fill")
-            h->fill({[&] {
-                const QStringList v = QString::fromUtf8(unescape(rest)).split('|');
-                return norvane::SceneObject{v[0].toStdString(), v[1].toStdString(),
-                                            v[2].toStdString(), v[3].toStdString(),
-                                            v[4].toStdString(), v[5].toStdString()};
-            }()});
-        else if (verb == "unselect") {
-            e.scene().setSelectedIndex(-1);
-            e.refreshSceneList();
-        } else if (verb == "saved")
-            e.Saved = rest == "1";
-        else if (verb == "title")
-            e.setWindowTitle(rest);
-        else if (verb == "blacken")
-            e.Picture1->image().fill(Qt::black);
-        else if (verb == "startup")
-            e.loadStartupScene(QString(rest).replace("$DIR", h->scripted.appDirectory()));
-        else if (verb == "show")
-            out << "  " + rest + ":\n    " + shown(fileBytes(h->inAppDir(rest)));
-        else if (verb == "files")
-            out << "  files: " +
-                       QDir(h->scripted.appDirectory())
-                           .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)
-                           .join(", ");
-        else if (verb == "whole-map") // the map, redrawn in parts, against a whole redraw
-            out << "  map " + mapAgainstWholeRedraw(e);
-        else if (verb == "pixel")
-            out << "  pixel " + rest + ": " + h->colourAt(point(rest)).name();
-        else if (verb == "accessible")
-            out << accessibleControls(QAccessible::queryAccessibleInterface(
-                rest == "saver" ? static_cast<QWidget*>(saver()) : &e));
-        else if (verb == "fail")
-            breakCall(rest);
-        else if (verb == "opener")
-            h->scripted.openerWorks = rest == "works";
-        else if (verb == "destroy") { // the main window, and with it its dialogs
-            h.reset();
-            out << QStringLiteral("  dialogs left %1").arg(dialogs());
-        } else if (verb == "saver")
-            saverStep(args.value(0), rest.section(' ', 1));
-        else if (verb == "recent")
-            out << "  recent " + recentMenu(e);
-        else if (verb == "restart")
-            out << "  after restart: recent " + recentAfterRestart(h->scripted);
-        else if (verb == "drop") { // drop NAME... in the program directory, or URLs with "://"
-            QList<QUrl> urls;
-            for (const QString& arg : args)
-                urls << (arg.contains("://") ? QUrl(arg) : QUrl::fromLocalFile(h->inAppDir(arg)));
-            out << "  drop " + dropOn(e, urls);
-        } else if (verb == "remove")
-            QVERIFY(QFile::remove(h->inAppDir(rest)));
-        else
-            QFAIL(qPrintable("unknown step " + line));
-    }
+    // Plays one line of a step file: its verb's entry of kVerbs.
+    void step(const QString& line, QStringList& out);
 
     // What the step changed: state lines that differ from before, then what was asked or shown.
     void report(QStringList& out) {
@@ -411,41 +310,19 @@ public:
 
     void finish() {
         QVERIFY2(!h || (h->scripted.promptAnswers.empty() && h->scripted.yesNoAnswers.empty() &&
-                        h->scripted.fileAnswers.empty()),
+                        h->scripted.fileAnswers.empty() && h->scripted.noteAnswers.empty()),
                  "a scripted answer was not asked for");
     }
 
     QString appDirectory() const { return h->scripted.appDirectory(); }
 
 private:
+    friend struct Step;
     QtTextPrompt m_qtPrompt;
     std::unique_ptr<EditorHarness> h;
     QStringList m_last;
 
     Saver* saver() { return visibleWindow<Saver>(); }
-
-    void saverStep(const QString& what, const QString& value) {
-        Saver* s = saver();
-        QVERIFY(s);
-        if (what == "sky")
-            s->findChild<QComboBox*>("Combo1")->setCurrentIndex(value.toInt());
-        else if (what == "music") // clicks the box where a user does
-            QTest::mouseClick(s->findChild<QCheckBox*>("Check1"), Qt::LeftButton, {},
-                              QPoint(6, s->findChild<QCheckBox*>("Check1")->height() / 2));
-        else if (what == "track")
-            clickRow(s->findChild<QListWidget*>("File1"), value.toInt());
-        else if (what == "paste")
-            pasteInto(s->findChild<QLineEdit*>("Text1"), unescape(value));
-        else if (what == "frame")
-            typeText(s->findChild<QLineEdit*>("Text1"), QString::fromUtf8(unescape(value)));
-        else if (what == "escape")
-            QTest::keyClick(s, Qt::Key_Escape);
-        else if (what == "close")
-            s->close();
-        else
-            QTest::mouseClick(s->findChild<QPushButton*>(what), Qt::LeftButton);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
 
     QStringList state() {
         MainEditor& e = h->editor;
@@ -493,6 +370,181 @@ private:
         return lines;
     }
 };
+
+// What one step has to work with: the player, its window, the words after the verb, the
+// transcript and the mouse button and modifier the words ask for.
+struct Step {
+    Player& p;
+    MainEditor& e;
+    const QString& verb;
+    const QString& rest;
+    const QStringList& args;
+    QStringList& out;
+    Qt::MouseButton button;
+    Qt::KeyboardModifiers alt;
+    EditorHarness& h() { return *p.h; }
+    void closeWindow() { p.h.reset(); }
+};
+
+QWidget* hoverTarget(MainEditor& e, const QString& name) {
+    return name == "map"     ? e.Picture1
+           : name == "List1" ? e.List1->viewport()
+           : name == "List2" ? e.List2->viewport()
+                             : e.centralWidget();
+}
+
+Qt::KeyboardModifiers wheelModifier(const QStringList& args) {
+    return args.contains("ctrl")    ? Qt::ControlModifier
+           : args.contains("shift") ? Qt::ShiftModifier
+                                    : Qt::NoModifier;
+}
+
+norvane::SceneObject objectOf(const QString& step) {
+    const QStringList v = QString::fromUtf8(unescape(step)).split('|');
+    return {v[0].toStdString(), v[1].toStdString(), v[2].toStdString(),
+            v[3].toStdString(), v[4].toStdString(), v[5].toStdString()};
+}
+
+// Every verb of the step files and what it does.
+const std::map<QString, void (*)(Step&)> kVerbs{
+    {"kind", [](Step& s) { s.h().chooseKind(s.rest); }},
+    {"option", [](Step& s) { s.e.findChild<QRadioButton*>(s.rest)->setChecked(true); }},
+    {"anchor", [](Step& s) { s.e.Check1->setChecked(s.rest == "on"); }},
+    {"paste", // into the next prompt, which is then accepted
+     [](Step& s) {
+         whenModal<QInputDialog>([text = unescape(s.rest)](QInputDialog* dialog) {
+             pasteInto(dialog->findChild<QLineEdit*>(), text);
+             dialog->accept();
+         });
+     }},
+    {"answer",
+     [](Step& s) { s.h().scripted.promptAnswers.push_back(QString::fromUtf8(unescape(s.rest))); }},
+    {"yes", [](Step& s) { s.h().scripted.yesNoAnswers.push_back(true); }},
+    {"no", [](Step& s) { s.h().scripted.yesNoAnswers.push_back(false); }},
+    {"note", // the answer to the next note: "hide" ticks "Don't show again"
+     [](Step& s) { s.h().scripted.noteAnswers.push_back(s.rest == "hide"); }},
+    {"file",
+     [](Step& s) {
+         const bool asIs = s.rest.isEmpty() || s.rest == "<cancel>";
+         s.h().scripted.fileAnswers.push_back(asIs ? s.rest : s.h().inAppDir(s.rest));
+     }},
+    {"press", [](Step& s) { QTest::mousePress(s.e.Picture1, s.button, s.alt, point(s.args[0])); }},
+    {"move", [](Step& s) { QTest::mouseMove(s.e.Picture1, point(s.rest)); }},
+    {"release",
+     [](Step& s) { QTest::mouseRelease(s.e.Picture1, s.button, s.alt, point(s.args[0])); }},
+    {"resize", // the window, to W,H pixels
+     [](Step& s) {
+         s.e.resize(point(s.rest).x(), point(s.rest).y()), QApplication::processEvents();
+     }},
+    {"wheel", // wheel X,Y DELTA [ctrl|shift]: at a pixel of the viewport
+     [](Step& s) {
+         s.out << wheel(s.e, point(s.args[0]), s.args[1].toInt(), wheelModifier(s.args));
+     }},
+    {"pan", // pan X,Y DX,DY [space]: from a map pixel
+     [](Step& s) { pan(s.e, point(s.args[0]), point(s.args[1]), s.args.contains("space")); }},
+    {"view", [](Step& s) { s.out << viewText(s.e); }},
+    {"status",
+     [](Step& s) {
+         s.out << "  status " + s.e.statusPosition->text() + " | " + s.e.statusMode->text() +
+                      " | " + s.e.statusCount->text();
+     }},
+    {"dclick", [](Step& s) { QTest::mouseDClick(s.e.Picture1, s.button, {}, point(s.rest)); }},
+    {"hover", [](Step& s) { hover(hoverTarget(s.e, s.args[0]), point(s.args[1])); }},
+    {"row", [](Step& s) { clickRow(s.e.List2, s.rest.toInt()); }},
+    {"ctrl-click",
+     [](Step& s) {
+         QAbstractItemView* list = s.args[0] == "List1" ? s.e.List1 : s.e.List2;
+         clickRow(list, s.args[1] == "current" ? currentRow(list) : s.args[1].toInt(),
+                  Qt::ControlModifier);
+     }},
+    {"ctrl-space",
+     [](Step& s) {
+         s.e.List2->setFocus();
+         QTest::keyClick(s.e.List2, Qt::Key_Space, Qt::ControlModifier);
+     }},
+    {"run", [](Step& s) { s.h().run(s.rest); }},
+    {"F1", [](Step& s) { QTest::keyClick(&s.e, Qt::Key_F1); }},
+    {"key", // a shortcut of the window, such as Ctrl+Z
+     [](Step& s) { activate(s.e), QTest::keySequence(&s.e, QKeySequence(s.rest)); }},
+    {"mapkey", // a key on the map, such as Shift+Left
+     [](Step& s) { QTest::keySequence(s.e.Picture1, QKeySequence(s.rest)); }},
+    {"properties", [](Step& s) { answerProperties(s.e, s.args, s.h().scripted.log); }},
+    {"clipboard",
+     [](Step& s) { QApplication::clipboard()->setText(QString::fromUtf8(unescape(s.rest))); }},
+    {"clip",
+     [](Step& s) { s.out << "  clipboard: " + shown(QApplication::clipboard()->text().toUtf8()); }},
+    {"write", // write NAME = BYTES
+     [](Step& s) {
+         writeFile(s.h().inAppDir(s.rest.section(" = ", 0, 0)), unescape(s.rest.section(" = ", 1)));
+     }},
+    {"mkdir", [](Step& s) { QVERIFY(QDir(s.h().scripted.appDirectory()).mkdir(s.rest)); }},
+    {"fifo",
+     [](Step& s) {
+         QVERIFY(mkfifo(QFile::encodeName(s.h().inAppDir(s.rest)).constData(), 0600) == 0);
+     }},
+    {"fill", [](Step& s) { s.h().fill({objectOf(s.rest)}); }},
+    {"unselect", [](Step& s) { s.e.scene().setSelectedIndex(-1), s.e.refreshSceneList(); }},
+    {"saved", [](Step& s) { s.e.Saved = s.rest == "1"; }},
+    {"title", [](Step& s) { s.e.setWindowTitle(s.rest); }},
+    {"blacken", [](Step& s) { s.e.Picture1->image().fill(Qt::black); }},
+    {"startup",
+     [](Step& s) {
+         s.e.loadStartupScene(QString(s.rest).replace("$DIR", s.h().scripted.appDirectory()));
+     }},
+    {"show",
+     [](Step& s) {
+         s.out << "  " + s.rest + ":\n    " + shown(fileBytes(s.h().inAppDir(s.rest)));
+     }},
+    {"files",
+     [](Step& s) {
+         s.out << "  files: " +
+                      QDir(s.h().scripted.appDirectory())
+                          .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)
+                          .join(", ");
+     }},
+    {"whole-map", // the map, redrawn in parts, against a whole redraw
+     [](Step& s) { s.out << "  map " + mapAgainstWholeRedraw(s.e); }},
+    {"pixel",
+     [](Step& s) { s.out << "  pixel " + s.rest + ": " + s.h().colourAt(point(s.rest)).name(); }},
+    {"accessible",
+     [](Step& s) {
+         QWidget* window = s.rest == "saver" ? static_cast<QWidget*>(visibleWindow<Saver>()) : &s.e;
+         s.out << accessibleControls(QAccessible::queryAccessibleInterface(window));
+     }},
+    {"fail", [](Step& s) { breakCall(s.rest); }},
+    {"opener", [](Step& s) { s.h().scripted.openerWorks = s.rest == "works"; }},
+    {"destroy", // the main window, and with it its dialogs
+     [](Step& s) { s.closeWindow(), s.out << QStringLiteral("  dialogs left %1").arg(dialogs()); }},
+    {"saver", [](Step& s) { saverStep(s.args.value(0), s.rest.section(' ', 1)); }},
+    {"recent", [](Step& s) { s.out << "  recent " + recentMenu(s.e); }},
+    {"restart",
+     [](Step& s) { s.out << "  after restart: recent " + recentAfterRestart(s.h().scripted); }},
+    {"drop", // drop NAME... in the program directory, or URLs with "://"
+     [](Step& s) {
+         QList<QUrl> urls;
+         for (const QString& arg : s.args)
+             urls << (arg.contains("://") ? QUrl(arg) : QUrl::fromLocalFile(s.h().inAppDir(arg)));
+         s.out << "  drop " + dropOn(s.e, urls);
+     }},
+    {"remove", [](Step& s) { QVERIFY(QFile::remove(s.h().inAppDir(s.rest))); }},
+};
+
+void Player::step(const QString& line, QStringList& out) {
+    const QString verb = line.section(' ', 0, 0), rest = line.section(' ', 1);
+    const QStringList args = rest.split(' ', Qt::SkipEmptyParts);
+    Step s{*this,
+           h->editor,
+           verb,
+           rest,
+           args,
+           out,
+           args.contains("right") ? Qt::RightButton : Qt::LeftButton,
+           args.contains("alt") ? Qt::AltModifier : Qt::NoModifier};
+    const auto found = kVerbs.find(verb);
+    if (found == kVerbs.end())
+        QFAIL(qPrintable("unknown step " + line));
+    found->second(s);
+}
 
 } // namespace
 
