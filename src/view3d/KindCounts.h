@@ -16,8 +16,6 @@ class KindCounts {
 public:
     // Counts `row`; a row of a kind outside the catalogue counts nowhere.
     void add(const SceneRow& row);
-    // The rows counted of catalogue kind `kind` (an index into kCatalogue).
-    std::size_t rowsOf(std::size_t kind) const { return m_perKind[kind]; }
     // The shapes of the rows counted for each (mesh, texture) pair, pairs of none left out. Each
     // kind's shapes are those of one sample object of it (kinds may share a pair).
     std::map<std::pair<int, int>, std::size_t> shapesPerBatch() const;

@@ -13,6 +13,8 @@ struct RowSpot {
     float x = 0;
     float z = 0;
     std::uint32_t shapes = 0;
+
+    friend bool operator==(const RowSpot&, const RowSpot&) = default;
 };
 
 // The spot of the row whose shapes and texts `row` holds: the mean of its shapes' places, or

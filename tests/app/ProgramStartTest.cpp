@@ -2,6 +2,7 @@
 // NORVANE_EXIT_AFTER_START=1, which makes it print its title and object count after start-up
 // (--version and --help print without starting).
 // The scene file's name is in UTF-8, as the desktop hands it over; %1 is a scratch folder.
+#include "../support/AppGolden.h"
 #include "UiHelpers.h"
 
 #include <QDir>
@@ -18,11 +19,7 @@ struct Start {
 
 const QString kTitled = "title: Norvane (%1/my str\u00e9et.nsc)\nobjects: 2\n";
 const QString kNew = "title: Norvane (New)\nobjects: 0\n";
-const QString kHelp = "usage: norvane [SCENE.NSC]\n"
-                      "Starts the editor, opening the scene file when one is named.\n"
-                      "  norvane --version   prints the version and exits\n"
-                      "  norvane --help      prints this and exits\n"
-                      "See also norvane-cli --help for work on scene files without the editor.\n";
+const QString kHelp = QString::fromUtf8(fileBytes(appDataPath("norvane-help.txt")));
 
 const Start kStarts[] = {
     {"no argument", {}, kNew, ""},

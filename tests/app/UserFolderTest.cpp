@@ -78,50 +78,39 @@ private slots:
     }
 
     // A file of the same name already in the new folder stays when it is newer, and gives way to
-    // an earlier folder's newer one; subfolders come along and the emptied folders go.
+    // an earlier folder's newer one; subfolders come along and the emptied folders go. A file
+    // that cannot be moved stays and is named in the one message; the folder is still prepared.
     void movesEarlierFilesOnce() {
         QTemporaryDir scratch;
         const QDir root(scratch.path());
         const QString from = root.filePath("Norvane/norvane"), to = root.filePath("norvane");
-        QVERIFY(root.mkpath("Norvane/norvane/site") && root.mkpath("norvane"));
+        QVERIFY(root.mkpath("Norvane/norvane/site") && root.mkpath("Norvane/norvane/song.wav") &&
+                root.mkpath("norvane"));
         const QDateTime now = QDateTime::currentDateTimeUtc();
-        for (const char* name : {"tester.wrl", "site/index.html", "new.wav", "old.wav"})
+        for (const char* name :
+             {"tester.wrl", "site/index.html", "new.wav", "old.wav", "song.wav/take.wav"})
             writeFile(from + "/" + name, QByteArray("earlier ") + name);
         writeFile(to + "/new.wav", "newer new.wav");
         writeFile(to + "/old.wav", "older old.wav");
+        writeFile(to + "/song.wav", "a file where the folder would go");
         setModified(from + "/new.wav", now.addDays(-1));
         setModified(to + "/old.wav", now.addDays(-2));
 
-        QCOMPARE(moveEarlierFiles(from, to), QStringList());
+        QCOMPARE(moveEarlierFiles(from, to), QStringList{from + "/song.wav/take.wav"});
         QCOMPARE(fileBytes(to + "/tester.wrl"), QByteArray("earlier tester.wrl"));
         QCOMPARE(fileBytes(to + "/site/index.html"), QByteArray("earlier site/index.html"));
         QCOMPARE(fileBytes(to + "/new.wav"), QByteArray("newer new.wav"));
         QCOMPARE(fileBytes(to + "/old.wav"), QByteArray("earlier old.wav"));
-        // Only the file that lost to a newer one is left behind.
+        // Only the file that lost to a newer one and the one that cannot move are left behind.
         QCOMPARE(QDir(from).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-                 QStringList{"new.wav"});
-        QCOMPARE(moveEarlierFiles(from, to), QStringList());
+                 (QStringList{"new.wav", "song.wav"}));
         QCOMPARE(moveEarlierFiles(root.filePath("missing"), to), QStringList());
-    }
-
-    // A file that cannot be moved is named in the one message; the folder is still prepared.
-    void namesWhatCannotMove() {
-        QTemporaryDir scratch;
-        const QDir root(scratch.path());
-        QVERIFY(root.mkpath("earlier/song.wav") && root.mkpath("user"));
-        writeFile(root.filePath("earlier/song.wav/take.wav"), "music");
-        writeFile(root.filePath("user/song.wav"), "a file where the folder would go");
-        const ProgramFolderPlaces places{root.filePath("bin"), root.filePath("share"),
-                                         root.filePath("user"), root.filePath("earlier")};
         try {
-            prepareProgramFolder(places, [](const QString&) { return false; });
+            prepareProgramFolder({root.filePath("bin"), {}, to, from}, [](auto&) { return false; });
             QFAIL("no error");
         } catch (const norvane::Error& e) {
-            QCOMPARE(QString(e.what()), "Cannot move " +
-                                            root.filePath("earlier/song.wav/take.wav") + " into " +
-                                            root.filePath("user"));
+            QCOMPARE(QString(e.what()), "Cannot move " + from + "/song.wav/take.wav into " + to);
         }
-        QCOMPARE(fileBytes(root.filePath("earlier/song.wav/take.wav")), QByteArray("music"));
     }
 };
 

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
 #include <set>
 #include <sstream>
 
@@ -54,32 +55,17 @@ std::string withPlaces(std::string line, const std::string& folder) {
     return line;
 }
 
-// What a case may need beyond the program itself, and why it is skipped without it.
-struct Need {
-    std::string_view name;
-    std::string_view missing;
-    bool (*present)();
-};
-
-bool canRender() {
-    return runProcess(NORVANE_CLI, {}).err.find(" render ") != std::string::npos;
-}
-
-bool hasXite() {
-    return fs::exists(fs::path(NORVANE_CLI).parent_path() / "x_ite" / "x_ite.min.js");
-}
-
-constexpr Need kNeeds[] = {
-    {"render", "norvane-cli was built without render", canRender},
-    {"web", "no X_ITE beside norvane-cli (built with NORVANE_WEB off)", hasXite},
-};
-
-// Why a case that needs `name` cannot run here, or "" when it can.
+// Why a case that needs `name` cannot run here, or "" when it can; asked of the program once.
 std::string missingFor(const std::string& name) {
-    for (const Need& need : kNeeds)
-        if (need.name == name)
-            return need.present() ? "" : std::string(need.missing);
-    return "unknown need " + name;
+    static const std::map<std::string, std::string> missing{
+        {"render", runProcess(NORVANE_CLI, {}).err.find(" render ") != std::string::npos
+                       ? ""
+                       : "norvane-cli was built without render"},
+        {"web", fs::exists(fs::path(NORVANE_CLI).parent_path() / "x_ite" / "x_ite.min.js")
+                    ? ""
+                    : "no X_ITE beside norvane-cli (built with NORVANE_WEB off)"}};
+    const auto found = missing.find(name);
+    return found == missing.end() ? "unknown need " + name : found->second;
 }
 
 std::string golden(const std::string& name, const std::string& actual) {

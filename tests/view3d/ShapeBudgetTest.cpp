@@ -109,21 +109,10 @@ TEST(NearestRows, SpotIsTheMiddleOfTheShapesOrTheFirstText) {
     TextInstance text;
     text.place = Affine::translation({-7, 0, 3});
     shapes.texts.push_back(text);
-    const RowSpot middle = rowSpotOf(shapes);
-    EXPECT_EQ(middle.x, 4.0f);
-    EXPECT_EQ(middle.z, -2.0f);
-    EXPECT_EQ(middle.shapes, 2u);
-
+    EXPECT_EQ(rowSpotOf(shapes), (RowSpot{4, -2, 2}));
     shapes.shapes.clear();
-    const RowSpot textOnly = rowSpotOf(shapes);
-    EXPECT_EQ(textOnly.x, -7.0f);
-    EXPECT_EQ(textOnly.z, 3.0f);
-    EXPECT_EQ(textOnly.shapes, 0u);
-
-    const RowSpot nothing = rowSpotOf({});
-    EXPECT_EQ(nothing.x, 0.0f);
-    EXPECT_EQ(nothing.z, 0.0f);
-    EXPECT_EQ(nothing.shapes, 0u);
+    EXPECT_EQ(rowSpotOf(shapes), (RowSpot{-7, 3, 0}));
+    EXPECT_EQ(rowSpotOf({}), RowSpot{});
 }
 
 // A ground of 2 shapes and rows of 3 shapes at X = 1, 2, 3, 4.

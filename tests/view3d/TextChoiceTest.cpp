@@ -54,21 +54,16 @@ TEST(TextChoice, ReadingDistanceGrowsWithTheDrawnHeight) {
     }
 }
 
-// Nearest first whatever the order of the list, equal distances in list order.
-TEST(TextChoice, NearestFirstTiesInListOrder) {
-    const std::vector<TextInstance> texts = {textAt({0, 0, 9}), textAt({5, 0, 0}),
-                                             textAt({0, 0, -5}), textAt({70, 0, 0}),
-                                             textAt({1, 0, 0})};
+// Nearest first whatever the order of the list, equal distances in list order, only texts of
+// rows drawn.
+TEST(TextChoice, NearestFirstOfRowsDrawn) {
+    const std::vector<TextInstance> texts = {textAt({0, 0, 9}, 1, 0), textAt({5, 0, 0}, 1, 1),
+                                             textAt({0, 0, -5}, 1, 2), textAt({70, 0, 0}, 1, 3),
+                                             textAt({1, 0, 0}, 1, -1)};
     EXPECT_EQ(readableTexts(texts, {}, everyRow), (std::vector<std::size_t>{4, 1, 2, 0}));
-}
-
-TEST(TextChoice, OnlyTextsOfRowsDrawn) {
-    const std::vector<TextInstance> texts = {textAt({1, 0, 0}, 1, 0), textAt({2, 0, 0}, 1, 1),
-                                             textAt({3, 0, 0}, 1, 2), textAt({4, 0, 0}, 1, -1)};
-    const auto oddRows = [](int row) { return row % 2 != 0; };
-    EXPECT_EQ(readableTexts(texts, {}, oddRows), (std::vector<std::size_t>{1, 3}));
-    const auto none = [](int) { return false; };
-    EXPECT_TRUE(readableTexts(texts, {}, none).empty());
+    EXPECT_EQ(readableTexts(texts, {}, [](int row) { return row % 2 != 0; }),
+              (std::vector<std::size_t>{4, 1}));
+    EXPECT_TRUE(readableTexts(texts, {}, [](int) { return false; }).empty());
 }
 
 // Of 250 texts in reach, listed farthest first, the 200 nearest are drawn, nearest first.
