@@ -31,3 +31,28 @@ function(norvane_add_qt_test name)
                                                               ENVIRONMENT QT_QPA_PLATFORM=xcb)
   endif()
 endfunction()
+
+# norvane_add_qt_test_folder(PREFIX prefix SUPPORT name SUPPORT_LIBS lib... LIBS lib...
+# [XVFB test...]): the Qt tests of the calling folder: a static library `name` of support/*.cpp
+# linking SUPPORT_LIBS and Qt Test, and one norvane_add_qt_test per *Test.cpp linking it and LIBS;
+# the tests named after XVFB run under Xvfb too.
+function(norvane_add_qt_test_folder)
+  cmake_parse_arguments(ARG "" "PREFIX;SUPPORT" "SUPPORT_LIBS;LIBS;XVFB" ${ARGN})
+  find_package(Qt6 REQUIRED COMPONENTS Test)
+  set(CMAKE_AUTOMOC ON)
+  file(GLOB support_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/support/*.cpp
+       ${CMAKE_CURRENT_SOURCE_DIR}/support/*.h)
+  add_library(${ARG_SUPPORT} STATIC ${support_sources})
+  target_include_directories(${ARG_SUPPORT} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/support)
+  target_link_libraries(${ARG_SUPPORT} PUBLIC ${ARG_SUPPORT_LIBS} Qt6::Test PRIVATE norvane_flags)
+  file(GLOB test_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*Test.cpp)
+  foreach(source ${test_sources})
+    get_filename_component(name ${source} NAME_WE)
+    set(xvfb)
+    if(name IN_LIST ARG_XVFB)
+      set(xvfb XVFB)
+    endif()
+    norvane_add_qt_test(${name} PREFIX ${ARG_PREFIX} SOURCES ${source}
+                        LIBS ${ARG_SUPPORT} ${ARG_LIBS} ${xvfb})
+  endforeach()
+endfunction()
