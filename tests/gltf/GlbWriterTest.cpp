@@ -30,6 +30,9 @@ Scene twoTrees() {
     Scene scene;
     scene.append({"Tree", "10", "20", "0", "http://a.example/\"x\"", ""});
     scene.append({"Tree", "30", "40", "1.57", "", ""});
+    scene.append({"Floor/Ceiling", "1", "1", "3", "3", "room.htm"});
+    scene.append({"Text (Big)", " 5", " 5", "0", "", "Hi"}),
+        scene.append({"Roof", "1", "1", "0", "", ""});
     return scene;
 }
 
@@ -48,9 +51,9 @@ TEST(GlbWriter, ChunksHaveTheLengthsAndAlignmentOfTheHeader) {
     EXPECT_EQ(bin + 8 + wordAt(glb, bin), glb.size());
 }
 
-TEST(GlbWriter, TwoTreesShareOneMeshAndCarryTheirLink) {
+TEST(GlbWriter, TwoTreesShareOneMeshAndEveryObjectIsANode) {
     WorldOptions options;
-    options.targetFrame = "main";
+    options.targetFrame = "main", options.musicFile = "song.wav";
     const std::string glb = glbOf(twoTrees(), options);
     const std::string json = glb.substr(20, wordAt(glb, 12));
     const std::size_t first = json.find("{\"name\":\"Tree 1\"");
@@ -64,6 +67,15 @@ TEST(GlbWriter, TwoTreesShareOneMeshAndCarryTheirLink) {
     EXPECT_EQ(meshOf(first), meshOf(second));
     EXPECT_NE(json.find("\"extras\":{\"url\":\"http://a.example/\\\"x\\\"\",\"target\":\"main\"}"),
               std::string::npos);
+    // The floor and its ceiling are two parts of one node; texts and the music stay as data.
+    EXPECT_NE(
+        json.find(
+            "\"name\":\"Floor/Ceiling 3\",\"children\":[5,6],\"extras\":{\"url\":\"room.htm\""),
+        std::string::npos);
+    EXPECT_NE(json.find("{\"name\":\"Text (Big) 4\""), std::string::npos);
+    EXPECT_NE(json.find("\"extras\":{\"text\":\"Hi\"}"), std::string::npos);
+    EXPECT_EQ(json.find("Roof"), std::string::npos);
+    EXPECT_NE(json.find("\"music\":\"song.wav\"}"), std::string::npos);
 }
 
 TEST(GlbWriter, RefusesTheRowsTheWorldRefuses) {

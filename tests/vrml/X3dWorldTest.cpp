@@ -13,21 +13,6 @@
 using namespace norvane;
 using norvane::test::countOf;
 
-namespace {
-
-std::string x3dText(const Scene& scene, const WorldOptions& options = {}) {
-    return worldText(scene, options, writeX3dXmlWorld);
-}
-
-Scene sceneOf(std::initializer_list<SceneObject> rows) {
-    Scene scene;
-    for (const SceneObject& row : rows)
-        scene.append(row);
-    return scene;
-}
-
-} // namespace
-
 struct AttributeCase {
     std::string_view text;
     std::string_view attribute;
@@ -60,7 +45,7 @@ TEST(X3dWorld, AModelIsDefinedOnceAndUsedAfter) {
     Scene scene;
     for (int i = 0; i < 5000; ++i) // beyond one piece of rows
         scene.append({i % 2 ? "Tree" : "Fred", " 1", " 2", "0", "", ""});
-    const std::string xml = x3dText(scene);
+    const std::string xml = worldText(scene, {}, writeX3dXmlWorld);
     EXPECT_EQ(countOf(xml, "<Group DEF='Tree'>"), 1u);
     EXPECT_EQ(countOf(xml, "<Group USE='Tree'/>"), 2499u);
     EXPECT_EQ(countOf(xml, "<Group DEF='Man'>"), 1u);
@@ -76,7 +61,8 @@ TEST(X3dWorld, RefusesTheRowsTheVrmlWorldRefuses) {
     };
     for (const SceneObject& row : refused) {
         SCOPED_TRACE(row.list4 + "|" + row.list5 + "|" + row.list6);
-        const Scene scene = sceneOf({{"Bench", " 1", " 1", "0", "", ""}, row});
+        Scene scene;
+        scene.append(SceneObject{"Bench", " 1", " 1", "0", "", ""}), scene.append(row);
         const auto errorOf = [&scene](WorldFormatWriter write) {
             try {
                 worldText(scene, {}, write);
