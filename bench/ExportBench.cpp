@@ -7,10 +7,10 @@
 
 #include "SceneFileOnDisk.h"
 #include "SceneMix.h"
+#include "formats/WorldFormats.h"
 #include "platform/AtomicFile.h"
 #include "scenefile/SceneFile.h"
 #include "scenefile/SceneFileInput.h"
-#include "vrml/WorldFormats.h"
 #include "vrml/WorldWriter.h"
 
 #include <chrono>
@@ -25,7 +25,7 @@ using Clock = std::chrono::steady_clock;
 void BM_BuildWorld(benchmark::State& state) {
     const norvane::Scene scene =
         norvane::bench::makeMixedScene(static_cast<std::size_t>(state.range(0)));
-    const norvane::WorldOptions options{"Night Sky", "music.wav", "main"};
+    const norvane::WorldOptions options{"Night Sky", "music.wav", "main", ""};
     std::size_t bytes = 0;
     for (auto _ : state) {
         const std::string world = norvane::buildWorld(scene, options);
@@ -53,7 +53,7 @@ double rawWriteSeconds(const std::string& path, std::size_t size) {
 // Seconds to export the scene file at `scenePath` to `worldPath`, counting the world's bytes.
 double exportSeconds(const std::string& scenePath, const std::string& worldPath, std::size_t& bytes,
                      norvane::WorldFormatWriter write = norvane::writeWorld) {
-    const norvane::WorldOptions options{"Night Sky", "music.wav", "main"};
+    const norvane::WorldOptions options{"Night Sky", "music.wav", "main", NORVANE_TEXTURE_FOLDER};
     const Clock::time_point start = Clock::now();
     const norvane::Scene scene = norvane::readSceneTextInPlace(
         norvane::readSceneFileText(scenePath, norvane::FileTypes::RegularOnly));
@@ -116,6 +116,7 @@ void BM_ExportFormat(benchmark::State& state) {
 BENCHMARK(BM_ExportFormat)
     ->Args({1'000'000, 1})
     ->Args({1'000'000, 2})
+    ->Args({1'000'000, 3})
     ->Unit(benchmark::kMillisecond)
     ->Iterations(3)
     ->UseManualTime();

@@ -10,6 +10,7 @@ set(NORVANE_CORE_LAYERS
     "map:scene,platform"
     "view3d:scene,platform,vrml"
     "gltf:scene,platform,vrml,view3d"
+    "formats:scene,platform,vrml,view3d,gltf"
     "webpage:scene,platform,vrml")
 set(NORVANE_UPPER_LAYERS
     "render:@core"

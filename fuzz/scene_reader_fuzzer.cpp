@@ -33,7 +33,8 @@ bool hasNonFiniteNumber(std::string_view world) {
 
 void writeWorlds(const norvane::Scene& scene) {
     try {
-        if (hasNonFiniteNumber(norvane::buildWorld(scene, {"Night Sky", "a \"b\".wav", "frame"})))
+        if (hasNonFiniteNumber(
+                norvane::buildWorld(scene, {"Night Sky", "a \"b\".wav", "frame", ""})))
             __builtin_trap();
         (void)norvane::buildPreviewWorld(scene);
     } catch (const norvane::Error&) {

@@ -7,9 +7,9 @@
 #include "ErrorReport.h"
 #include "LocalPath.h"
 #include "Saver.h"
+#include "formats/WorldFormats.h"
 #include "render/Utf8Text.h"
 #include "vrml/FormatReport.h"
-#include "vrml/WorldFormats.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -56,8 +56,10 @@ void MainEditor::exportWorldAs(QWidget* parent, const QString& path,
                      joinedFormats(&norvane::WorldFormat::extension, ", ")));
         return;
     }
+    norvane::WorldOptions withTextures = options;
+    withTextures.textureFolder = localPath(m_services.appDirectory);
     const bool written = runOrReport(parent, m_services.messages, [&] {
-        FinalCode.setText(norvane::worldText(m_scene, options, format->write));
+        FinalCode.setText(norvane::worldText(m_scene, withTextures, format->write));
         FinalCode.saveToFile(localPath(path));
     });
     if (written)

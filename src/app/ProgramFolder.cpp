@@ -3,6 +3,7 @@
 #include "EarlierFiles.h"
 
 #include "scene/Error.h"
+#include "vrml/WorldLooks.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -11,16 +12,11 @@
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
-#include <array>
-
 namespace {
-
-constexpr std::array<const char*, 5> kTextures{"source1.jpg", "source2.jpg", "source3.jpg",
-                                               "source4.jpg", "source5.jpg"};
 
 // Copies each texture that `folder` lacks from `dataFolder`, where it has one.
 void copyMissingTextures(const QString& dataFolder, const QString& folder) {
-    for (const char* name : kTextures) {
+    for (const std::string_view name : norvane::kTextureFiles) {
         const QString target = QDir(folder).filePath(QLatin1String(name));
         const QString source = QDir(dataFolder).filePath(QLatin1String(name));
         if (!QFile::exists(target) && QFile::exists(source))

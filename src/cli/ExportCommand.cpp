@@ -2,11 +2,12 @@
 
 #include "Arguments.h"
 #include "CliError.h"
+#include "ProgramData.h"
 #include "SceneInput.h"
+#include "formats/WorldFormats.h"
 #include "scene/Error.h"
 #include "scene/ShownPath.h"
 #include "vrml/FormatReport.h"
-#include "vrml/WorldFormats.h"
 #include "vrml/WorldWriter.h"
 
 #include <algorithm>
@@ -43,11 +44,16 @@ std::string musicFileName(std::string_view command, const Arguments& parsed) {
     return name;
 }
 
-std::string formatNames() {
-    std::string names;
-    for (const WorldFormat& format : worldFormats())
-        names += (names.empty() ? "" : ", ") + std::string(format.name);
-    return names;
+// One field of every format: "a, b, c or d".
+std::string formatList(std::string_view WorldFormat::*field) {
+    std::string list;
+    const auto& formats = worldFormats();
+    for (std::size_t i = 0; i < formats.size(); ++i)
+        list += (i == 0                    ? ""
+                 : i + 1 == formats.size() ? " or "
+                                           : ", ") +
+                std::string(formats[i].*field);
+    return list;
 }
 
 // The format --format names, else the one of the output's extension.
@@ -57,12 +63,13 @@ const WorldFormat& chosenFormat(const Arguments& parsed, const std::string& outP
         if (const WorldFormat* format = worldFormatNamed(name))
             return *format;
         throw CliError(kExitUsage, "export: unknown format \"" + shownPath(name) + "\" (choose " +
-                                       formatNames() + ")");
+                                       formatList(&WorldFormat::name) + ")");
     }
     if (const WorldFormat* format = worldFormatOf(outPath))
         return *format;
     throw CliError(kExitUsage, "export: cannot tell the format of " + shownPath(outPath) +
-                                   " (name it .wrl, .x3d or .x3dv, or give --format)");
+                                   " (name it " + formatList(&WorldFormat::extension) +
+                                   ", or give --format)");
 }
 
 // What the format loses of the scene, on standard error; a line saying so when it loses nothing.
@@ -80,6 +87,7 @@ WorldOptions worldOptionsFrom(std::string_view command, const Arguments& parsed)
     options.sky = checkedSky(command, parsed.option("--sky", options.sky));
     options.musicFile = musicFileName(command, parsed);
     options.targetFrame = parsed.option("--target");
+    options.textureFolder = programDataFolder();
     return options;
 }
 

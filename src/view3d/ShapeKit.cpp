@@ -1,6 +1,7 @@
 #include "ShapeKit.h"
 
 #include "NumberList.h"
+#include "vrml/WorldLooks.h"
 
 #include <array>
 
@@ -14,10 +15,8 @@ struct Kit {
 };
 
 int textureNumber(std::string_view file) {
-    constexpr std::array<std::string_view, 5> files{"source1.jpg", "source2.jpg", "source3.jpg",
-                                                    "source4.jpg", "source5.jpg"};
-    for (std::size_t i = 0; i < files.size(); ++i)
-        if (files[i] == file)
+    for (std::size_t i = 0; i < kTextureFiles.size(); ++i)
+        if (kTextureFiles[i] == file)
             return static_cast<int>(i) + 1;
     return 0;
 }

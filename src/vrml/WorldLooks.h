@@ -8,6 +8,11 @@ namespace norvane {
 // The fixed parts of every world, as data: the world writer writes them and the 3D view draws
 // them. Numbers are kept as the texts the world carries.
 
+// The texture files the worlds name, texture number 1..5 in this order; they lie beside a world
+// that names them and are embedded in one that carries them.
+inline constexpr std::array<std::string_view, 5> kTextureFiles{
+    "source1.jpg", "source2.jpg", "source3.jpg", "source4.jpg", "source5.jpg"};
+
 // Where the visitor starts (looking along -Z with VRML's default 45 degree field of view).
 inline constexpr std::string_view kViewpointPosition = "0 0.5 46";
 inline constexpr std::string_view kViewpointDescription = "Starting Point ";

@@ -13,6 +13,7 @@ struct WorldOptions {
     std::string sky = "Blue Sky"; // "Blue Sky", "Night Sky", "Black" or "White"; others: Blue Sky
     std::string musicFile;        // bare file name of the looping music; "" writes no Sound node
     std::string targetFrame;      // frame every hyperlink opens in; "" for none
+    std::string textureFolder;    // where a world that embeds its textures reads them; "" for .
 };
 
 // The line every anchor carries for `frame`: "" for "", otherwise

@@ -5,6 +5,7 @@
 #include "platform/FileReading.h"
 #include "scene/Error.h"
 #include "scene/ShownPath.h"
+#include "vrml/WorldLooks.h"
 
 #include <algorithm>
 #include <array>
@@ -21,8 +22,6 @@ namespace fs = std::filesystem;
 // The files X_ITE fetches for a VRML 2.0 world (its script, style sheet, the Text and Scripting
 // components, the fonts and helpers), relative to its folder, ',' between them.
 constexpr std::string_view kXiteFiles = NORVANE_XITE_FILES;
-constexpr std::array<std::string_view, 5> kTextures{"source1.jpg", "source2.jpg", "source3.jpg",
-                                                    "source4.jpg", "source5.jpg"};
 constexpr std::string_view kPageEnd = ".html";
 constexpr std::string_view kNameCharacters = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ"
                                              "0123456789._-";
@@ -67,7 +66,7 @@ std::vector<Output> outputsFor(const Scene& scene, const WebPageRequest& request
     world.musicFile = request.musicPath.empty() ? "" : bareName(request.musicPath);
     std::vector<Output> outputs{{request.pageName, buildWebPageText(request.title, stem + ".wrl")},
                                 {stem + ".wrl", buildWorld(scene, world)}};
-    for (std::string_view texture : kTextures)
+    for (std::string_view texture : kTextureFiles)
         addCopy(outputs, std::string(texture), fs::path(request.dataFolder) / texture);
     addXite(outputs, request.dataFolder);
     if (!request.musicPath.empty()) {

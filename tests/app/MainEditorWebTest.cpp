@@ -37,7 +37,7 @@ private slots:
         QTest::mouseClick(saver->findChild<QPushButton*>("Command1"), Qt::LeftButton);
         const auto& scene = harness.editor.scene();
         QCOMPARE(bytes(app.filePath("site/park.wrl")),
-                 QByteArray::fromStdString(norvane::buildWorld(scene, {"Night Sky", "", ""})));
+                 QByteArray::fromStdString(norvane::buildWorld(scene, {"Night Sky", "", "", ""})));
         QVERIFY(bytes(app.filePath("site/park.html")).contains("<title>Norvane</title>"));
 
         harness.run("mnuBrowserItem");

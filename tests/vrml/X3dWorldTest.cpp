@@ -4,7 +4,6 @@
 
 #include "TextDiff.h"
 #include "scene/Error.h"
-#include "vrml/WorldFormats.h"
 #include "vrml/X3dWorldWriter.h"
 #include "vrml/XmlMarkup.h"
 
@@ -75,24 +74,4 @@ TEST(X3dWorld, RefusesTheRowsTheVrmlWorldRefuses) {
         EXPECT_NE(vrmlError, "");
         EXPECT_EQ(x3dError, vrmlError);
     }
-}
-
-struct FormatCase {
-    std::string_view path;
-    std::string_view format; // "" for none
-};
-
-TEST(WorldFormats, ChoosesByTheExtensionInAnyCase) {
-    const FormatCase cases[] = {
-        {"a.wrl", "wrl"}, {"a.WRL", "wrl"}, {"dir.x3d/a", "wrl"}, {"/dev/stdout", "wrl"},
-        {"a.x3d", "x3d"}, {"a.X3d", "x3d"}, {"a.x3dv", "x3dv"},   {"b/a.tar.X3DV", "x3dv"},
-        {".x3d", "wrl"},  {"a.txt", ""},    {"a.", ""},           {"a.wrl.bak", ""},
-    };
-    for (const FormatCase& c : cases) {
-        SCOPED_TRACE(c.path);
-        const WorldFormat* format = worldFormatOf(c.path);
-        EXPECT_EQ(format ? format->name : "", c.format);
-    }
-    EXPECT_EQ(worldFormatNamed("X3DV"), &worldFormats()[2]);
-    EXPECT_EQ(worldFormatNamed("glTF"), nullptr);
 }

@@ -62,7 +62,7 @@ std::vector<PageCase> pageCases() {
     defaults.request.title = "scene.NSC";
     PageCase night{"night", request("park-1.html", dataDir() + "/webpage/quiet.wav"), "park-1.wrl"};
     night.request.title = "<Park & \"Night\">";
-    night.request.world = {"Night Sky", "", "main frame"};
+    night.request.world = {"Night Sky", "", "main frame", ""};
     return {defaults, night};
 }
 

@@ -1,6 +1,9 @@
 #include "WorldFormats.h"
 
-#include "X3dWorldWriter.h"
+#include "gltf/GlbWriter.h"
+#include "platform/FileReading.h"
+#include "vrml/WorldLooks.h"
+#include "vrml/X3dWorldWriter.h"
 
 #include <algorithm>
 #include <cctype>
@@ -16,10 +19,21 @@ bool sameLetters(std::string_view a, std::string_view b) {
     });
 }
 
-const std::array<WorldFormat, 3> kFormats{{
+// The glTF binary carries the textures: they are read from the options' texture folder.
+void writeGlb(const Scene& scene, const WorldOptions& options, const TextSink& sink) {
+    WorldTextures textures;
+    const std::string folder = options.textureFolder.empty() ? "." : options.textureFolder;
+    for (std::size_t i = 0; i < kTextureFiles.size(); ++i)
+        textures.jpeg[i] =
+            readWholeFile(folder + '/' + std::string(kTextureFiles[i]), FileTypes::RegularOnly);
+    writeGlbWorld(scene, options, textures, sink);
+}
+
+const std::array<WorldFormat, 4> kFormats{{
     {"wrl", "VRML 2.0", ".wrl", "VRML 2.0 Files (*.wrl)", writeWorld},
     {"x3d", "X3D", ".x3d", "X3D Files (*.x3d)", writeX3dXmlWorld},
     {"x3dv", "X3D ClassicVRML", ".x3dv", "X3D ClassicVRML Files (*.x3dv)", writeX3dClassicWorld},
+    {"glb", "glTF", ".glb", "glTF 2.0 Binary Files (*.glb)", writeGlb},
 }};
 
 // The format whose `field` is `text` in any case, or nullptr.
@@ -32,7 +46,7 @@ const WorldFormat* formatWhose(std::string_view WorldFormat::*field, std::string
 
 } // namespace
 
-const std::array<WorldFormat, 3>& worldFormats() {
+const std::array<WorldFormat, 4>& worldFormats() {
     return kFormats;
 }
 

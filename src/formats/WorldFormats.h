@@ -1,6 +1,6 @@
 #pragma once
 
-#include "WorldWriter.h"
+#include "vrml/WorldWriter.h"
 
 #include <array>
 #include <string_view>
@@ -18,7 +18,7 @@ struct WorldFormat {
 };
 
 // Every world format; the first, VRML 2.0, is the one a path without an extension gets.
-const std::array<WorldFormat, 3>& worldFormats();
+const std::array<WorldFormat, 4>& worldFormats();
 
 // The format called `name` (case-insensitive), or nullptr.
 const WorldFormat* worldFormatNamed(std::string_view name);

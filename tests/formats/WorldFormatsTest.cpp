@@ -1,8 +1,8 @@
-// The compatibility report: what a world format loses of the features a scene uses, and nothing
-// for the features it does not use or a format that keeps them all.
+// The world formats: chosen by extension or name, and what each loses of the features a scene
+// uses (nothing for the features it does not use or a format that keeps them all).
 
+#include "formats/WorldFormats.h"
 #include "vrml/FormatReport.h"
-#include "vrml/WorldFormats.h"
 
 #include <gtest/gtest.h>
 
@@ -42,9 +42,8 @@ const ReportCase kCases[] = {
 TEST(FormatReport, ListsWhatEachFormatLosesOfWhatTheSceneUses) {
     for (const ReportCase& c : kCases) {
         SCOPED_TRACE(c.name);
-        const std::string_view title =
-            c.format == "glb" ? "glTF" : worldFormatNamed(c.format)->title;
-        EXPECT_EQ(compatibilityReport(c.format, title, c.use), c.report);
+        EXPECT_EQ(compatibilityReport(c.format, worldFormatNamed(c.format)->title, c.use),
+                  c.report);
     }
 }
 
@@ -54,11 +53,33 @@ TEST(FormatReport, CountsHyperlinksTextsFrameAndMusic) {
     scene.append(SceneObject{"Street", "1", "1", "2", "2", "b.htm"});
     scene.append(SceneObject{"Text (Big)", " 1", " 1", "0", "", "Hello"});
     scene.append(SceneObject{"Bench", " 1", " 1", "0", "", "stray text"});
-    const WorldUse use = worldUse(scene, {"Night Sky", "song.wav", "main"});
+    const WorldUse use = worldUse(scene, {"Night Sky", "song.wav", "main", ""});
     EXPECT_EQ(use.hyperlinks, 2u);
     EXPECT_EQ(use.texts, 1u);
     EXPECT_TRUE(use.targetFrame);
     EXPECT_TRUE(use.music);
     // A target frame without a hyperlink to carry it is not used.
-    EXPECT_FALSE(worldUse(Scene(), {"Blue Sky", "", "main"}).targetFrame);
+    EXPECT_FALSE(worldUse(Scene(), {"Blue Sky", "", "main", ""}).targetFrame);
+}
+
+struct FormatCase {
+    std::string_view path;
+    std::string_view format; // "" for none
+};
+
+TEST(WorldFormats, ChoosesByTheExtensionInAnyCase) {
+    const FormatCase cases[] = {
+        {"a.wrl", "wrl"}, {"a.WRL", "wrl"}, {"dir.x3d/a", "wrl"}, {"/dev/stdout", "wrl"},
+        {"a.x3d", "x3d"}, {"a.X3d", "x3d"}, {"a.x3dv", "x3dv"},   {"b/a.tar.X3DV", "x3dv"},
+        {".x3d", "wrl"},  {"a.txt", ""},    {"a.", ""},           {"a.wrl.bak", ""},
+        {"a.GLB", "glb"}, {"a.gltf", ""},
+    };
+    for (const FormatCase& c : cases) {
+        SCOPED_TRACE(c.path);
+        const WorldFormat* format = worldFormatOf(c.path);
+        EXPECT_EQ(format ? format->name : "", c.format);
+    }
+    EXPECT_EQ(worldFormatNamed("X3DV"), &worldFormats()[2]);
+    EXPECT_EQ(worldFormatNamed("glTF"), nullptr);
+    EXPECT_EQ(worldFormatNamed("Glb"), &worldFormats()[3]);
 }
