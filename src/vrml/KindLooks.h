@@ -38,7 +38,7 @@ inline constexpr EllipsoidLook kEllipsoidLook{"0.5", "0.3", "source1.jpg", 3.0, 
 
 inline constexpr std::array<AreaLook, 5> kAreaLooks{{
     {"Floor/Ceiling", {" 0.02 ", " 0.04 ", "0.8 0.8 0.8"}, false, true},
-    {"Shrubbery", {" 0.15 ", "", "0 0 1"}, true, false},
+    {"Shrubbery", {" 0.15 ", "", "1 1 1"}, true, false},
     {"Sidewalk", {" 0.02 ", " 0.04 ", "1 1 0.5"}, false, false},
     {"Street", {" 0.02 ", " 0.04 ", "0.1 0.1 0.1"}, false, false},
     {"Wall", {" 0.5 ", " 1 ", "0.6 0.6 0.6"}, false, false},
