@@ -14,7 +14,8 @@ PACKAGES := cmake g++ make clang libclang-rt-14-dev qt6-base-dev libgl1-mesa-dev
             shared-mime-info desktop-file-utils gcovr \
             qt6-declarative-dev qt6-quick3d-dev qt6-shadertools-dev qml6-module-quick3d \
             qml6-module-qtquick qml6-module-qtquick-window qml6-module-qtqml-workerscript \
-            libgl1-mesa-dri libglx-mesa0 npm chromium
+            libgl1-mesa-dri libglx-mesa0 npm chromium libxml2-utils nlohmann-json3-dev \
+            libfreetype-dev zlib1g-dev fonts-dejavu-core
 CMAKE_FLAGS ?= -DNORVANE_WERROR=ON
 
 .PHONY: all deps locale build run test test-plain test-asan fuzz bench coverage ratio format format-check clean

@@ -1,6 +1,7 @@
 #include "GlbParts.h"
 
 #include "JsonText.h"
+#include "TextPicture.h"
 
 #include <algorithm>
 #include <cmath>
@@ -66,27 +67,7 @@ std::string textureTransform(const Paint& p) {
     return out + "]}}";
 }
 
-std::string materialJson(const Paint& p) {
-    std::string out = "{\"pbrMetallicRoughness\":{\"baseColorFactor\":[";
-    for (int i = 0; i < 3; ++i)
-        appendJsonNumber(out, p.colour[i]), out += ',';
-    out += "1]";
-    if (p.texture > 0) {
-        out += ",\"baseColorTexture\":{\"index\":" + std::to_string(p.texture - 1);
-        const bool plain = p.texRotation == 0 && p.texScale[0] == 1 && p.texScale[1] == 1;
-        out += (plain ? std::string() : textureTransform(p)) + '}';
-    }
-    out += ",\"metallicFactor\":0,\"roughnessFactor\":1}";
-    if (!p.lit)
-        out += ",\"extensions\":{\"KHR_materials_unlit\":{}}";
-    return out + '}';
-}
-
 } // namespace
-
-int GlbParts::addBytes(std::string_view bytes) {
-    return addView(bytes, 0);
-}
 
 int GlbParts::addView(std::string_view bytes, int target) {
     const std::size_t offset = m_binary.size();
@@ -108,30 +89,116 @@ int GlbParts::addAccessor(int view, int componentType, int count, std::string_vi
     return static_cast<int>(m_accessors.size() - 1);
 }
 
+int GlbParts::addOnce(std::map<std::string, int>& index, std::vector<std::string>& items,
+                      std::string item) {
+    const auto [at, added] = index.emplace(item, static_cast<int>(items.size()));
+    if (added)
+        items.push_back(std::move(item));
+    return at->second;
+}
+
+// A new texture of an embedded image; each image is embedded once.
+int GlbParts::textureOf(std::string_view bytes, std::string_view mimeType) {
+    const int view = addView(bytes, 0);
+    m_images.push_back("{\"bufferView\":" + std::to_string(view) + ",\"mimeType\":\"" +
+                       std::string(mimeType) + "\"}");
+    m_textureItems.push_back("{\"sampler\":0,\"source\":" + std::to_string(m_images.size() - 1) +
+                             "}");
+    return static_cast<int>(m_textureItems.size() - 1);
+}
+
+// A material of `paint`'s colour, showing texture `texture` (-1 for none) with the paint's
+// transform; a blended one lets the texture's transparent pixels through, seen from both sides.
+std::string GlbParts::materialJson(const Paint& p, int texture, bool blended) {
+    std::string out = "{\"pbrMetallicRoughness\":{\"baseColorFactor\":[";
+    for (int i = 0; i < 3; ++i)
+        appendJsonNumber(out, p.colour[i]), out += ',';
+    out += "1]";
+    if (texture >= 0) {
+        out += ",\"baseColorTexture\":{\"index\":" + std::to_string(texture);
+        const bool plain = p.texRotation == 0 && p.texScale[0] == 1 && p.texScale[1] == 1;
+        out += (plain ? std::string() : textureTransform(p)) + '}';
+    }
+    out += ",\"metallicFactor\":0,\"roughnessFactor\":1}";
+    if (blended)
+        out += ",\"alphaMode\":\"BLEND\",\"doubleSided\":true";
+    if (!p.lit)
+        out += ",\"extensions\":{\"KHR_materials_unlit\":{}}";
+    return out + '}';
+}
+
+int GlbParts::materialFor(const Paint& p) {
+    int texture = -1;
+    if (p.texture > 0) {
+        int& made = m_jpegTexture.at(static_cast<std::size_t>(p.texture - 1));
+        if (made < 0)
+            made =
+                textureOf(m_jpegs.jpeg.at(static_cast<std::size_t>(p.texture - 1)), "image/jpeg");
+        texture = made;
+    }
+    return addOnce(m_materialIndex, m_materials, materialJson(p, texture, false));
+}
+
+std::string GlbParts::primitiveOf(const std::vector<float>& positions,
+                                  const std::vector<float>& normals, const std::vector<float>& uvs,
+                                  std::string_view indexBytes, int material) {
+    const int count = static_cast<int>(positions.size() / 3);
+    const int position = addAccessor(addView(bytesOf(positions), kArrayBuffer), kFloat, count,
+                                     "VEC3", boundsOf(positions));
+    const int normal =
+        addAccessor(addView(bytesOf(normals), kArrayBuffer), kFloat, count, "VEC3", {});
+    std::string attributes = "{\"attributes\":{\"POSITION\":" + std::to_string(position) +
+                             ",\"NORMAL\":" + std::to_string(normal);
+    if (!uvs.empty()) {
+        const int uv = addAccessor(addView(bytesOf(uvs), kArrayBuffer), kFloat, count, "VEC2", {});
+        attributes += ",\"TEXCOORD_0\":" + std::to_string(uv);
+    }
+    const int indices =
+        addAccessor(addView(indexBytes, kElementArrayBuffer), kUnsignedInt,
+                    static_cast<int>(indexBytes.size() / sizeof(std::uint32_t)), "SCALAR", {});
+    return attributes + "},\"indices\":" + std::to_string(indices) +
+           ",\"material\":" + std::to_string(material) + "}";
+}
+
 std::string GlbParts::primitive(const PartShape& shape) {
+    if (shape.mesh == kTextShape)
+        return textPrimitive(shape);
     const Mesh& mesh = meshKit().at(static_cast<std::size_t>(shape.mesh));
+    const bool textured = shape.paint.texture > 0;
     std::vector<float> positions, normals, uvs;
     for (const MeshVertex& v : mesh.vertices) {
         const Vec3 p = shape.place.point({v.position[0], v.position[1], v.position[2]});
         const Vec3 n = placedNormal(shape.place, {v.normal[0], v.normal[1], v.normal[2]});
         positions.insert(positions.end(), {float(p.x), float(p.y), float(p.z)});
         normals.insert(normals.end(), {float(n.x), float(n.y), float(n.z)});
-        uvs.insert(uvs.end(), {v.uv[0], 1.0f - v.uv[1]}); // glTF's v runs down
+        if (textured)
+            uvs.insert(uvs.end(), {v.uv[0], 1.0f - v.uv[1]}); // glTF's v runs down
     }
-    const int count = static_cast<int>(mesh.vertices.size());
-    const int position = addAccessor(addView(bytesOf(positions), kArrayBuffer), kFloat, count,
-                                     "VEC3", boundsOf(positions));
-    const int normal =
-        addAccessor(addView(bytesOf(normals), kArrayBuffer), kFloat, count, "VEC3", {});
-    const int uv = addAccessor(addView(bytesOf(uvs), kArrayBuffer), kFloat, count, "VEC2", {});
     const std::string_view indexBytes{reinterpret_cast<const char*>(mesh.indices.data()),
                                       mesh.indices.size() * sizeof(std::uint32_t)};
-    const int indices = addAccessor(addView(indexBytes, kElementArrayBuffer), kUnsignedInt,
-                                    static_cast<int>(mesh.indices.size()), "SCALAR", {});
-    return "{\"attributes\":{\"POSITION\":" + std::to_string(position) +
-           ",\"NORMAL\":" + std::to_string(normal) + ",\"TEXCOORD_0\":" + std::to_string(uv) +
-           "},\"indices\":" + std::to_string(indices) +
-           ",\"material\":" + std::to_string(materialFor(shape.paint)) + "}";
+    return primitiveOf(positions, normals, uvs, indexBytes, materialFor(shape.paint));
+}
+
+// A quad facing +Z that shows the text's picture, centred on the baseline's middle.
+std::string GlbParts::textPrimitive(const PartShape& shape) {
+    const TextPicture picture = textPicture(shape.text);
+    const double s = shape.fontSize, half = picture.width * s / 2;
+    const double low = picture.descent * s, high = picture.ascent * s;
+    std::vector<float> positions, normals;
+    const double corners[4][2] = {{-half, low}, {half, low}, {half, high}, {-half, high}};
+    for (const auto& corner : corners) {
+        const Vec3 p = shape.place.point({corner[0], corner[1], 0});
+        const Vec3 n = placedNormal(shape.place, {0, 0, 1});
+        positions.insert(positions.end(), {float(p.x), float(p.y), float(p.z)});
+        normals.insert(normals.end(), {float(n.x), float(n.y), float(n.z)});
+    }
+    const std::vector<float> uvs{0, 1, 1, 1, 1, 0, 0, 0};
+    static constexpr std::uint32_t kQuad[] = {0, 1, 2, 0, 2, 3};
+    const int texture = textureOf(picture.png, "image/png");
+    const int material =
+        addOnce(m_materialIndex, m_materials, materialJson(shape.paint, texture, true));
+    return primitiveOf(positions, normals, uvs,
+                       {reinterpret_cast<const char*>(kQuad), sizeof kQuad}, material);
 }
 
 int GlbParts::meshFor(const std::string& key, const std::vector<PartShape>& shapes) {
@@ -148,28 +215,13 @@ int GlbParts::meshFor(const std::string& key, const std::vector<PartShape>& shap
     return index;
 }
 
-int GlbParts::materialFor(const Paint& p) {
-    const auto key = std::tuple(p.colour[0], p.colour[1], p.colour[2], p.lit, p.texture,
-                                p.texRotation, p.texScale[0], p.texScale[1]);
-    const auto [at, added] = m_materialIndex.emplace(key, static_cast<int>(m_materials.size()));
-    if (added)
-        m_materials.push_back(materialJson(p));
-    return at->second;
-}
-
-std::string GlbParts::json(const std::vector<int>& images) const {
-    std::vector<std::string> imageItems, textures;
-    for (std::size_t i = 0; i < images.size(); ++i) {
-        imageItems.push_back("{\"bufferView\":" + std::to_string(images[i]) +
-                             ",\"mimeType\":\"image/jpeg\"}");
-        textures.push_back("{\"sampler\":0,\"source\":" + std::to_string(i) + "}");
-    }
+std::string GlbParts::json() const {
     std::string out = joined("meshes", m_meshes) + joined("materials", m_materials) +
-                      joined("accessors", m_accessors) + joined("bufferViews", m_views) +
-                      joined("images", imageItems) + joined("textures", textures);
-    if (!images.empty())
+                      joined("textures", m_textureItems) + joined("images", m_images);
+    if (!m_images.empty())
         out += "\"samplers\":[{\"magFilter\":9729,\"minFilter\":9987}],";
-    return out + "\"buffers\":[{\"byteLength\":" + std::to_string(m_binary.size()) + "}],";
+    return out + joined("accessors", m_accessors) + joined("bufferViews", m_views) +
+           "\"buffers\":[{\"byteLength\":" + std::to_string(m_binary.size()) + "}],";
 }
 
 } // namespace norvane

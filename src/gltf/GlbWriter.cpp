@@ -96,13 +96,21 @@ void NodeList::pointObject(const SceneRow& row, std::size_t index, const KindInf
     open(kind.name, index + 1);
     appendVec(m_nodes, "translation", {place.x - 50, pointLift(), place.y - 50});
     appendVec(m_nodes, "rotation", {0, std::sin(turn / 2), 0, std::cos(turn / 2)});
+    std::vector<PartShape> shapes;
+    std::string key(kind.name);
     if (kind.libraryEntry >= 0) {
         const ModelShapes& model = modelShapes(static_cast<std::size_t>(kind.libraryEntry));
-        std::vector<PartShape> shapes;
         for (const ShapeTemplate& s : model.shapes)
             shapes.push_back({s.mesh, s.place, s.paint});
-        m_nodes += ",\"mesh\":" + std::to_string(m_parts.meshFor(std::string(kind.name), shapes));
+        for (const TextTemplate& t : model.texts)
+            shapes.push_back({kTextShape, t.place, t.paint, t.text, t.fontSize});
+    } else if (const TextLook* look = findTextLook(kind.name); look && !fields.text.empty()) {
+        shapes.push_back({kTextShape, Affine::translation(vec3Of(look->lift)), Paint{}, fields.text,
+                          numberOf(look->size, 1.0)});
+        key += ": " + std::string(fields.text);
     }
+    if (!shapes.empty())
+        m_nodes += ",\"mesh\":" + std::to_string(m_parts.meshFor(key, shapes));
     extras(fields.anchor, fields.text);
     m_nodes += '}';
 }
@@ -205,10 +213,7 @@ void putWord(std::string& out, std::uint32_t word) {
 
 void writeGlbWorld(const Scene& scene, const WorldOptions& options, const WorldTextures& textures,
                    const TextSink& sink) {
-    GlbParts parts;
-    std::vector<int> images;
-    for (const std::string& jpeg : textures.jpeg)
-        images.push_back(parts.addBytes(jpeg));
+    GlbParts parts(textures);
     NodeList nodes(parts, options.targetFrame);
     nodes.ground();
     const auto rows = scene.rows();
@@ -216,7 +221,7 @@ void writeGlbWorld(const Scene& scene, const WorldOptions& options, const WorldT
         nodes.object(rows[row], row);
     nodes.lightsAndCamera();
     std::string head(kHead);
-    head += parts.json(images) + "\"nodes\":[";
+    head += parts.json() + "\"nodes\":[";
     std::string tail = "],\"scenes\":[{\"name\":\"World\",\"nodes\":[" + nodes.rootList() + "]" +
                        sceneExtras(options) + "}]}";
     const std::size_t json = head.size() + nodes.text().size() + tail.size();

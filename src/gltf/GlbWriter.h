@@ -1,17 +1,10 @@
 #pragma once
 
+#include "GlbParts.h"
 #include "scene/Scene.h"
 #include "vrml/WorldWriter.h"
 
-#include <array>
-#include <string>
-
 namespace norvane {
-
-// The bytes of the five textures the worlds name (source1.jpg..source5.jpg), read by the caller.
-struct WorldTextures {
-    std::array<std::string, 5> jpeg;
-};
 
 // Hands `sink` the world as one glTF 2.0 binary file: Y up, metres, the VRML world's coordinates;
 // one mesh per model shared by every object of its kind, one node per object ("Tree 12"), the

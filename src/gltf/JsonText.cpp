@@ -3,6 +3,8 @@
 #include "vrml/VrmlString.h"
 
 #include <charconv>
+#include <cmath>
+#include <limits>
 
 namespace norvane {
 
@@ -16,7 +18,13 @@ void appendJsonString(std::string& out, std::string_view text) {
 
 namespace {
 
+// JSON has no infinities or NaN: they are written as the largest finite value of their sign, and
+// 0 (which also has no "-0").
 template <typename Number> void appendShortest(std::string& out, Number value) {
+    if (std::isnan(value) || value == 0)
+        value = 0;
+    else if (std::isinf(value))
+        value = std::copysign(std::numeric_limits<Number>::max(), value);
     char text[32];
     const auto end = std::to_chars(text, text + sizeof text, value).ptr;
     out.append(text, end);
@@ -25,11 +33,11 @@ template <typename Number> void appendShortest(std::string& out, Number value) {
 } // namespace
 
 void appendJsonNumber(std::string& out, double value) {
-    appendShortest(out, value == 0.0 ? 0.0 : value); // no "-0"
+    appendShortest(out, value);
 }
 
 void appendJsonNumber(std::string& out, float value) {
-    appendShortest(out, value == 0.0f ? 0.0f : value);
+    appendShortest(out, value);
 }
 
 } // namespace norvane

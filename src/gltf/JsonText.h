@@ -9,7 +9,8 @@ namespace norvane {
 // backslashes escaped, tabs as \t and other control characters dropped, as the worlds drop them.
 void appendJsonString(std::string& out, std::string_view text);
 
-// Appends the shortest text that reads back as `value`.
+// Appends the shortest text that reads back as `value`; infinities as the largest finite value
+// of their sign, NaN and -0 as 0.
 void appendJsonNumber(std::string& out, double value);
 void appendJsonNumber(std::string& out, float value);
 

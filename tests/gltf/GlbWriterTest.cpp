@@ -1,30 +1,15 @@
-#include "gltf/GlbWriter.h"
-
+#include "GlbTesting.h"
 #include "scene/Error.h"
-#include "scenefile/SceneFile.h"
 
 #include <gtest/gtest.h>
-
-#include <cstdint>
 
 namespace norvane {
 namespace {
 
-std::uint32_t wordAt(const std::string& bytes, std::size_t at) {
-    std::uint32_t word = 0;
-    for (int i = 3; i >= 0; --i)
-        word = word << 8 | static_cast<unsigned char>(bytes[at + static_cast<std::size_t>(i)]);
-    return word;
-}
-
-std::string glbOf(const Scene& scene, const WorldOptions& options = {}) {
-    WorldTextures textures;
-    for (std::size_t i = 0; i < textures.jpeg.size(); ++i)
-        textures.jpeg[i] = std::string(i + 1, 'j');
-    std::string out;
-    writeGlbWorld(scene, options, textures, [&out](std::string_view bytes) { out += bytes; });
-    return out;
-}
+using test::glbJson;
+using test::glbOf;
+using test::glbWordAt;
+using Json = nlohmann::json;
 
 Scene twoTrees() {
     Scene scene;
@@ -36,46 +21,75 @@ Scene twoTrees() {
     return scene;
 }
 
+const Json& nodeNamed(const Json& json, std::string_view name) {
+    for (const Json& node : json["nodes"])
+        if (node["name"] == name)
+            return node;
+    ADD_FAILURE() << "no node " << name;
+    static const Json none = Json::object();
+    return none;
+}
+
 TEST(GlbWriter, ChunksHaveTheLengthsAndAlignmentOfTheHeader) {
     const std::string glb = glbOf(twoTrees());
     ASSERT_GE(glb.size(), 28u);
     EXPECT_EQ(glb.substr(0, 4), "glTF");
-    EXPECT_EQ(wordAt(glb, 4), 2u);
-    EXPECT_EQ(wordAt(glb, 8), glb.size());
-    const std::uint32_t json = wordAt(glb, 12);
+    EXPECT_EQ(glbWordAt(glb, 4), 2u);
+    EXPECT_EQ(glbWordAt(glb, 8), glb.size());
+    const std::uint32_t json = glbWordAt(glb, 12);
     EXPECT_EQ(json % 4, 0u);
     EXPECT_EQ(glb.substr(16, 4), "JSON");
     const std::size_t bin = 20 + json;
-    EXPECT_EQ(wordAt(glb, bin) % 4, 0u);
+    EXPECT_EQ(glbWordAt(glb, bin) % 4, 0u);
     EXPECT_EQ(glb.substr(bin + 4, 4), std::string("BIN\0", 4));
-    EXPECT_EQ(bin + 8 + wordAt(glb, bin), glb.size());
+    EXPECT_EQ(bin + 8 + glbWordAt(glb, bin), glb.size());
 }
 
-TEST(GlbWriter, TwoTreesShareOneMeshAndEveryObjectIsANode) {
+TEST(GlbWriter, EveryObjectIsANodeAndTwoTreesShareOneMesh) {
     WorldOptions options;
     options.targetFrame = "main", options.musicFile = "song.wav";
-    const std::string glb = glbOf(twoTrees(), options);
-    const std::string json = glb.substr(20, wordAt(glb, 12));
-    const std::size_t first = json.find("{\"name\":\"Tree 1\"");
-    const std::size_t second = json.find("{\"name\":\"Tree 2\"");
-    ASSERT_NE(first, std::string::npos);
-    ASSERT_NE(second, std::string::npos);
-    const auto meshOf = [&json](std::size_t at) {
-        const std::size_t mesh = json.find("\"mesh\":", at);
-        return json.substr(mesh, json.find_first_of(",}", mesh) - mesh);
-    };
-    EXPECT_EQ(meshOf(first), meshOf(second));
-    EXPECT_NE(json.find("\"extras\":{\"url\":\"http://a.example/\\\"x\\\"\",\"target\":\"main\"}"),
-              std::string::npos);
-    // The floor and its ceiling are two parts of one node; texts and the music stay as data.
-    EXPECT_NE(
-        json.find(
-            "\"name\":\"Floor/Ceiling 3\",\"children\":[5,6],\"extras\":{\"url\":\"room.htm\""),
-        std::string::npos);
-    EXPECT_NE(json.find("{\"name\":\"Text (Big) 4\""), std::string::npos);
-    EXPECT_NE(json.find("\"extras\":{\"text\":\"Hi\"}"), std::string::npos);
-    EXPECT_EQ(json.find("Roof"), std::string::npos);
-    EXPECT_NE(json.find("\"music\":\"song.wav\"}"), std::string::npos);
+    const Json json = glbJson(glbOf(twoTrees(), options));
+    EXPECT_EQ(nodeNamed(json, "Tree 1")["mesh"], nodeNamed(json, "Tree 2")["mesh"]);
+    EXPECT_EQ(nodeNamed(json, "Tree 1")["extras"],
+              Json({{"url", "http://a.example/\"x\""}, {"target", "main"}}));
+    EXPECT_EQ(nodeNamed(json, "Tree 2")["translation"], Json({-20, 0.03, -10}));
+    // The floor and its ceiling are two parts of one node; the roof is no kind of the catalogue.
+    EXPECT_EQ(nodeNamed(json, "Floor/Ceiling 3")["children"].size(), 2u);
+    EXPECT_EQ(nodeNamed(json, "Floor/Ceiling 3")["extras"]["url"], "room.htm");
+    EXPECT_EQ(json.dump().find("Roof"), std::string::npos);
+    EXPECT_EQ(json["scenes"][0]["extras"]["music"], "song.wav");
+    EXPECT_EQ(json["scenes"][0]["extras"]["sky"]["name"], "Blue Sky");
+}
+
+// The text is a quad, 2 m up, that shows a PNG of the text where it lets the picture through.
+TEST(GlbWriter, ATextIsAQuadShowingItsPicture) {
+    const Json json = glbJson(glbOf(twoTrees()));
+    const Json& text = nodeNamed(json, "Text (Big) 4");
+    EXPECT_EQ(text["extras"]["text"], "Hi");
+    const Json& quad = json["meshes"][text["mesh"].get<int>()]["primitives"][0];
+    const Json& position = json["accessors"][quad["attributes"]["POSITION"].get<int>()];
+    EXPECT_EQ(position["count"], 4);
+    EXPECT_LT(position["min"][1].get<double>(), 2.0);
+    EXPECT_GT(position["max"][1].get<double>(), 2.5);
+    const Json& material = json["materials"][quad["material"].get<int>()];
+    EXPECT_EQ(material["alphaMode"], "BLEND");
+    const int texture = material["pbrMetallicRoughness"]["baseColorTexture"]["index"];
+    EXPECT_EQ(json["images"][json["textures"][texture]["source"].get<int>()]["mimeType"],
+              "image/png");
+}
+
+TEST(GlbWriter, TwoLightsAndTheCameraAtTheStartingPoint) {
+    const Json json = glbJson(glbOf(Scene()));
+    EXPECT_EQ(json["extensions"]["KHR_lights_punctual"]["lights"].size(), 2u);
+    EXPECT_EQ(nodeNamed(json, "Light 1")["extensions"]["KHR_lights_punctual"]["light"], 0);
+    // Light 2 looks straight down: -Z turned a quarter about +X.
+    const Json& down = nodeNamed(json, "Light 2")["rotation"];
+    EXPECT_NEAR(down[0].get<double>(), -std::sqrt(0.5), 1e-9);
+    EXPECT_NEAR(down[3].get<double>(), std::sqrt(0.5), 1e-9);
+    EXPECT_EQ(nodeNamed(json, "Starting Point")["translation"], Json({0, 0.5, 46}));
+    EXPECT_EQ(nodeNamed(json, "Starting Point")["camera"], 0);
+    // Nothing in the scene uses a texture but the ground's grass.
+    EXPECT_EQ(json["images"].size(), 1u);
 }
 
 TEST(GlbWriter, RefusesTheRowsTheWorldRefuses) {

@@ -3,6 +3,7 @@
 // checked line by line against the world layout, the object lines and the model tables; a change of
 // any of them shows here as the first differing line.
 
+#include "GlbTesting.h"
 #include "GoldenFile.h"
 #include "GoldenWorlds.h"
 #include "ProcessRun.h"
@@ -25,8 +26,8 @@ using namespace norvane::test;
 // control characters in texts, URLs and options, an unknown sky (odd-rows); a blank frame
 // (spaced-frame); every character XML or an MFString must not see as it is, in texts, URLs and
 // options (xml-texts). Each gives its VRML, X3D and ClassicVRML worlds the same each time, which
-// the readers (tovrmlx3d, xmllint) take without a word, and the preview is the world of the
-// default options.
+// the readers (tovrmlx3d, xmllint) take without a word, and the glTF binary whose JSON (indented)
+// expected.glb.json holds; the preview is the world of the default options.
 TEST(GoldenWorld, EachSceneGivesItsWorld) {
     const std::vector<GoldenWorld> worlds = goldenWorlds();
     EXPECT_EQ(worlds.size(), 9u);
@@ -46,6 +47,8 @@ TEST(GoldenWorld, EachSceneGivesItsWorld) {
             EXPECT_TRUE(readsWithoutWarnings(golden.folder + name));
         }
         EXPECT_TRUE(xmlReadsCleanly(golden.folder + "/expected.x3d"));
+        const std::string json = glbJson(glbOf(scene, golden.options)).dump(1) + '\n';
+        EXPECT_SAME_TEXT(goldenText(golden.folder + "/expected.glb.json", json), json);
     }
 }
 
