@@ -128,6 +128,9 @@ std::string GlbParts::materialJson(const Paint& p, int texture, bool blended) {
 }
 
 int GlbParts::materialFor(const Paint& p) {
+    const PaintKey key = paintKey(p);
+    if (const auto found = m_paintMaterial.find(key); found != m_paintMaterial.end())
+        return found->second;
     int texture = -1;
     if (p.texture > 0) {
         int& made = m_jpegTexture.at(static_cast<std::size_t>(p.texture - 1));
@@ -136,7 +139,9 @@ int GlbParts::materialFor(const Paint& p) {
                 textureOf(m_jpegs.jpeg.at(static_cast<std::size_t>(p.texture - 1)), "image/jpeg");
         texture = made;
     }
-    return addOnce(m_materialIndex, m_materials, materialJson(p, texture, false));
+    const int material = addOnce(m_materialIndex, m_materials, materialJson(p, texture, false));
+    m_paintMaterial.emplace(key, material);
+    return material;
 }
 
 std::string GlbParts::primitiveOf(const std::vector<float>& positions,

@@ -5,6 +5,7 @@
 #include <array>
 #include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace norvane {
@@ -13,6 +14,13 @@ namespace norvane {
 struct WorldTextures {
     std::array<std::string, 5> jpeg;
 };
+
+// What tells paints apart.
+using PaintKey = std::tuple<float, float, float, bool, int, float, float, float>;
+inline PaintKey paintKey(const Paint& p) {
+    return {p.colour[0], p.colour[1],   p.colour[2],   p.lit,
+            p.texture,   p.texRotation, p.texScale[0], p.texScale[1]};
+}
 
 // The mesh number of a part shape that is a text rather than a mesh of the kit.
 inline constexpr int kTextShape = -1;
@@ -59,7 +67,8 @@ private:
 
     const WorldTextures& m_jpegs;
     std::array<int, 5> m_jpegTexture{-1, -1, -1, -1, -1};
-    std::map<std::string, int> m_meshIndex, m_materialIndex, m_textureIndex;
+    std::map<std::string, int> m_meshIndex, m_materialIndex;
+    std::map<PaintKey, int> m_paintMaterial;
     std::vector<std::string> m_meshes, m_materials, m_textureItems, m_images, m_accessors, m_views;
     std::string m_binary;
 };

@@ -20,20 +20,27 @@ namespace {
 
 // JSON has no infinities or NaN: they are written as the largest finite value of their sign, and
 // 0 (which also has no "-0").
-template <typename Number> void appendShortest(std::string& out, Number value) {
+template <typename Number> char* writeShortest(char* out, Number value) {
     if (std::isnan(value) || value == 0)
         value = 0;
     else if (std::isinf(value))
         value = std::copysign(std::numeric_limits<Number>::max(), value);
+    return std::to_chars(out, out + 32, value).ptr;
+}
+
+template <typename Number> void appendShortest(std::string& out, Number value) {
     char text[32];
-    const auto end = std::to_chars(text, text + sizeof text, value).ptr;
-    out.append(text, end);
+    out.append(text, writeShortest(text, value));
 }
 
 } // namespace
 
 void appendJsonNumber(std::string& out, double value) {
     appendShortest(out, value);
+}
+
+char* writeJsonNumber(char* out, float value) {
+    return writeShortest(out, value);
 }
 
 void appendJsonNumber(std::string& out, float value) {

@@ -13,5 +13,7 @@ void appendJsonString(std::string& out, std::string_view text);
 // of their sign, NaN and -0 as 0.
 void appendJsonNumber(std::string& out, double value);
 void appendJsonNumber(std::string& out, float value);
+// Writes the float's text at `out`, which has room for 32 bytes; returns its end.
+char* writeJsonNumber(char* out, float value);
 
 } // namespace norvane
