@@ -3,6 +3,7 @@
 #include "JsonText.h"
 
 #include "scene/NumberText.h"
+#include "scene/Orientation.h"
 #include "scene/RowFields.h"
 #include "view3d/NumberList.h"
 #include "vrml/KindLooks.h"
@@ -49,7 +50,7 @@ std::array<double, 4> turnFromMinusZ(Vec3 d) {
 
 // Names are the catalogue's kind names and the world's own, which JSON takes as they are.
 int NodeBlock::open(std::string_view name, std::size_t row) {
-    text.append(text.empty() ? "{\"name\":\"" : ",{\"name\":\"").append(name);
+    text.append(",{\"name\":\"").append(name);
     if (row)
         text += ' ', appendCount(text, row);
     text += '"';
@@ -58,7 +59,8 @@ int NodeBlock::open(std::string_view name, std::size_t row) {
 }
 
 void NodeBlock::mark(bool mesh, int number) {
-    marks.push_back({text.size(), mesh, number});
+    marks.push_back({static_cast<std::uint32_t>(text.size()),
+                     static_cast<std::uint32_t>(number) | (mesh ? NodeMark::kMesh : 0)});
 }
 
 template <typename Key>
@@ -86,16 +88,31 @@ void NodeBlock::extras(std::string_view url, std::string_view words) {
     text += '}';
 }
 
-// Scenes use few orientations, so the rotation of the last one is kept.
+std::string rotationAbout(double turn) {
+    std::string out;
+    if (turn != 0)
+        appendVec(out, "rotation", {0, std::sin(turn / 2), 0, std::cos(turn / 2)});
+    return out;
+}
+
+// The rotation member of each orientation code, made once; none for facing forward.
+const std::array<std::string, 4>& codeRotations() {
+    static const std::array<std::string, 4> rotations = [] {
+        std::array<std::string, 4> made;
+        for (std::size_t i = 0; i < made.size(); ++i)
+            made[i] = rotationAbout(readNumberText(kOrientationCodes[i]).value);
+        return made;
+    }();
+    return rotations;
+}
+
 void NodeBlock::placePoint(double x, double z, std::string_view orientation) {
     appendVec(text, "translation", {x, pointLift(), z});
-    if (orientation != m_lastTurn || m_lastRotation.empty()) {
-        const double turn = readNumberText(orientation).value;
-        m_lastRotation.clear();
-        appendVec(m_lastRotation, "rotation", {0, std::sin(turn / 2), 0, std::cos(turn / 2)});
-        m_lastTurn = orientation;
-    }
-    text += m_lastRotation;
+    const auto code = std::find(kOrientationCodes.begin(), kOrientationCodes.end(), orientation);
+    if (code != kOrientationCodes.end())
+        text += codeRotations()[static_cast<std::size_t>(code - kOrientationCodes.begin())];
+    else
+        text += rotationAbout(readNumberText(orientation).value);
 }
 
 void NodeBlock::pointObject(const SceneRow& row, std::size_t index, const KindInfo& kind) {
@@ -201,31 +218,42 @@ int madeMesh(GlbParts& parts, const MeshRequest& request) {
     return parts.meshFor(key, {request.shape});
 }
 
+// The number a mark stands for, once its block is numbered.
+char* writeNumber(char* out, const NodeBlock& block, const NodeMark& mark) {
+    const int number = mark.mesh() ? block.meshNumbers[static_cast<std::size_t>(mark.number())]
+                                   : block.firstNode + mark.number();
+    return std::to_chars(out, out + 24, number).ptr;
+}
+
 } // namespace
 
-void joinNodeBlock(GlbParts& parts, NodeBlock& block, int firstNode, JoinedNodes& out) {
-    std::vector<int> meshes;
+std::size_t numberNodeBlock(GlbParts& parts, NodeBlock& block, int firstNode, bool first,
+                            std::string& roots) {
+    block.firstNode = firstNode;
     for (const MeshRequest& request : block.requests)
-        meshes.push_back(madeMesh(parts, request));
+        block.meshNumbers.push_back(madeMesh(parts, request));
+    std::size_t size = block.text.size() - (first && !block.text.empty());
+    char digits[24];
+    for (const NodeMark& mark : block.marks)
+        size += static_cast<std::size_t>(writeNumber(digits, block, mark) - digits);
+    for (const int root : block.roots)
+        roots += (roots.empty() ? "" : ",") + std::to_string(firstNode + root);
+    return size;
+}
+
+void writeNodeBlock(NodeBlock& block, bool first, const TextSink& sink) {
     std::string piece;
-    if (!out.pieces.empty() && !block.text.empty())
-        piece += ',';
-    piece.reserve(block.text.size() + block.marks.size() * 8 + 1);
-    std::size_t from = 0;
+    piece.reserve(block.text.size() + block.marks.size() * 8);
+    std::size_t from = first && !block.text.empty() ? 1 : 0;
+    char digits[24];
     for (const NodeMark& mark : block.marks) {
         piece.append(block.text, from, mark.at - from);
-        appendCount(piece, static_cast<std::size_t>(
-                               mark.mesh ? meshes[static_cast<std::size_t>(mark.number)]
-                                         : firstNode + mark.number));
+        piece.append(digits, writeNumber(digits, block, mark));
         from = mark.at;
     }
     piece.append(block.text, from);
-    for (const int root : block.roots)
-        out.roots += (out.roots.empty() ? "" : ",") + std::to_string(firstNode + root);
-    out.size += piece.size();
-    if (!piece.empty())
-        out.pieces.push_back(std::move(piece));
-    block = NodeBlock(""); // gives its memory back
+    block = NodeBlock(""); // gives its memory back before the sink has the piece
+    sink(piece);
 }
 
 } // namespace norvane

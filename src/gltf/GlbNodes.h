@@ -5,7 +5,9 @@
 #include "scene/Catalogue.h"
 #include "scene/Scene.h"
 #include "view3d/WorldShapes.h"
+#include "vrml/ObjectBlocks.h"
 
+#include <cstdint>
 #include <map>
 #include <string>
 #include <tuple>
@@ -24,9 +26,11 @@ struct MeshRequest {
 // A number that the join writes at byte `at` of a block's text: a node of the block or a mesh
 // it asks for, each counted from 0 within the block.
 struct NodeMark {
-    std::size_t at;
-    bool mesh;
-    int number;
+    static constexpr std::uint32_t kMesh = 1u << 31; // set in `what` for a mesh
+    std::uint32_t at;                                // a block's text stays far below 4 GB
+    std::uint32_t what;                              // the number, and whether it is a mesh
+    bool mesh() const { return what & kMesh; }
+    int number() const { return static_cast<int>(what & ~kMesh); }
 };
 
 // Part of the "nodes" array, written without knowing the nodes and meshes before it: a block of
@@ -42,11 +46,13 @@ public:
     void ground();
     void lightsAndCamera();
 
-    std::string text;                  // the nodes, ',' before each but the array's first
+    std::string text;                  // the nodes, ',' before each
     std::vector<NodeMark> marks;       // in the order of their places in `text`
     std::vector<MeshRequest> requests; // by the first use
     std::vector<int> roots;            // the nodes of the scene's root list
     int count = 0;                     // nodes in the block
+    int firstNode = 0;                 // the number of its first node, once numbered
+    std::vector<int> meshNumbers;      // the mesh of each request, once numbered
 
 private:
     int open(std::string_view name, std::size_t row);
@@ -62,17 +68,15 @@ private:
     std::string_view m_target;
     std::map<std::string, int> m_models, m_texts;    // key -> request
     std::map<std::pair<int, PaintKey>, int> m_parts; // kit mesh and paint -> request
-    std::string_view m_lastTurn;
-    std::string m_lastRotation;
 };
 
-// The blocks' texts joined in order with their numbers written in: the "nodes" array in
-// pieces, its length and the root list. Each block's text is released once joined.
-struct JoinedNodes {
-    std::vector<std::string> pieces;
-    std::size_t size = 0;
-    std::string roots;
-};
-void joinNodeBlock(GlbParts& parts, NodeBlock& block, int firstNode, JoinedNodes& out);
+// Joining the blocks in order: first each block's meshes are made and its nodes numbered from
+// `firstNode` (numberNodeBlock, which adds the block's roots to `roots` and gives the bytes its
+// text will take), then, once the JSON's length is known, each block's text is handed to `sink`
+// with its numbers written in and released (writeNodeBlock). The array's first block leaves out
+// the comma before its first node.
+std::size_t numberNodeBlock(GlbParts& parts, NodeBlock& block, int firstNode, bool first,
+                            std::string& roots);
+void writeNodeBlock(NodeBlock& block, bool first, const TextSink& sink);
 
 } // namespace norvane

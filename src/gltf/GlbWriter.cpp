@@ -26,7 +26,7 @@ std::vector<NodeBlock> rowBlocks(const Scene& scene, std::string_view target) {
     std::vector<std::exception_ptr> failures(count);
     const auto build = [&](std::size_t first) {
         for (std::size_t b = first; b < count; b += 2) {
-            blocks[b].text.reserve(kRowsPerBlock * 128);
+            blocks[b].text.reserve(kRowsPerBlock * 256); // untouched pages cost nothing
             try {
                 const std::size_t end = std::min(rows.size(), (b + 1) * kRowsPerBlock);
                 for (std::size_t row = b * kRowsPerBlock; row < end; ++row)
@@ -86,22 +86,22 @@ void writeGlbWorld(const Scene& scene, const WorldOptions& options, const WorldT
     ground.ground();
     last.lightsAndCamera();
     GlbParts parts(textures);
-    JoinedNodes nodes;
-    int firstNode = 0;
-    const auto join = [&](NodeBlock& block) {
-        const int count = block.count;
-        joinNodeBlock(parts, block, firstNode, nodes);
-        firstNode += count;
-    };
-    join(ground);
+    std::vector<NodeBlock*> all{&ground};
     for (NodeBlock& block : blocks)
-        join(block);
-    join(last);
+        all.push_back(&block);
+    all.push_back(&last);
+    std::string roots;
+    std::size_t nodesSize = 0;
+    int firstNode = 0;
+    for (NodeBlock* block : all) {
+        nodesSize += numberNodeBlock(parts, *block, firstNode, block == &ground, roots);
+        firstNode += block->count;
+    }
     std::string head(kHead);
     head += parts.json() + "\"nodes\":[";
-    std::string tail = "],\"scenes\":[{\"name\":\"World\",\"nodes\":[" + nodes.roots + "]" +
+    std::string tail = "],\"scenes\":[{\"name\":\"World\",\"nodes\":[" + roots + "]" +
                        sceneExtras(options) + "}]}";
-    const std::size_t json = head.size() + nodes.size + tail.size();
+    const std::size_t json = head.size() + nodesSize + tail.size();
     tail.append((4 - json % 4) % 4, ' ');
     const std::size_t jsonLength = json + (4 - json % 4) % 4;
     const std::string& binary = parts.binary();
@@ -112,8 +112,8 @@ void writeGlbWorld(const Scene& scene, const WorldOptions& options, const WorldT
     putWord(header, static_cast<std::uint32_t>(jsonLength));
     putWord(header, 0x4E4F534A); // "JSON"
     sink(header), sink(head);
-    for (const std::string& piece : nodes.pieces)
-        sink(piece);
+    for (NodeBlock* block : all)
+        writeNodeBlock(*block, block == &ground, sink);
     sink(tail);
     std::string binHeader;
     putWord(binHeader, static_cast<std::uint32_t>(binary.size()));
