@@ -144,7 +144,11 @@ it, and a name typed without one gets the extension of the chosen "Files of type
 <LI>VRML 2.0 (.wrl), the same world as "Save File to VRML";</LI>
 <LI>X3D (.x3d), the successor of VRML in XML, read by X_ITE, X3DOM and view3dscene;</LI>
 <LI>X3D ClassicVRML (.x3dv), the successor of VRML written like VRML, read by X_ITE and
-view3dscene.</LI>
+view3dscene;</LI>
+<LI>glTF 2.0 binary (.glb), one file with the textures inside, read by three.js, Babylon.js,
+model-viewer, Blender, Godot and the 3D viewers of Windows and GNOME. Texts are drawn as
+pictures; hyperlinks, the sky and the music are kept as data that web pages can use, not played
+or shown by the viewers.</LI>
 </UL>
 <P>After the export a note says what the chosen format loses of your scene, for example that a
 viewer does not play the background music. Tick "Don't show again" to see no more notes.</P>

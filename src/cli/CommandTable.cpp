@@ -12,10 +12,11 @@ namespace {
 
 constexpr Command kCommands[] = {
     {"export",
-     "export SCENE.NSC OUT.wrl|OUT.x3d|OUT.x3dv [--sky \"Night Sky\"] [--music FILE.wav] "
-     "[--target FRAME] [--format wrl|x3d|x3dv] [--report]",
+     "export SCENE.NSC OUT.wrl|OUT.x3d|OUT.x3dv|OUT.glb [--sky \"Night Sky\"] [--music FILE.wav] "
+     "[--target FRAME] [--format wrl|x3d|x3dv|glb] [--report]",
      "Writes the world of a scene file: VRML 2.0 (.wrl, also for a name without an extension), "
-     "X3D (.x3d) or X3D ClassicVRML (.x3dv), chosen by the extension in any case or by --format. "
+     "X3D (.x3d), X3D ClassicVRML (.x3dv) or glTF 2.0 binary (.glb, with the textures inside), "
+     "chosen by the extension in any case or by --format. "
      "--sky: \"Blue Sky\" (default), \"Night Sky\", \"Black\" or \"White\"; --music: looping "
      "sound named by its file name after the last / or \\; --target: frame that every "
      "hyperlink opens in; --report: prints on standard error what the format loses of the "
