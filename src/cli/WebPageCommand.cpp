@@ -10,15 +10,34 @@
 #include "webpage/WebPageExport.h"
 
 #include <array>
+#include <charconv>
 #include <string_view>
+#include <tuple>
+#include <utility>
 
 namespace norvane::cli {
 
 namespace {
 
 constexpr std::string_view kCommand = "webpage";
-constexpr std::array<std::string_view, 5> kOptions{"--sky", "--music", "--target", "--title",
-                                                   "--page"};
+constexpr std::array<std::string_view, 7> kOptions{"--sky",  "--music",       "--target", "--title",
+                                                   "--page", "--description", "--aspect"};
+constexpr std::array<std::string_view, 2> kFlags{"--embed", "--no-vr"};
+
+// "W:H" with whole numbers from 1 to 100 each.
+std::pair<int, int> aspectFrom(const std::string& text) {
+    int width = 0, height = 0;
+    const char* end = text.data() + text.size();
+    const auto [colon, widthError] = std::from_chars(text.data(), end, width);
+    const bool read = widthError == std::errc() && colon != end && *colon == ':' &&
+                      std::from_chars(colon + 1, end, height).ptr == end;
+    if (!read || width < 1 || width > 100 || height < 1 || height > 100)
+        throw CliError(kExitUsage, std::string(kCommand) +
+                                       ": --aspect is not W:H with whole "
+                                       "numbers from 1 to 100: \"" +
+                                       shownPath(text) + "\"");
+    return {width, height};
+}
 
 WebPageRequest requestFrom(const Arguments& parsed) {
     WebPageRequest request;
@@ -29,13 +48,18 @@ WebPageRequest requestFrom(const Arguments& parsed) {
     request.world = worldOptionsFrom(kCommand, parsed);
     request.musicPath = parsed.option("--music");
     request.dataFolder = programDataFolder();
+    request.description = parsed.option("--description");
+    request.embed = parsed.options.contains("--embed");
+    request.vr = !parsed.options.contains("--no-vr");
+    std::tie(request.aspectWidth, request.aspectHeight) =
+        aspectFrom(parsed.option("--aspect", "4:3"));
     return request;
 }
 
 } // namespace
 
 int runWebPage(const std::vector<std::string>& args) {
-    const Arguments parsed = parseArguments(kCommand, args, kOptions, 2);
+    const Arguments parsed = parseArguments(kCommand, args, kOptions, 2, kFlags);
     const WebPageRequest request = requestFrom(parsed);
     const Scene scene = loadSceneFile(parsed.positional[0]);
     try {

@@ -23,6 +23,7 @@ namespace fs = std::filesystem;
 // components, the fonts and helpers), relative to its folder, ',' between them.
 constexpr std::string_view kXiteFiles = NORVANE_XITE_FILES;
 constexpr std::string_view kPageEnd = ".html";
+constexpr std::string_view kEmbedName = "embed.html";
 constexpr std::string_view kNameCharacters = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ"
                                              "0123456789._-";
 
@@ -64,8 +65,20 @@ std::vector<Output> outputsFor(const Scene& scene, const WebPageRequest& request
     const std::string stem = pageStem(request.pageName);
     WorldOptions world = request.world;
     world.musicFile = request.musicPath.empty() ? "" : bareName(request.musicPath);
-    std::vector<Output> outputs{{request.pageName, buildWebPageText(request.title, stem + ".wrl")},
+    const PageLayout layout{request.title,
+                            request.description.empty() ? describeScene(scene, request.title)
+                                                        : request.description,
+                            stem + ".wrl",
+                            request.vr,
+                            request.aspectWidth,
+                            request.aspectHeight};
+    std::vector<Output> outputs{{request.pageName, buildWebPageText(layout)},
                                 {stem + ".wrl", buildWorld(scene, world)}};
+    if (request.embed) {
+        if (request.pageName == kEmbedName)
+            throw Error("The page cannot be called embed.html: the snippet takes that name");
+        outputs.emplace_back(kEmbedName, buildEmbedText(layout));
+    }
     for (std::string_view texture : kTextureFiles)
         addCopy(outputs, std::string(texture), fs::path(request.dataFolder) / texture);
     addXite(outputs, request.dataFolder);

@@ -16,12 +16,18 @@ struct WebPageRequest {
     WorldOptions world;                  // sky and target frame; musicFile is set from musicPath
     std::string musicPath;               // the music file to copy beside the world; "" for none
     std::string dataFolder;              // holds source1.jpg … source5.jpg and x_ite/
+    std::string description;             // announced for the world; "" for describeScene's
+    bool embed = false;                  // also writes embed.html, the snippet for other pages
+    int aspectWidth = 4;                 // the snippet's box, width : height
+    int aspectHeight = 3;
+    bool vr = true; // offers "Enter VR" where the browser can
 };
 
-// Writes the page, the world (exactly buildWorld's bytes), the five textures, the music file and
-// the X_ITE files into the request's folder, each replaced atomically; other files there are left
-// alone. Returns the names written, relative to the folder. Every source is read before anything
-// is written. Throws Error on a bad page name, a source that cannot be read or a failed write.
+// Writes the page (and the snippet when asked), the world (exactly buildWorld's bytes), the five
+// textures, the music file and the X_ITE files into the request's folder, each replaced atomically;
+// other files there are left alone. Returns the names written, relative to the folder. Every source
+// is read before anything is written. Throws Error on a bad page name, a source that cannot be read
+// or a failed write.
 std::vector<std::string> exportWebPage(const Scene& scene, const WebPageRequest& request);
 
 } // namespace norvane

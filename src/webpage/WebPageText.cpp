@@ -1,8 +1,11 @@
 #include "WebPageText.h"
 
+#include "scene/Catalogue.h"
+
 #include <algorithm>
 #include <array>
 #include <utility>
+#include <vector>
 
 namespace norvane {
 
@@ -38,37 +41,91 @@ constexpr std::string_view kStyle = R"(</title>
 html, body { margin: 0; height: 100%; overflow: hidden; background: #000; }
 x3d-canvas { display: block; width: 100%; height: 100%; }
 .hint { position: fixed; top: 8px; left: 8px; margin: 0; padding: 4px 8px; border-radius: 4px;
-        font: 14px sans-serif; color: #fff; background: rgba(0, 0, 0, 0.5); pointer-events: none; }
+        font: 14px sans-serif; color: #fff; background: rgba(0, 0, 0, 0.75); pointer-events: none; }
+.unseen { position: absolute; width: 1px; height: 1px; overflow: hidden; clip-path: inset(50%); }
 </style>
 </head>
 <body>
-<x3d-canvas src=")";
+<main>
+<h1 class="unseen">)";
 
-// X_ITE examines a world that names no NavigationInfo; VRML 2.0 browsers walk, so bind one.
-constexpr std::string_view kBody = R"(" splashScreen="false" notifications="false"></x3d-canvas>
-<p class="hint">Walk with the arrow keys, or drag with the mouse.</p>
-<noscript><p class="hint" style="top: 40px">This page shows a 3D world, which needs JavaScript: please turn it on.</p></noscript>
-<script>
-  document.addEventListener("DOMContentLoaded", () => {
-    const canvas = document.querySelector("x3d-canvas");
-    canvas.addEventListener("load", () => {
-      const scene = X3D.getBrowser(canvas).currentScene;
-      const walk = scene.createNode("NavigationInfo");
-      walk.type = new X3D.MFString("WALK", "ANY");
-      scene.rootNodes.push(walk);
-      walk.set_bind = true;
+constexpr std::string_view kHint =
+    "<p class=\"hint\">Walk with the arrow keys, or drag with the mouse or a finger.</p>\n";
+
+constexpr std::string_view kPageEnd = "</main>\n</body>\n</html>\n";
+
+// X_ITE examines a world that names no NavigationInfo; VRML 2.0 browsers walk, so bind one. The
+// script finds the world it follows, so that a page may hold several.
+constexpr std::string_view kWalkScript = R"(<script>
+  (() => {
+    const canvas = document.currentScript.previousElementSibling.querySelector("x3d-canvas");
+    document.addEventListener("DOMContentLoaded", () => {
+      canvas.addEventListener("load", () => {
+        const scene = X3D.getBrowser(canvas).currentScene;
+        const walk = scene.createNode("NavigationInfo");
+        walk.type = new X3D.MFString("WALK", "ANY");
+        scene.rootNodes.push(walk);
+        walk.set_bind = true;
+      });
     });
-  });
+  })();
 </script>
-</body>
-</html>
 )";
+
+// The world's element: announced as a picture with the description, reachable by the keyboard,
+// taking touches inside it for walking, drawing only while on screen. Its content is what
+// browsers without WebGL 2 or JavaScript show instead.
+std::string canvasElement(const PageLayout& layout, std::string_view style) {
+    const std::string world = escapedHtml(layout.worldName);
+    return "<x3d-canvas src=\"" + world + "\" role=\"img\" aria-label=\"" +
+           escapedHtml(layout.description) + "\" tabindex=\"0\" style=\"" + std::string(style) +
+           "\" splashScreen=\"false\" notifications=\"false\" contentScale=\"auto\" "
+           "update=\"auto\" xrSessionMode=\"" +
+           (layout.vr ? "IMMERSIVE_VR" : "NONE") +
+           "\">\n<p>This 3D world needs a browser with WebGL 2 and JavaScript. <a href=\"" + world +
+           "\">Download the world</a> to open it in a VRML viewer.</p>\n</x3d-canvas>\n";
+}
 
 } // namespace
 
-std::string buildWebPageText(std::string_view title, std::string_view worldName) {
-    return std::string(kHead) + escapedHtml(title) + std::string(kStyle) + escapedHtml(worldName) +
-           std::string(kBody);
+std::string buildWebPageText(const PageLayout& layout) {
+    return std::string(kHead) + escapedHtml(layout.title) + std::string(kStyle) +
+           escapedHtml(layout.title) + "</h1>\n<div>\n" +
+           canvasElement(layout, "touch-action: none") + "</div>\n" + std::string(kWalkScript) +
+           std::string(kHint) + std::string(kPageEnd);
+}
+
+std::string buildEmbedText(const PageLayout& layout) {
+    const std::string ratio =
+        std::to_string(layout.aspectWidth) + " / " + std::to_string(layout.aspectHeight);
+    return "<!-- A Norvane world: paste this into your page, and put " +
+           escapedHtml(layout.worldName) +
+           ", the textures and the x_ite folder beside the page. -->\n"
+           "<script defer src=\"x_ite/x_ite.min.js\"></script>\n"
+           "<div style=\"width: 100%; aspect-ratio: " +
+           ratio + ";\">\n" +
+           canvasElement(layout, "display: block; width: 100%; height: 100%; touch-action: none") +
+           "</div>\n" + std::string(kWalkScript);
+}
+
+std::string describeScene(const Scene& scene, std::string_view title) {
+    std::array<std::size_t, kCatalogue.size()> counts{};
+    std::size_t total = 0;
+    for (const SceneRow& row : scene.rows())
+        if (const KindInfo* kind = findKind(row.kind))
+            ++counts[static_cast<std::size_t>(kind - kCatalogue.data())], ++total;
+    std::vector<std::size_t> kinds;
+    for (std::size_t i = 0; i < counts.size(); ++i)
+        if (counts[i])
+            kinds.push_back(i);
+    std::stable_sort(kinds.begin(), kinds.end(),
+                     [&](std::size_t a, std::size_t b) { return counts[a] > counts[b]; });
+    std::string text = "3D world: " + std::string(title) + " with " + std::to_string(total) +
+                       (total == 1 ? " object" : " objects");
+    for (std::size_t i = 0; i < kinds.size(); ++i)
+        text += (i ? ", " : ": ") + std::string(kCatalogue[kinds[i]].name) + ' ' +
+                std::to_string(counts[kinds[i]]);
+    return text;
 }
 
 } // namespace norvane

@@ -35,12 +35,13 @@ async function serve(roots, pages = {}) {
 }
 
 // launch() gives Chromium a fresh profile folder of its own and removes it afterwards.
-function launch() {
+function launch(extraArgs = []) {
   return chromium.launch({
     executablePath: process.env.NORVANE_CHROMIUM || "/usr/bin/chromium",
     args: ["--no-sandbox", "--headless", "--disable-gpu", "--use-angle=swiftshader",
            "--enable-unsafe-swiftshader", "--disable-quic", "--no-first-run",
-           "--disable-background-networking", "--disable-component-update", "--disable-sync"],
+           "--disable-background-networking", "--disable-component-update", "--disable-sync",
+           ...extraArgs],
   });
 }
 
@@ -126,4 +127,4 @@ function runChecks(body, success) {
   });
 }
 
-module.exports = { serve, watch, gridColours, meanColour, checkColour, runChecks };
+module.exports = { serve, launch, watch, gridColours, meanColour, checkColour, runChecks };

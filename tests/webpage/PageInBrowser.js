@@ -1,34 +1,89 @@
 // Opens an exported web page in headless Chromium, served over loopback HTTP by this script, and
-// checks what a visitor would get: the world loads, nothing fails or leaves 127.0.0.1, and the
-// picture shows the sky at the top and the ground at the bottom.
+// checks what a visitor would get: the world loads, nothing fails or leaves 127.0.0.1, the
+// picture shows the sky at the top and the ground at the bottom, and axe-core finds nothing to
+// fault. Then the snippet, pasted between paragraphs of a page of the visitor's own: the page
+// scrolls and the world draws in its box. Then, with WebGL off, the page's fallback text shows.
 // Usage: node PageInBrowser.js FOLDER PAGE EXPECTED.json SCREENSHOT.png
 "use strict";
 const fs = require("fs");
 const path = require("path");
-const { serve, watch, meanColour, checkColour, runChecks } = require(path.join(__dirname, "../support/Browser.js"));
+const { serve, launch, watch, meanColour, checkColour, runChecks } = require(path.join(__dirname, "../support/Browser.js"));
 
 const [folder, pageName, expectedFile, screenshotFile] = process.argv.slice(2);
 const expected = JSON.parse(fs.readFileSync(expectedFile, "utf8"));
+const paragraphs = "<p>Some text of the visitor's own page.</p>\n".repeat(30);
+const hostPage = `<!DOCTYPE html><html lang="en"><head><meta charset="utf-8"><title>Host</title>
+<link rel="icon" href="data:,"></head><body><main><h1>Our town</h1>${paragraphs}
+${fs.readFileSync(path.join(folder, "embed.html"), "utf8")}${paragraphs}</main></body></html>`;
 
-runChecks(async (browser, problems) => {
-  const { base, server } = await serve({ "/": folder });
+// Waits until X_ITE has read the world of `canvas` (a selector) and made its nodes.
+function worldLoaded(page, selector) {
+  return page.waitForFunction(({ selector, world }) => {
+    const canvas = document.querySelector(selector);
+    const scene = window.X3D && canvas && X3D.getBrowser(canvas).currentScene;
+    return scene && scene.worldURL.endsWith("/" + world) && scene.rootNodes.length > 0;
+  }, { selector, world: expected.world }, { timeout: 60000 });
+}
+
+async function axeViolations(page, problems, label) {
+  await page.addScriptTag({ path: require.resolve("axe-core/axe.min.js") });
+  const violations = await page.evaluate(async () => (await axe.run()).violations);
+  for (const v of violations)
+    problems.push(`${label}: axe ${v.id}: ${v.help} (${v.nodes.map((n) => n.target).join(" ")})`);
+}
+
+async function fullPage(browser, base, problems) {
+  const page = await browser.newPage({ viewport: { width: 640, height: 480 } });
+  watch(page, base, problems);
+  await page.goto(base + pageName);
+  await worldLoaded(page, "x3d-canvas");
+  await page.waitForTimeout(expected.settleMilliseconds);
+  const png = await page.screenshot({ path: screenshotFile });
+  checkColour(problems, "sky", await meanColour(browser, png, expected.sky.box), expected.sky);
+  checkColour(problems, "ground", await meanColour(browser, png, expected.ground.box), expected.ground);
+  if ((await page.title()) !== expected.title) problems.push(`title: ${await page.title()}`);
+  // The page binds a walking NavigationInfo; X_ITE's own viewer name says whether it took.
+  const viewer = await page.evaluate(() => X3D.getBrowser()._viewer.getValue());
+  if (viewer !== expected.viewer) problems.push(`viewer: ${viewer}`);
+  await axeViolations(page, problems, "page");
+  await page.close();
+}
+
+async function snippetInAPage(browser, base, problems) {
+  const page = await browser.newPage({ viewport: { width: 640, height: 480 } });
+  watch(page, base, problems, "snippet: ");
+  await page.goto(base + "host.html");
+  await page.mouse.wheel(0, 2000);
+  await page.waitForFunction(() => window.scrollY > 0, null, { timeout: 10000 })
+    .catch(() => problems.push("snippet: the page does not scroll"));
+  await page.locator("x3d-canvas").scrollIntoViewIfNeeded();
+  await worldLoaded(page, "x3d-canvas");
+  await page.waitForTimeout(expected.settleMilliseconds);
+  const png = await page.locator("x3d-canvas").screenshot();
+  checkColour(problems, "snippet ground", await meanColour(browser, png, expected.ground.box), expected.ground);
+  await axeViolations(page, problems, "snippet");
+  await page.close();
+}
+
+async function withoutWebGL(base, problems) {
+  const browser = await launch(["--disable-webgl", "--disable-webgl2"]);
   try {
     const page = await browser.newPage({ viewport: { width: 640, height: 480 } });
-    watch(page, base, problems);
     await page.goto(base + pageName);
-    // X_ITE's browser reports the world once it has read it and made its nodes.
-    await page.waitForFunction((world) => {
-      const scene = window.X3D && X3D.getBrowser().currentScene;
-      return scene && scene.worldURL.endsWith("/" + world) && scene.rootNodes.length > 0;
-    }, expected.world, { timeout: 60000 });
     await page.waitForTimeout(expected.settleMilliseconds);
-    const png = await page.screenshot({ path: screenshotFile });
-    checkColour(problems, "sky", await meanColour(browser, png, expected.sky.box), expected.sky);
-    checkColour(problems, "ground", await meanColour(browser, png, expected.ground.box), expected.ground);
-    if ((await page.title()) !== expected.title) problems.push(`title: ${await page.title()}`);
-    // The page binds a walking NavigationInfo; X_ITE's own viewer name says whether it took.
-    const viewer = await page.evaluate(() => X3D.getBrowser()._viewer.getValue());
-    if (viewer !== expected.viewer) problems.push(`viewer: ${viewer}`);
+    if (!(await page.getByText("This 3D world needs a browser with WebGL 2").isVisible()))
+      problems.push("without WebGL: the fallback text is not shown");
+  } finally {
+    await browser.close();
+  }
+}
+
+runChecks(async (browser, problems) => {
+  const { base, server } = await serve({ "/": folder }, { "/host.html": hostPage });
+  try {
+    await fullPage(browser, base, problems);
+    await snippetInAPage(browser, base, problems);
+    await withoutWebGL(base, problems);
   } finally {
     server.close();
   }

@@ -57,12 +57,20 @@ norvane::WebPageRequest request(std::string pageName, std::string musicPath,
     return made;
 }
 
+norvane::WebPageRequest embedding(norvane::WebPageRequest made) {
+    made.embed = true;
+    return made;
+}
+
 std::vector<PageCase> pageCases() {
     PageCase defaults{"defaults", request("index.html", ""), "index.wrl"};
     defaults.request.title = "scene.NSC";
     PageCase night{"night", request("park-1.html", dataDir() + "/webpage/quiet.wav"), "park-1.wrl"};
     night.request.title = "<Park & \"Night\">";
     night.request.world = {"Night Sky", "", "main frame", ""};
+    night.request.description = "A park at <night>";
+    night.request.embed = true, night.request.vr = false;
+    night.request.aspectWidth = 16, night.request.aspectHeight = 9;
     return {defaults, night};
 }
 
@@ -89,6 +97,10 @@ TEST(WebPageExport, WritesThePageTheWorldAndTheFilesItNeeds) {
         EXPECT_SAME_TEXT(
             goldenText(expected + ".html", readFile(c.request.folder + "/" + c.request.pageName)),
             readFile(c.request.folder + "/" + c.request.pageName));
+        if (c.request.embed) {
+            const std::string embed = readFile(c.request.folder + "/embed.html");
+            EXPECT_SAME_TEXT(goldenText(expected + ".embed.html", embed), embed);
+        }
         norvane::WorldOptions options = c.request.world;
         options.musicFile = c.request.musicPath.empty() ? "" : "quiet.wav";
         EXPECT_SAME_TEXT(norvane::buildWorld(scene, options),
@@ -117,6 +129,8 @@ TEST(WebPageExport, RefusedRequestsWriteNothing) {
          "Cannot read /no/such.wav: No such file or directory"},
         {request("index.html", data + "/source2.jpg"),
          "The music file \"source2.jpg\" cannot lie beside the page: the page needs that name"},
+        {embedding(request("embed.html", "")),
+         "The page cannot be called embed.html: the snippet takes that name"},
         {request("index.html", music, "/no/data"),
          "Cannot read /no/data/source1.jpg: No such file or directory"},
     };
