@@ -11,7 +11,7 @@ set(NORVANE_CORE_LAYERS
     "view3d:scene,platform,vrml"
     "gltf:scene,platform,vrml,view3d"
     "formats:scene,platform,vrml,view3d,gltf"
-    "webpage:scene,platform,vrml")
+    "webpage:scene,platform,vrml,formats")
 set(NORVANE_UPPER_LAYERS
     "render:@core"
     "app:@core,render"

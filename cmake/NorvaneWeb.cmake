@@ -5,15 +5,18 @@
 # beside them, so exporting a web page fails with the name of the missing file, and the tests
 # that need X_ITE skip.
 
-# The X_ITE files a page of a VRML 2.0 world fetches, relative to X_ITE's dist/ folder; the page
-# test in Chromium fails on any other file it asks for.
+# The X_ITE files a page of any world fetches, relative to X_ITE's dist/ folder (the web page
+# export picks those of its world from them); the page test fails on any other file it asks for.
 set(NORVANE_XITE_FILES
     LICENSE.md x_ite.min.js x_ite.css
     assets/components/ScriptingComponent.min.js assets/components/TextComponent.min.js
     assets/fonts/Droid/DroidSerif-Regular.woff2 assets/fonts/PT_Sans/PTSans-Regular.woff2
     assets/fonts/PT_Sans/PTSans-Bold.woff2 assets/fonts/PT_Sans/PTSans-Italic.woff2
     assets/images/logo.svg assets/images/no_sound.svg assets/images/schedule.svg
-    assets/lib/mikktspace_bg.wasm assets/lib/woff2_decoder.js)
+    assets/lib/mikktspace_bg.wasm assets/lib/woff2_decoder.js
+    assets/components/EventUtilitiesComponent.min.js assets/components/Geometry2DComponent.min.js
+    assets/components/KeyDeviceSensorComponent.min.js
+    assets/components/Texturing3DComponent.min.js)
 set(NORVANE_TEXTURES source1.jpg source2.jpg source3.jpg source4.jpg source5.jpg)
 
 set(NORVANE_NPM_DIR ${CMAKE_BINARY_DIR}/npm)

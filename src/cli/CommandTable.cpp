@@ -27,14 +27,16 @@ constexpr Command kCommands[] = {
      runPreviewFile},
     {"webpage",
      "webpage SCENE.NSC DIR [--sky NAME] [--music FILE.wav] [--target FRAME] [--title TEXT] "
-     "[--page NAME.html] [--description TEXT] [--embed] [--aspect W:H] [--no-vr]",
+     "[--page NAME.html] [--description TEXT] [--embed] [--aspect W:H] [--no-vr] "
+     "[--format wrl|wrz|x3d|glb]",
      "Writes a web page that shows the world into DIR (made when missing): the page (--page, "
      "default index.html; --title, default the scene file's name), the world beside it with the "
      "same stem, the five textures, the music file and X_ITE's files in x_ite/. Other files in DIR "
      "are left alone. --sky, --music and --target as for export. --description: what screen "
      "readers announce for the world (default: the title and a count of the objects by kind); "
      "--embed: also embed.html, the snippet to paste into a page of your own, in a box of "
-     "--aspect (default 4:3); --no-vr: offers no \"Enter VR\".",
+     "--aspect (default 4:3); --no-vr: offers no \"Enter VR\"; --format: the world's format "
+     "(default wrl; wrz is the same world compressed; a glb carries the textures inside).",
      runWebPage},
     {"check", "check SCENE.NSC",
      "Prints \"LINE: row ROW: message\" for every problem of a scene file; exit status 1 when "

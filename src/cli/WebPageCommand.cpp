@@ -20,8 +20,8 @@ namespace norvane::cli {
 namespace {
 
 constexpr std::string_view kCommand = "webpage";
-constexpr std::array<std::string_view, 7> kOptions{"--sky",  "--music",       "--target", "--title",
-                                                   "--page", "--description", "--aspect"};
+constexpr std::array<std::string_view, 8> kOptions{
+    "--sky", "--music", "--target", "--title", "--page", "--description", "--aspect", "--format"};
 constexpr std::array<std::string_view, 2> kFlags{"--embed", "--no-vr"};
 
 // "W:H" with whole numbers from 1 to 100 each.
@@ -51,6 +51,7 @@ WebPageRequest requestFrom(const Arguments& parsed) {
     request.description = parsed.option("--description");
     request.embed = parsed.options.contains("--embed");
     request.vr = !parsed.options.contains("--no-vr");
+    request.worldFormat = parsed.option("--format", request.worldFormat);
     std::tie(request.aspectWidth, request.aspectHeight) =
         aspectFrom(parsed.option("--aspect", "4:3"));
     return request;

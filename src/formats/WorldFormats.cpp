@@ -2,6 +2,7 @@
 
 #include "gltf/GlbWriter.h"
 #include "platform/FileReading.h"
+#include "platform/Gzip.h"
 #include "vrml/WorldLooks.h"
 #include "vrml/X3dWorldWriter.h"
 
@@ -29,11 +30,19 @@ void writeGlb(const Scene& scene, const WorldOptions& options, const TextSink& s
     writeGlbWorld(scene, options, textures, sink);
 }
 
-const std::array<WorldFormat, 4> kFormats{{
+// The VRML world compressed with gzip, which VRML browsers unpack themselves.
+void writeGzippedWorld(const Scene& scene, const WorldOptions& options, const TextSink& sink) {
+    GzipWriter gzip(sink);
+    writeWorld(scene, options, [&gzip](std::string_view bytes) { gzip.write(bytes); });
+    gzip.finish();
+}
+
+const std::array<WorldFormat, 5> kFormats{{
     {"wrl", "VRML 2.0", ".wrl", "VRML 2.0 Files (*.wrl)", writeWorld},
     {"x3d", "X3D", ".x3d", "X3D Files (*.x3d)", writeX3dXmlWorld},
     {"x3dv", "X3D ClassicVRML", ".x3dv", "X3D ClassicVRML Files (*.x3dv)", writeX3dClassicWorld},
     {"glb", "glTF", ".glb", "glTF 2.0 Binary Files (*.glb)", writeGlb},
+    {"wrz", "VRML 2.0, compressed", ".wrz", "Compressed VRML 2.0 Files (*.wrz)", writeGzippedWorld},
 }};
 
 // The format whose `field` is `text` in any case, or nullptr.
@@ -46,7 +55,7 @@ const WorldFormat* formatWhose(std::string_view WorldFormat::*field, std::string
 
 } // namespace
 
-const std::array<WorldFormat, 4>& worldFormats() {
+const std::array<WorldFormat, 5>& worldFormats() {
     return kFormats;
 }
 

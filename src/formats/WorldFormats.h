@@ -18,7 +18,7 @@ struct WorldFormat {
 };
 
 // Every world format; the first, VRML 2.0, is the one a path without an extension gets.
-const std::array<WorldFormat, 4>& worldFormats();
+const std::array<WorldFormat, 5>& worldFormats();
 
 // The format called `name` (case-insensitive), or nullptr.
 const WorldFormat* worldFormatNamed(std::string_view name);

@@ -1,6 +1,7 @@
 #include "WebPageExport.h"
 
 #include "WebPageText.h"
+#include "formats/WorldFormats.h"
 #include "platform/AtomicFile.h"
 #include "platform/FileReading.h"
 #include "scene/Error.h"
@@ -19,9 +20,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The files X_ITE fetches for a VRML 2.0 world (its script, style sheet, the Text and Scripting
-// components, the fonts and helpers), relative to its folder, ',' between them.
-constexpr std::string_view kXiteFiles = NORVANE_XITE_FILES;
 constexpr std::string_view kPageEnd = ".html";
 constexpr std::string_view kEmbedName = "embed.html";
 constexpr std::string_view kNameCharacters = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ"
@@ -46,12 +44,47 @@ void addCopy(std::vector<Output>& outputs, const std::string& name, const fs::pa
     outputs.emplace_back(name, readWholeFile(source.string(), FileTypes::RegularOnly));
 }
 
-void addXite(std::vector<Output>& outputs, const fs::path& dataFolder) {
-    for (std::string_view rest = kXiteFiles; !rest.empty();) {
-        const std::string name(rest.substr(0, rest.find(',')));
-        rest.remove_prefix(std::min(rest.size(), name.size() + 1));
-        addCopy(outputs, "x_ite/" + name, dataFolder / "x_ite" / name);
-    }
+// Which page worlds make X_ITE fetch a file of its own: the components and fonts it loads for
+// the profile of each format, the picture it shows while a sound waits for a click.
+constexpr unsigned kAlways = 0, kVrmlOrX3d = 1, kX3d = 2, kGltf = 4, kSound = 8;
+
+struct XiteFile {
+    std::string_view name;
+    unsigned need;
+};
+
+constexpr std::array<XiteFile, 18> kXiteFiles{{
+    {"LICENSE.md", kAlways}, // travels with the files, though no page fetches it
+    {"x_ite.min.js", kAlways},
+    {"x_ite.css", kAlways},
+    {"assets/fonts/PT_Sans/PTSans-Regular.woff2", kAlways},
+    {"assets/fonts/PT_Sans/PTSans-Bold.woff2", kAlways},
+    {"assets/fonts/PT_Sans/PTSans-Italic.woff2", kAlways},
+    {"assets/images/logo.svg", kAlways},
+    {"assets/images/schedule.svg", kAlways},
+    {"assets/lib/mikktspace_bg.wasm", kAlways},
+    {"assets/components/ScriptingComponent.min.js", kVrmlOrX3d},
+    {"assets/components/TextComponent.min.js", kVrmlOrX3d},
+    {"assets/fonts/Droid/DroidSerif-Regular.woff2", kVrmlOrX3d},
+    {"assets/lib/woff2_decoder.js", kVrmlOrX3d},
+    {"assets/components/EventUtilitiesComponent.min.js", kX3d},
+    {"assets/components/Geometry2DComponent.min.js", kX3d},
+    {"assets/components/KeyDeviceSensorComponent.min.js", kX3d},
+    {"assets/components/Texturing3DComponent.min.js", kGltf},
+    {"assets/images/no_sound.svg", kSound},
+}};
+
+// What a page of the world `format` (with music or without) makes X_ITE fetch.
+unsigned xiteNeeds(std::string_view format, bool music) {
+    const bool gltf = format == "glb";
+    return (gltf ? kGltf : kVrmlOrX3d) | (format == "x3d" ? kX3d : 0) |
+           (music && !gltf ? kSound : 0);
+}
+
+void addXite(std::vector<Output>& outputs, const fs::path& dataFolder, unsigned needs) {
+    for (const XiteFile& file : kXiteFiles)
+        if ((file.need & needs) == file.need)
+            addCopy(outputs, "x_ite/" + std::string(file.name), dataFolder / "x_ite" / file.name);
 }
 
 void refuseClash(const std::vector<Output>& outputs, const std::string& musicName) {
@@ -61,28 +94,45 @@ void refuseClash(const std::vector<Output>& outputs, const std::string& musicNam
                     "\" cannot lie beside the page: the page needs that name");
 }
 
+// The formats X_ITE shows on a page (ClassicVRML X3D it reads too, but no viewer besides).
+constexpr std::array<std::string_view, 4> kPageFormats{"wrl", "wrz", "x3d", "glb"};
+
+const WorldFormat& pageWorldFormat(std::string_view name) {
+    const WorldFormat* format = worldFormatNamed(name);
+    if (!format ||
+        std::find(kPageFormats.begin(), kPageFormats.end(), format->name) == kPageFormats.end())
+        throw Error("A page cannot show a world of the format \"" + shownPath(name) +
+                    "\" (choose wrl, wrz, x3d or glb)");
+    return *format;
+}
+
 std::vector<Output> outputsFor(const Scene& scene, const WebPageRequest& request) {
     const std::string stem = pageStem(request.pageName);
     WorldOptions world = request.world;
     world.musicFile = request.musicPath.empty() ? "" : bareName(request.musicPath);
+    const WorldFormat& format = pageWorldFormat(request.worldFormat);
+    world.textureFolder = request.dataFolder;
+    const std::string worldName = stem + std::string(format.extension);
     const PageLayout layout{request.title,
                             request.description.empty() ? describeScene(scene, request.title)
                                                         : request.description,
-                            stem + ".wrl",
+                            worldName,
                             request.vr,
                             request.aspectWidth,
                             request.aspectHeight};
     std::vector<Output> outputs{{request.pageName, buildWebPageText(layout)},
-                                {stem + ".wrl", buildWorld(scene, world)}};
+                                {worldName, worldText(scene, world, format.write)}};
     if (request.embed) {
         if (request.pageName == kEmbedName)
             throw Error("The page cannot be called embed.html: the snippet takes that name");
         outputs.emplace_back(kEmbedName, buildEmbedText(layout));
     }
-    for (std::string_view texture : kTextureFiles)
-        addCopy(outputs, std::string(texture), fs::path(request.dataFolder) / texture);
-    addXite(outputs, request.dataFolder);
-    if (!request.musicPath.empty()) {
+    if (format.name != "glb") // which carries its textures
+        for (std::string_view texture : kTextureFiles)
+            addCopy(outputs, std::string(texture), fs::path(request.dataFolder) / texture);
+    const bool music = !request.musicPath.empty() && format.name != "glb"; // glTF plays none
+    addXite(outputs, request.dataFolder, xiteNeeds(format.name, music));
+    if (music) {
         refuseClash(outputs, world.musicFile);
         addCopy(outputs, world.musicFile, request.musicPath);
     }

@@ -20,7 +20,8 @@ struct WebPageRequest {
     bool embed = false;                  // also writes embed.html, the snippet for other pages
     int aspectWidth = 4;                 // the snippet's box, width : height
     int aspectHeight = 3;
-    bool vr = true; // offers "Enter VR" where the browser can
+    bool vr = true;                  // offers "Enter VR" where the browser can
+    std::string worldFormat = "wrl"; // wrl, wrz, x3d or glb: a format X_ITE reads
 };
 
 // Writes the page (and the snippet when asked), the world (exactly buildWorld's bytes), the five

@@ -9,7 +9,7 @@ rm -rf "$out" && mkdir "$out" || exit 1
 status=0
 for scene in "$@"; do
   name=$(basename "$(dirname "$scene")")-$(basename "$scene" .NSC)
-  for format in wrl x3d x3dv glb; do
+  for format in wrl wrz x3d x3dv glb; do
     world="$out/$name.$format"
     "$cli" export "$scene" "$world" --music song.wav --target main || { status=1; continue; }
     case $format in

@@ -32,9 +32,24 @@ async function axeViolations(page, problems, label) {
     problems.push(`${label}: axe ${v.id}: ${v.help} (${v.nodes.map((n) => n.target).join(" ")})`);
 }
 
+// Every file of the folder, relative to it.
+function filesIn(dir, prefix = "") {
+  return fs.readdirSync(path.join(dir, prefix), { withFileTypes: true }).flatMap((entry) =>
+    entry.isDirectory() ? filesIn(dir, path.join(prefix, entry.name)) : [path.join(prefix, entry.name)]);
+}
+
+// The export ships only what the page fetches, besides X_ITE's licence and the snippet.
+function checkShipped(requested, problems) {
+  for (const file of filesIn(folder))
+    if (!requested.has(file) && file !== "x_ite/LICENSE.md" && file !== "embed.html")
+      problems.push(`shipped but never fetched: ${file}`);
+}
+
 async function fullPage(browser, base, problems) {
   const page = await browser.newPage({ viewport: { width: 640, height: 480 } });
   watch(page, base, problems);
+  const requested = new Set();
+  page.on("request", (request) => requested.add(decodeURIComponent(new URL(request.url()).pathname.slice(1))));
   await page.goto(base + pageName);
   await worldLoaded(page, "x3d-canvas");
   await page.waitForTimeout(expected.settleMilliseconds);
@@ -46,6 +61,7 @@ async function fullPage(browser, base, problems) {
   const viewer = await page.evaluate(() => X3D.getBrowser()._viewer.getValue());
   if (viewer !== expected.viewer) problems.push(`viewer: ${viewer}`);
   await axeViolations(page, problems, "page");
+  checkShipped(requested, problems);
   await page.close();
 }
 
