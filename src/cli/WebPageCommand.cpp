@@ -10,6 +10,7 @@
 #include "webpage/WebPageExport.h"
 
 #include <array>
+#include <iostream>
 #include <charconv>
 #include <string_view>
 #include <tuple>
@@ -69,7 +70,9 @@ int runWebPage(const std::vector<std::string>& args) {
         throw CliError(kExitBadScene, shownPath(parsed.positional[0]) + ": " + error.what());
     }
     try {
-        exportWebPage(scene, request);
+        const std::vector<std::string> written = exportWebPage(scene, request);
+        std::cout << shownPath(request.folder) << ": " << publishedSize(request.folder, written)
+                  << '\n';
     } catch (const Error& error) {
         throw CliError(kExitUsage, error.what());
     }

@@ -31,4 +31,8 @@ struct WebPageRequest {
 // or a failed write.
 std::vector<std::string> exportWebPage(const Scene& scene, const WebPageRequest& request);
 
+// "N files, S" for the files `names` in `folder`: S in kB (1000 bytes) below a megabyte, else in
+// MB with one decimal.
+std::string publishedSize(const std::string& folder, const std::vector<std::string>& names);
+
 } // namespace norvane
