@@ -149,9 +149,17 @@ view3dscene;</LI>
 model-viewer, Blender, Godot and the 3D viewers of Windows and GNOME. Texts are drawn as
 pictures; hyperlinks, the sky and the music are kept as data that web pages can use, not played
 or shown by the viewers.</LI>
+<LI>compressed VRML 2.0 (.wrz), the same world packed with gzip, a tenth of the size.</LI>
 </UL>
 <P>After the export a note says what the chosen format loses of your scene, for example that a
 viewer does not play the background music. Tick "Don't show again" to see no more notes.</P>
+<P>"Export Web Page" in the File menu writes a web page that shows your world in any current
+browser, into a folder you upload as it is: the page, the world, the textures, your music and
+the files of X_ITE, the X3D browser the page uses. Screen readers announce the world with a
+description of what it holds, and a browser that cannot show 3D shows a sentence and a link to
+the world instead. norvane-cli webpage also writes embed.html (--embed), a snippet that you paste
+into a page of your own to show the world between your text, and chooses the world's format
+(--format wrz makes the smallest folder).</P>
 
 <H2><A NAME="3">3. Possible Scene Ideas</A></H2>
 <P>Site maps: place objects whose anchors link to the pages of your site, so that visitors

@@ -12,10 +12,12 @@ namespace {
 
 constexpr Command kCommands[] = {
     {"export",
-     "export SCENE.NSC OUT.wrl|OUT.x3d|OUT.x3dv|OUT.glb [--sky \"Night Sky\"] [--music FILE.wav] "
-     "[--target FRAME] [--format wrl|x3d|x3dv|glb] [--report]",
+     "export SCENE.NSC OUT.wrl|OUT.x3d|OUT.x3dv|OUT.glb|OUT.wrz [--sky \"Night Sky\"] [--music "
+     "FILE.wav] "
+     "[--target FRAME] [--format wrl|x3d|x3dv|glb|wrz] [--report]",
      "Writes the world of a scene file: VRML 2.0 (.wrl, also for a name without an extension), "
-     "X3D (.x3d), X3D ClassicVRML (.x3dv) or glTF 2.0 binary (.glb, with the textures inside), "
+     "X3D (.x3d), X3D ClassicVRML (.x3dv), glTF 2.0 binary (.glb, with the textures inside) or "
+     "VRML 2.0 compressed with gzip (.wrz), "
      "chosen by the extension in any case or by --format. "
      "--sky: \"Blue Sky\" (default), \"Night Sky\", \"Black\" or \"White\"; --music: looping "
      "sound named by its file name after the last / or \\; --target: frame that every "
