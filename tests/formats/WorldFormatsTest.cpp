@@ -5,7 +5,6 @@
 #include "vrml/FormatReport.h"
 
 #include <gtest/gtest.h>
-#include <zlib.h>
 
 using namespace norvane;
 
@@ -84,24 +83,4 @@ TEST(WorldFormats, ChoosesByTheExtensionInAnyCase) {
     EXPECT_EQ(worldFormatNamed("glTF"), nullptr);
     EXPECT_EQ(worldFormatNamed("Glb"), &worldFormats()[3]);
     EXPECT_EQ(worldFormatOf("a.WRZ"), &worldFormats()[4]);
-}
-
-// The compressed world unpacks to the VRML world's bytes, a big one too (many deflate blocks).
-TEST(WorldFormats, TheCompressedWorldIsTheVrmlWorld) {
-    Scene scene;
-    for (int row = 0; row < 3000; ++row)
-        scene.append(SceneObject{"Tree", std::to_string(row % 100), " 5", "0", "a.htm", ""});
-    const std::string packed = worldText(scene, {}, worldFormatNamed("wrz")->write);
-    std::string unpacked(4 << 20, '\0');
-    z_stream z{};
-    ASSERT_EQ(inflateInit2(&z, 15 + 16), Z_OK);
-    z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(packed.data()));
-    z.avail_in = static_cast<uInt>(packed.size());
-    z.next_out = reinterpret_cast<Bytef*>(unpacked.data());
-    z.avail_out = static_cast<uInt>(unpacked.size());
-    EXPECT_EQ(inflate(&z, Z_FINISH), Z_STREAM_END);
-    unpacked.resize(z.total_out);
-    inflateEnd(&z);
-    EXPECT_EQ(unpacked, buildWorld(scene, {}));
-    EXPECT_LT(packed.size() * 10, unpacked.size());
 }
