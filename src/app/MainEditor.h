@@ -15,6 +15,7 @@
 #include "map/PlacementGesture.h"
 #include "platform/TextBuffer.h"
 #include "scene/Scene.h"
+#include "vrml/WorldWriter.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -355,6 +356,7 @@ private:
     int m_kindRow = -1; // the catalogue row chosen last
     QPointer<Saver> m_saver;
     PreviewServer* m_previewServer = nullptr; // started by the first browser preview; a child
+    std::optional<norvane::WorldOptions> m_confirmedWorld; // last confirmed in World Properties
     std::unique_ptr<WorldModel> m_world;
     std::unique_ptr<WalkCamera> m_walker;
     RecentFiles m_recent{m_services.settings};

@@ -36,6 +36,8 @@ void MainEditor::openWorldProperties(Saver::Exporter exporter) {
     }
     m_saver = new Saver(this, m_scene, FinalCode, m_services);
     m_saver->setExporter(std::move(exporter));
+    m_saver->setConfirmed(
+        [this](const norvane::WorldOptions& options) { m_confirmedWorld = options; });
     // The 3D view shows the sky chosen in the dialog while it is open, then the default again.
     connect(m_saver, &Saver::skyChosen, this, &MainEditor::showSkyIn3D);
     connect(m_saver, &QObject::destroyed, this,

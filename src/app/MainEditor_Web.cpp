@@ -71,10 +71,13 @@ void MainEditor::mnuWebPageItem_Click() {
 }
 
 // Writes the page into the per-user cache and opens it from the server, started on first use.
+// The page shows the world as it will be published: with the options World Properties last
+// confirmed in this run, else the preview's.
 void MainEditor::mnuBrowserItem_Click() {
     const QString folder =
         QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/page");
-    if (!exportWebPageTo(folder, QStringLiteral("index.html"), this, norvane::WorldOptions{}))
+    if (!exportWebPageTo(folder, QStringLiteral("index.html"), this,
+                         m_confirmedWorld.value_or(norvane::WorldOptions{})))
         return;
     if (!m_previewServer && !runOrReport(this, m_services.messages, [&] {
             m_previewServer = new PreviewServer(folder, this);

@@ -121,6 +121,8 @@ void Saver::done(int result) {
 }
 
 void Saver::Command1_Click() {
+    if (m_confirmed)
+        m_confirmed(worldOptions());
     if (m_exporter)
         m_exporter(*this, worldOptions());
     else

@@ -35,6 +35,10 @@ public:
     using Exporter = std::function<void(Saver& dialog, const norvane::WorldOptions& options)>;
     void setExporter(Exporter exporter) { m_exporter = std::move(exporter); }
 
+    // Called with the chosen options when "&OK" is pressed, before they are used.
+    using Confirmed = std::function<void(const norvane::WorldOptions& options)>;
+    void setConfirmed(Confirmed confirmed) { m_confirmed = std::move(confirmed); }
+
     // Closes the dialog whatever the result and enables the main window again.
     void done(int result) override;
 
@@ -63,6 +67,7 @@ private:
     norvane::TextBuffer& m_finalCode;
     Services m_services;
     Exporter m_exporter;
+    Confirmed m_confirmed;
 
     QComboBox* Combo1 = nullptr;
     QLineEdit* Text1 = nullptr;
