@@ -98,33 +98,28 @@ function gridColours(browser, png, rows, columns) {
   return boxColours(browser, png, boxes);
 }
 
-async function meanColour(browser, png, box) {
-  return (await boxColours(browser, png, [box]))[0];
-}
-
-function checkColour(problems, name, colour, range) {
+// Adds a problem when the mean colour of `range.box` of `png` lies outside range.min .. range.max.
+async function checkColour(browser, problems, name, png, range) {
+  const [colour] = await boxColours(browser, png, [range.box]);
   if ([0, 1, 2].some((c) => colour[c] < range.min[c] || colour[c] > range.max[c]))
     problems.push(`${name}: mean colour ${colour} outside ${range.min} .. ${range.max}`);
 }
 
-// Runs `body(browser, problems)`, prints the problems and exits with 0 only when there are none.
-function runChecks(body, success) {
+// Runs `body(browser, problems)`, prints the problems and exits with 0 only when there are none
+// (a failure to start the browser rejects, which node reports with status 1).
+async function runChecks(body, success) {
   const problems = [];
-  (async () => {
-    const browser = await launch();
-    try {
-      await body(browser, problems);
-    } finally {
-      await browser.close();
-    }
-  })().then(() => {
-    for (const problem of problems) console.log(problem);
-    console.log(problems.length === 0 ? success : `${problems.length} problems`);
-    process.exit(problems.length === 0 ? 0 : 1);
-  }, (error) => {
-    console.log(`failed: ${error.message}`);
-    process.exit(1);
-  });
+  const browser = await launch();
+  try {
+    await body(browser, problems);
+  } catch (error) {
+    problems.push(`failed: ${error.message}`);
+  } finally {
+    await browser.close();
+  }
+  for (const problem of problems) console.log(problem);
+  console.log(problems.length === 0 ? success : `${problems.length} problems`);
+  process.exit(problems.length === 0 ? 0 : 1);
 }
 
-module.exports = { serve, launch, watch, gridColours, meanColour, checkColour, runChecks };
+module.exports = { serve, launch, watch, gridColours, checkColour, runChecks };

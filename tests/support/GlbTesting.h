@@ -1,13 +1,13 @@
 #pragma once
 
-// glTF binaries made and read in tests: the textures stand in as short runs of one letter, so
-// that the JSON gives the same byte offsets whatever the real pictures are.
+// glTF binaries of tests: textures are runs of one letter, so offsets outlast new pictures.
 
 #include "gltf/GlbWriter.h"
 
 #include <nlohmann/json.hpp>
 
 #include <cstdint>
+#include <cstring>
 #include <string>
 
 namespace norvane::test {
@@ -21,17 +21,11 @@ inline std::string glbOf(const Scene& scene, const WorldOptions& options = {}) {
     return out;
 }
 
-// The little-endian word at byte `at`.
-inline std::uint32_t glbWordAt(const std::string& bytes, std::size_t at) {
-    std::uint32_t word = 0;
-    for (int i = 3; i >= 0; --i)
-        word = word << 8 | static_cast<unsigned char>(bytes[at + static_cast<std::size_t>(i)]);
-    return word;
-}
-
-// The JSON chunk of a glTF binary, parsed.
+// The JSON chunk of a glTF binary, parsed: its length is the little-endian word at byte 12.
 inline nlohmann::json glbJson(const std::string& glb) {
-    return nlohmann::json::parse(glb.substr(20, glbWordAt(glb, 12)));
+    std::uint32_t length = 0;
+    std::memcpy(&length, glb.data() + 12, sizeof length); // x86 and ARM are little-endian
+    return nlohmann::json::parse(glb.substr(20, length));
 }
 
 } // namespace norvane::test

@@ -49,16 +49,12 @@ struct PageCase {
 };
 
 norvane::WebPageRequest request(std::string pageName, std::string musicPath,
-                                std::string dataFolder = NORVANE_PROGRAM_DATA) {
+                                std::string dataFolder = NORVANE_PROGRAM_DATA, bool embed = false) {
     norvane::WebPageRequest made;
     made.pageName = std::move(pageName);
     made.musicPath = std::move(musicPath);
     made.dataFolder = std::move(dataFolder);
-    return made;
-}
-
-norvane::WebPageRequest embedding(norvane::WebPageRequest made) {
-    made.embed = true;
+    made.embed = embed;
     return made;
 }
 
@@ -129,7 +125,7 @@ TEST(WebPageExport, RefusedRequestsWriteNothing) {
          "Cannot read /no/such.wav: No such file or directory"},
         {request("index.html", data + "/source2.jpg"),
          "The music file \"source2.jpg\" cannot lie beside the page: the page needs that name"},
-        {embedding(request("embed.html", "")),
+        {request("embed.html", "", NORVANE_PROGRAM_DATA, true),
          "The page cannot be called embed.html: the snippet takes that name"},
         {request("index.html", music, "/no/data"),
          "Cannot read /no/data/source1.jpg: No such file or directory"},
