@@ -10,8 +10,8 @@
 #include "webpage/WebPageExport.h"
 
 #include <array>
-#include <iostream>
 #include <charconv>
+#include <iostream>
 #include <string_view>
 #include <tuple>
 #include <utility>

@@ -166,9 +166,9 @@ std::string publishedSize(const std::string& folder, const std::vector<std::stri
     for (const std::string& name : names)
         bytes += fs::file_size(fs::path(folder) / name);
     const std::uintmax_t tenths = (bytes + 50'000) / 100'000;
-    const std::string size = bytes < 1'000'000 ? std::to_string((bytes + 500) / 1000) + " kB"
-                                               : std::to_string(tenths / 10) + '.' +
-                                                     std::to_string(tenths % 10) + " MB";
+    const std::string size =
+        bytes < 1'000'000 ? std::to_string((bytes + 500) / 1000) + " kB"
+                          : std::to_string(tenths / 10) + '.' + std::to_string(tenths % 10) + " MB";
     return std::to_string(names.size()) + (names.size() == 1 ? " file, " : " files, ") + size;
 }
 
