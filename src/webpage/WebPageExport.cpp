@@ -127,8 +127,11 @@ std::vector<Output> outputsFor(const Scene& scene, const WebPageRequest& request
             throw Error("The page cannot be called embed.html: the snippet takes that name");
         outputs.emplace_back(kEmbedName, buildEmbedText(layout));
     }
-    if (format.name != "glb") // which carries its textures
-        for (std::string_view texture : kTextureFiles)
+    // The textures the world names (the VRML world's text names what every format but the
+    // glTF binary, which carries its own, fetches).
+    const std::string named = format.name == "glb" ? "" : buildWorld(scene, world);
+    for (std::string_view texture : kTextureFiles)
+        if (named.find(texture) != std::string::npos)
             addCopy(outputs, std::string(texture), fs::path(request.dataFolder) / texture);
     const bool music = !request.musicPath.empty() && format.name != "glb"; // glTF plays none
     addXite(outputs, request.dataFolder, xiteNeeds(format.name, music));

@@ -22,12 +22,12 @@ using namespace norvane::test;
 // text (night-anchors); every kind twice, all anchored, with quotes and backslashes in URLs,
 // texts, the music file and the frame, and one unknown kind (every-kind-anchored); the largest
 // coordinates a scene can hold (range-ends); the two plain skies (black-sky, white-sky);
-// zero-width areas, stray text on point rows, reversed corners, bytes that are no UTF-8 and
-// control characters in texts, URLs and options, an unknown sky (odd-rows); a blank frame
-// (spaced-frame); every character XML or an MFString must not see as it is, in texts, URLs and
-// options (xml-texts). Each gives its VRML, X3D and ClassicVRML worlds the same each time, which
-// the readers (tovrmlx3d, xmllint) take without a word, and the glTF binary whose JSON (indented)
-// expected.glb.json holds; the preview is the world of the default options.
+// zero-width areas, stray text on point rows, reversed corners, no-UTF-8 bytes and control
+// characters in texts, URLs and options, an unknown sky, a text too wide for a picture (odd-rows);
+// a blank frame (spaced-frame); every character XML or an MFString must not see as it is, in texts,
+// URLs and options (xml-texts). Each gives its VRML, X3D and ClassicVRML worlds the same each time,
+// which the readers (tovrmlx3d, xmllint) take without a word, and the glTF binary whose JSON
+// (indented) expected.glb.json holds; the preview is the world of the default options.
 TEST(GoldenWorld, EachSceneGivesItsWorld) {
     const std::vector<GoldenWorld> worlds = goldenWorlds();
     EXPECT_EQ(worlds.size(), 9u);
