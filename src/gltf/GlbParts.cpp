@@ -89,12 +89,9 @@ int GlbParts::addAccessor(int view, int componentType, int count, std::string_vi
     return static_cast<int>(m_accessors.size() - 1);
 }
 
-int GlbParts::addOnce(std::map<std::string, int>& index, std::vector<std::string>& items,
-                      std::string item) {
-    const auto [at, added] = index.emplace(item, static_cast<int>(items.size()));
-    if (added)
-        items.push_back(std::move(item));
-    return at->second;
+int GlbParts::addMaterial(std::string json) {
+    m_materials.push_back(std::move(json));
+    return static_cast<int>(m_materials.size() - 1);
 }
 
 // A new texture of an embedded image; each image is embedded once.
@@ -139,7 +136,7 @@ int GlbParts::materialFor(const Paint& p) {
                 textureOf(m_jpegs.jpeg.at(static_cast<std::size_t>(p.texture - 1)), "image/jpeg");
         texture = made;
     }
-    const int material = addOnce(m_materialIndex, m_materials, materialJson(p, texture, false));
+    const int material = addMaterial(materialJson(p, texture, false));
     m_paintMaterial.emplace(key, material);
     return material;
 }
@@ -201,7 +198,7 @@ std::string GlbParts::textPrimitive(const PartShape& shape) {
     static constexpr std::uint32_t kQuad[] = {0, 1, 2, 0, 2, 3};
     const int texture = textureOf(picture.png, "image/png");
     const int material =
-        addOnce(m_materialIndex, m_materials, materialJson(shape.paint, texture, true));
+        addMaterial(materialJson(shape.paint, texture, true)); // its own texture: never shared
     return primitiveOf(positions, normals, uvs,
                        {reinterpret_cast<const char*>(kQuad), sizeof kQuad}, material);
 }

@@ -56,8 +56,7 @@ private:
     int addView(std::string_view bytes, int target);
     int addAccessor(int view, int componentType, int count, std::string_view type,
                     const std::string& bounds);
-    int addOnce(std::map<std::string, int>& index, std::vector<std::string>& items,
-                std::string item);
+    int addMaterial(std::string json);
     int textureOf(std::string_view bytes, std::string_view mimeType);
     std::string materialJson(const Paint& paint, int texture, bool blended);
     std::string primitive(const PartShape& shape);
@@ -67,7 +66,7 @@ private:
 
     const WorldTextures& m_jpegs;
     std::array<int, 5> m_jpegTexture{-1, -1, -1, -1, -1};
-    std::map<std::string, int> m_meshIndex, m_materialIndex;
+    std::map<std::string, int> m_meshIndex;
     std::map<PaintKey, int> m_paintMaterial;
     std::vector<std::string> m_meshes, m_materials, m_textureItems, m_images, m_accessors, m_views;
     std::string m_binary;

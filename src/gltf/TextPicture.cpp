@@ -3,6 +3,7 @@
 #include "PngImage.h"
 
 #include "scene/Error.h"
+#include "vrml/VrmlString.h"
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
@@ -18,34 +19,21 @@ namespace {
 
 constexpr int kPixelsPerEm = 64;
 constexpr int kWidestPicture = 4096;
-constexpr char32_t kReplacement = 0xFFFD;
 
-// The characters of `text`; a byte that starts no well-formed sequence reads as U+FFFD.
+// The characters a world shows of `text` (see shownVrmlText), tabs left out: a picture has no
+// room to align them.
 std::u32string charactersOf(std::string_view text) {
+    const std::string shown = shownVrmlText(text); // valid UTF-8 from here on
     std::u32string out;
-    for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const std::size_t length = lead < 0x80       ? 1
-                                   : lead >> 5 == 6  ? 2
-                                   : lead >> 4 == 14 ? 3
-                                   : lead >> 3 == 30 ? 4
-                                                     : 0;
-        char32_t c = length == 1 ? lead : lead & (0x7f >> length);
-        bool wellFormed = length > 0 && i + length <= text.size();
-        for (std::size_t k = 1; wellFormed && k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            wellFormed = (next & 0xc0) == 0x80;
-            c = c << 6 | (next & 0x3f);
-        }
-        const char32_t least[] = {0, 0, 0x80, 0x800, 0x10000};
-        wellFormed =
-            wellFormed && c >= least[length] && c <= 0x10ffff && (c < 0xd800 || c > 0xdfff);
-        if (!wellFormed)
-            out += kReplacement, ++i;
-        else if (c >= 0x20 && (c < 0x7f || c > 0x9f))
-            out += c, i += length;
-        else
-            i += length; // control characters draw nothing
+    for (std::size_t i = 0; i < shown.size();) {
+        const auto lead = static_cast<unsigned char>(shown[i]);
+        const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        char32_t c = length == 1 ? lead : lead & (0xFFu >> (length + 1));
+        for (std::size_t k = 1; k < length; ++k)
+            c = c << 6 | (static_cast<unsigned char>(shown[i + k]) & 0x3Fu);
+        if (c != '\t')
+            out += c;
+        i += length;
     }
     return out;
 }

@@ -65,30 +65,47 @@ bool isDroppedControl(std::string_view character) {
     return first == 0xC2 && byteAt(character, 1) < 0xA0;
 }
 
-void appendAscii(std::string& out, char c) {
-    if (c == '"' || c == '\\')
-        out += '\\';
-    if (!isDroppedControl(std::string_view(&c, 1)))
-        out += c;
-}
-
-} // namespace
-
-void appendEscapedVrmlString(std::string& out, std::string_view text) {
+// Hands on what a world keeps of `text`: `ascii` each ASCII byte that is no dropped control,
+// `other` each valid sequence that is none, and kReplacementCharacter for each invalid one.
+template <typename Ascii, typename Other>
+void forEachKept(std::string_view text, const Ascii& ascii, const Other& other) {
     while (!text.empty()) {
         if (byteAt(text, 0) < 0x80) {
-            appendAscii(out, text.front());
+            if (!isDroppedControl(text.substr(0, 1)))
+                ascii(text.front());
             text.remove_prefix(1);
             continue;
         }
         const Sequence sequence = sequenceAt(text);
         const std::string_view character = text.substr(0, sequence.length);
         if (!sequence.valid)
-            out += kReplacementCharacter;
+            other(kReplacementCharacter);
         else if (!isDroppedControl(character))
-            out += character;
+            other(character);
         text.remove_prefix(sequence.length);
     }
+}
+
+} // namespace
+
+void appendEscapedVrmlString(std::string& out, std::string_view text) {
+    forEachKept(
+        text,
+        [&out](char c) {
+            if (c == '"' || c == '\\')
+                out += '\\';
+            out += c;
+        },
+        [&out](std::string_view character) { out += character; });
+}
+
+std::string shownVrmlText(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    forEachKept(
+        text, [&out](char c) { out += c; },
+        [&out](std::string_view character) { out += character; });
+    return out;
 }
 
 std::string escapeVrmlString(std::string_view text) {

@@ -10,6 +10,9 @@ namespace norvane {
 // (C0, DEL, C1) are dropped. Valid UTF-8 text without any of these comes back unchanged.
 std::string escapeVrmlString(std::string_view text);
 
+// The text a world shows of `text`: escapeVrmlString's characters, unescaped.
+std::string shownVrmlText(std::string_view text);
+
 // Appends escapeVrmlString(text) to `out` without building a temporary string.
 void appendEscapedVrmlString(std::string& out, std::string_view text);
 

@@ -127,13 +127,17 @@ std::vector<Output> outputsFor(const Scene& scene, const WebPageRequest& request
             throw Error("The page cannot be called embed.html: the snippet takes that name");
         outputs.emplace_back(kEmbedName, buildEmbedText(layout));
     }
-    // The textures the world names (the VRML world's text names what every format but the
-    // glTF binary, which carries its own, fetches).
-    const std::string named = format.name == "glb" ? "" : buildWorld(scene, world);
+    // The textures the world's text names; the compressed world's text is the VRML world's, and
+    // the glTF binary carries its textures.
+    const bool packed = format.name == "wrz", gltf = format.name == "glb";
+    const std::string plain = packed ? buildWorld(scene, world) : std::string();
+    const std::string_view named = packed ? std::string_view(plain)
+                                   : gltf ? std::string_view()
+                                          : outputs[1].second;
     for (std::string_view texture : kTextureFiles)
-        if (named.find(texture) != std::string::npos)
+        if (named.find(texture) != std::string_view::npos)
             addCopy(outputs, std::string(texture), fs::path(request.dataFolder) / texture);
-    const bool music = !request.musicPath.empty() && format.name != "glb"; // glTF plays none
+    const bool music = !request.musicPath.empty() && !gltf; // glTF plays none
     addXite(outputs, request.dataFolder, xiteNeeds(format.name, music));
     if (music) {
         refuseClash(outputs, world.musicFile);
