@@ -172,11 +172,9 @@ std::string publishedSize(const std::string& folder, const std::vector<std::stri
     std::uintmax_t bytes = 0;
     for (const std::string& name : names)
         bytes += fs::file_size(fs::path(folder) / name);
-    const std::uintmax_t tenths = (bytes + 50'000) / 100'000;
-    const std::string size =
-        bytes < 1'000'000 ? std::to_string((bytes + 500) / 1000) + " kB"
-                          : std::to_string(tenths / 10) + '.' + std::to_string(tenths % 10) + " MB";
-    return std::to_string(names.size()) + (names.size() == 1 ? " file, " : " files, ") + size;
+    const std::uintmax_t tenths = (bytes + 50'000) / 100'000; // of a megabyte
+    return std::to_string(names.size()) + " files, " + std::to_string(tenths / 10) + '.' +
+           std::to_string(tenths % 10) + " MB";
 }
 
 } // namespace norvane

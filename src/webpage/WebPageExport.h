@@ -31,8 +31,8 @@ struct WebPageRequest {
 // or a failed write.
 std::vector<std::string> exportWebPage(const Scene& scene, const WebPageRequest& request);
 
-// "N files, S" for the files `names` in `folder`: S in kB (1000 bytes) below a megabyte, else in
-// MB with one decimal.
+// "N files, S MB" for the files `names` in `folder` (a page with its world and X_ITE takes a few),
+// in megabytes of 10^6 bytes with one decimal.
 std::string publishedSize(const std::string& folder, const std::vector<std::string>& names);
 
 } // namespace norvane
