@@ -16,7 +16,7 @@ set(NORVANE_XITE_FILES
     assets/lib/mikktspace_bg.wasm assets/lib/woff2_decoder.js
     assets/components/EventUtilitiesComponent.min.js assets/components/Geometry2DComponent.min.js
     assets/components/KeyDeviceSensorComponent.min.js
-    assets/components/Texturing3DComponent.min.js)
+    assets/components/Texturing3DComponent.min.js assets/linetype/linetypes.png)
 set(NORVANE_TEXTURES source1.jpg source2.jpg source3.jpg source4.jpg source5.jpg)
 
 set(NORVANE_NPM_DIR ${CMAKE_BINARY_DIR}/npm)

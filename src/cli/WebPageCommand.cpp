@@ -3,17 +3,22 @@
 #include "Arguments.h"
 #include "CliError.h"
 #include "ExportCommand.h"
+#include "HelperStart.h"
 #include "ProgramData.h"
 #include "SceneInput.h"
+#include "platform/FileReading.h"
 #include "scene/Error.h"
 #include "scene/ShownPath.h"
 #include "webpage/WebPageExport.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
+#include <filesystem>
 #include <iostream>
 #include <string_view>
 #include <tuple>
+#include <unistd.h>
 #include <utility>
 
 namespace norvane::cli {
@@ -49,30 +54,65 @@ WebPageRequest requestFrom(const Arguments& parsed) {
     request.world = worldOptionsFrom(kCommand, parsed);
     request.musicPath = parsed.option("--music");
     request.dataFolder = programDataFolder();
-    request.description = parsed.option("--description");
-    request.embed = parsed.options.contains("--embed");
-    request.vr = !parsed.options.contains("--no-vr");
-    request.worldFormat = parsed.option("--format", request.worldFormat);
-    std::tie(request.aspectWidth, request.aspectHeight) =
+    request.page.description = parsed.option("--description");
+    request.page.embed = parsed.options.contains("--embed");
+    request.page.vr = !parsed.options.contains("--no-vr");
+    request.page.worldFormat = parsed.option("--format", request.page.worldFormat);
+    std::tie(request.page.aspectWidth, request.page.aspectHeight) =
         aspectFrom(parsed.option("--aspect", "4:3"));
     return request;
+}
+
+// The poster's pixels: as wide as a screen's column, of the snippet's shape; the map's square as
+// high as that.
+constexpr int kPosterWidth = 960;
+
+struct Poster {
+    std::string png;     // "" when neither helper could draw one
+    std::string_view is; // what the poster shows
+};
+
+// poster.png: the 3D view from the start point through the snapshot helper, or where that finds
+// no OpenGL the map through the render helper.
+Poster posterFor(const std::string& scenePath, const WebPageRequest& request) {
+    const std::filesystem::path file = std::filesystem::temp_directory_path() /
+                                       ("norvane-poster-" + std::to_string(getpid()) + ".png");
+    const int height = std::max(
+        16, std::min(4096, kPosterWidth * request.page.aspectHeight / request.page.aspectWidth));
+    const std::vector<std::string> snapshot{
+        scenePath, file.string(),
+        "--size",  std::to_string(kPosterWidth) + 'x' + std::to_string(height),
+        "--sky",   request.world.sky};
+    const std::vector<std::string> map{scenePath, file.string(), "--size", std::to_string(height)};
+    Poster poster;
+    if (runHelperQuietly("snapshot", snapshot) == kExitSuccess)
+        poster.is = "the 3D view from the start point";
+    else if (runHelperQuietly("render", map) == kExitSuccess)
+        poster.is = "the map (no OpenGL here for the 3D view)";
+    else
+        return {"", "missing (neither the 3D view nor the map could be drawn)"};
+    poster.png = readWholeFile(file.string(), FileTypes::RegularOnly);
+    std::filesystem::remove(file);
+    return poster;
 }
 
 } // namespace
 
 int runWebPage(const std::vector<std::string>& args) {
     const Arguments parsed = parseArguments(kCommand, args, kOptions, 2, kFlags);
-    const WebPageRequest request = requestFrom(parsed);
+    WebPageRequest request = requestFrom(parsed);
     const Scene scene = loadSceneFile(parsed.positional[0]);
     try {
         buildWorld(scene, request.world);
     } catch (const Error& error) {
         throw CliError(kExitBadScene, shownPath(parsed.positional[0]) + ": " + error.what());
     }
+    const Poster poster = posterFor(parsed.positional[0], request);
+    request.poster = poster.png;
     try {
         const std::vector<std::string> written = exportWebPage(scene, request);
         std::cout << shownPath(request.folder) << ": " << publishedSize(request.folder, written)
-                  << '\n';
+                  << "; the poster is " << poster.is << '\n';
     } catch (const Error& error) {
         throw CliError(kExitUsage, error.what());
     }

@@ -22,6 +22,7 @@ namespace fs = std::filesystem;
 
 constexpr std::string_view kPageEnd = ".html";
 constexpr std::string_view kEmbedName = "embed.html";
+constexpr std::string_view kPosterName = "poster.png";
 constexpr std::string_view kNameCharacters = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ"
                                              "0123456789._-";
 
@@ -45,7 +46,8 @@ void addCopy(std::vector<Output>& outputs, const std::string& name, const fs::pa
 }
 
 // Which page worlds make X_ITE fetch a file of its own: the components and fonts it loads for
-// the profile of each format, the picture it shows while a sound waits for a click.
+// the profile of each format, the pictures it shows while a sound waits for a click or a finger
+// walks.
 constexpr unsigned kAlways = 0, kVrmlOrX3d = 1, kX3d = 2, kGltf = 4, kSound = 8;
 
 struct XiteFile {
@@ -53,7 +55,7 @@ struct XiteFile {
     unsigned need;
 };
 
-constexpr std::array<XiteFile, 18> kXiteFiles{{
+constexpr std::array<XiteFile, 19> kXiteFiles{{
     {"LICENSE.md", kAlways}, // travels with the files, though no page fetches it
     {"x_ite.min.js", kAlways},
     {"x_ite.css", kAlways},
@@ -63,6 +65,7 @@ constexpr std::array<XiteFile, 18> kXiteFiles{{
     {"assets/images/logo.svg", kAlways},
     {"assets/images/schedule.svg", kAlways},
     {"assets/lib/mikktspace_bg.wasm", kAlways},
+    {"assets/linetype/linetypes.png", kAlways}, // the line a finger draws while walking
     {"assets/components/ScriptingComponent.min.js", kVrmlOrX3d},
     {"assets/components/TextComponent.min.js", kVrmlOrX3d},
     {"assets/fonts/Droid/DroidSerif-Regular.woff2", kVrmlOrX3d},
@@ -110,19 +113,21 @@ std::vector<Output> outputsFor(const Scene& scene, const WebPageRequest& request
     const std::string stem = pageStem(request.pageName);
     WorldOptions world = request.world;
     world.musicFile = request.musicPath.empty() ? "" : bareName(request.musicPath);
-    const WorldFormat& format = pageWorldFormat(request.worldFormat);
+    const PageOptions& page = request.page;
+    const WorldFormat& format = pageWorldFormat(page.worldFormat);
     world.textureFolder = request.dataFolder;
     const std::string worldName = stem + std::string(format.extension);
     const PageLayout layout{request.title,
-                            request.description.empty() ? describeScene(scene, request.title)
-                                                        : request.description,
+                            page.description.empty() ? describeScene(scene, request.title)
+                                                     : page.description,
                             worldName,
-                            request.vr,
-                            request.aspectWidth,
-                            request.aspectHeight};
+                            page.vr,
+                            page.aspectWidth,
+                            page.aspectHeight,
+                            !request.poster.empty()};
     std::vector<Output> outputs{{request.pageName, buildWebPageText(layout)},
                                 {worldName, worldText(scene, world, format.write)}};
-    if (request.embed) {
+    if (page.embed) {
         if (request.pageName == kEmbedName)
             throw Error("The page cannot be called embed.html: the snippet takes that name");
         outputs.emplace_back(kEmbedName, buildEmbedText(layout));
@@ -137,6 +142,8 @@ std::vector<Output> outputsFor(const Scene& scene, const WebPageRequest& request
     for (std::string_view texture : kTextureFiles)
         if (named.find(texture) != std::string_view::npos)
             addCopy(outputs, std::string(texture), fs::path(request.dataFolder) / texture);
+    if (!request.poster.empty())
+        outputs.emplace_back(kPosterName, request.poster);
     const bool music = !request.musicPath.empty() && !gltf; // glTF plays none
     addXite(outputs, request.dataFolder, xiteNeeds(format.name, music));
     if (music) {

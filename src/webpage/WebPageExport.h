@@ -8,6 +8,16 @@
 
 namespace norvane {
 
+// How a page presents its world: the editor's Page Options, the CLI's options.
+struct PageOptions {
+    std::string description; // announced for the world; "" for describeScene's
+    bool embed = false;      // also writes embed.html, the snippet for other pages
+    int aspectWidth = 4;     // the snippet's box, width : height
+    int aspectHeight = 3;
+    bool vr = true;                  // offers "Enter VR" where the browser can
+    std::string worldFormat = "wrl"; // wrl, wrz, x3d or glb: a format X_ITE reads
+};
+
 // What to publish: where, under which names, and the world's options.
 struct WebPageRequest {
     std::string folder;                  // written into; created when missing
@@ -16,19 +26,15 @@ struct WebPageRequest {
     WorldOptions world;                  // sky and target frame; musicFile is set from musicPath
     std::string musicPath;               // the music file to copy beside the world; "" for none
     std::string dataFolder;              // holds source1.jpg … source5.jpg and x_ite/
-    std::string description;             // announced for the world; "" for describeScene's
-    bool embed = false;                  // also writes embed.html, the snippet for other pages
-    int aspectWidth = 4;                 // the snippet's box, width : height
-    int aspectHeight = 3;
-    bool vr = true;                  // offers "Enter VR" where the browser can
-    std::string worldFormat = "wrl"; // wrl, wrz, x3d or glb: a format X_ITE reads
+    PageOptions page;
+    std::string poster; // the PNG bytes of poster.png, shown while the world loads; "" for none
 };
 
-// Writes the page (and the snippet when asked), the world (exactly buildWorld's bytes), the five
-// textures, the music file and the X_ITE files into the request's folder, each replaced atomically;
-// other files there are left alone. Returns the names written, relative to the folder. Every source
-// is read before anything is written. Throws Error on a bad page name, a source that cannot be read
-// or a failed write.
+// Writes the page (and the snippet when asked), the world (exactly buildWorld's bytes), the
+// textures it names, the poster, the music file and the X_ITE files into the request's folder, each
+// replaced atomically; other files there are left alone. Returns the names written, relative to the
+// folder. Every source is read before anything is written. Throws Error on a bad page name, a
+// source that cannot be read or a failed write.
 std::vector<std::string> exportWebPage(const Scene& scene, const WebPageRequest& request);
 
 // "N files, S MB" for the files `names` in `folder` (a page with its world and X_ITE takes a few),

@@ -38,7 +38,8 @@ constexpr std::string_view kHead = R"(<!DOCTYPE html>
 constexpr std::string_view kStyle = R"(</title>
 <script defer src="x_ite/x_ite.min.js"></script>
 <style>
-html, body { margin: 0; height: 100%; overflow: hidden; background: #000; }
+html, body { margin: 0; height: 100%; overflow: hidden; color: #fff; background: #000; }
+a { color: #9cf; }
 x3d-canvas { display: block; width: 100%; height: 100%; }
 .hint { position: fixed; top: 8px; left: 8px; margin: 0; padding: 4px 8px; border-radius: 4px;
         font: 14px sans-serif; color: #fff; background: rgba(0, 0, 0, 0.75); pointer-events: none; }
@@ -54,13 +55,17 @@ constexpr std::string_view kHint =
 
 constexpr std::string_view kPageEnd = "</main>\n</body>\n</html>\n";
 
-// X_ITE examines a world that names no NavigationInfo; VRML 2.0 browsers walk, so bind one. The
-// script finds the world it follows, so that a page may hold several.
-constexpr std::string_view kWalkScript = R"(<script>
+// The script finds the world it follows, so that a page may hold several. The poster covers the
+// world while X_ITE loads it, where X_ITE can draw it at all (elsewhere the fallback shows it).
+// X_ITE examines a world that names no NavigationInfo; VRML 2.0 browsers walk, so bind one.
+constexpr std::string_view kWorldScript = R"(<script>
   (() => {
-    const canvas = document.currentScript.previousElementSibling.querySelector("x3d-canvas");
+    const box = document.currentScript.previousElementSibling;
+    const canvas = box.querySelector("x3d-canvas"), poster = box.querySelector(".poster");
+    if (poster && document.createElement("canvas").getContext("webgl2")) poster.hidden = false;
     document.addEventListener("DOMContentLoaded", () => {
       canvas.addEventListener("load", () => {
+        poster?.remove();
         const scene = X3D.getBrowser(canvas).currentScene;
         const walk = scene.createNode("NavigationInfo");
         walk.type = new X3D.MFString("WALK", "ANY");
@@ -72,26 +77,38 @@ constexpr std::string_view kWalkScript = R"(<script>
 </script>
 )";
 
-// The world's element: announced as a picture with the description, reachable by the keyboard,
-// taking touches inside it for walking, drawing only while on screen. Its content is what
-// browsers without WebGL 2 or JavaScript show instead.
-std::string canvasElement(const PageLayout& layout, std::string_view style) {
+constexpr std::string_view kPosterFallback =
+    "<img src=\"poster.png\" alt=\"\" style=\"display: block; max-width: 100%\">\n";
+
+constexpr std::string_view kPosterCover =
+    "<img class=\"poster\" hidden src=\"poster.png\" alt=\"\" style=\"position: absolute; "
+    "inset: 0; width: 100%; height: 100%; object-fit: contain; background: #000; "
+    "pointer-events: none\">\n";
+
+// The world's element in its box (`boxStyle`, with room for the poster over it): announced as a
+// picture with the description, reachable by the keyboard, taking touches inside it for walking,
+// drawing only while on screen. Its content is what browsers without WebGL 2 or JavaScript show
+// instead.
+std::string worldBox(const PageLayout& layout, std::string_view boxStyle,
+                     std::string_view canvasStyle) {
     const std::string world = escapedHtml(layout.worldName);
-    return "<x3d-canvas src=\"" + world + "\" role=\"img\" aria-label=\"" +
-           escapedHtml(layout.description) + "\" tabindex=\"0\" style=\"" + std::string(style) +
+    return "<div style=\"position: relative;" + std::string(boxStyle) + "\">\n<x3d-canvas src=\"" +
+           world + "\" role=\"img\" aria-label=\"" + escapedHtml(layout.description) +
+           "\" tabindex=\"0\" style=\"" + std::string(canvasStyle) +
            "\" splashScreen=\"false\" notifications=\"false\" contentScale=\"auto\" "
            "update=\"auto\" xrSessionMode=\"" +
            (layout.vr ? "IMMERSIVE_VR" : "NONE") +
            "\">\n<p>This 3D world needs a browser with WebGL 2 and JavaScript. <a href=\"" + world +
-           "\">Download the world</a> to open it in a VRML viewer.</p>\n</x3d-canvas>\n";
+           "\">Download the world</a> to open it in a VRML viewer.</p>\n" +
+           std::string(layout.poster ? kPosterFallback : "") + "</x3d-canvas>\n" +
+           std::string(layout.poster ? kPosterCover : "") + "</div>\n" + std::string(kWorldScript);
 }
 
 } // namespace
 
 std::string buildWebPageText(const PageLayout& layout) {
     return std::string(kHead) + escapedHtml(layout.title) + std::string(kStyle) +
-           escapedHtml(layout.title) + "</h1>\n<div>\n" +
-           canvasElement(layout, "touch-action: none") + "</div>\n" + std::string(kWalkScript) +
+           escapedHtml(layout.title) + "</h1>\n" + worldBox(layout, "", "touch-action: none") +
            std::string(kHint) + std::string(kPageEnd);
 }
 
@@ -100,12 +117,10 @@ std::string buildEmbedText(const PageLayout& layout) {
         std::to_string(layout.aspectWidth) + " / " + std::to_string(layout.aspectHeight);
     return "<!-- A Norvane world: paste this into your page, and put " +
            escapedHtml(layout.worldName) +
-           ", the textures and the x_ite folder beside the page. -->\n"
-           "<script defer src=\"x_ite/x_ite.min.js\"></script>\n"
-           "<div style=\"width: 100%; aspect-ratio: " +
-           ratio + ";\">\n" +
-           canvasElement(layout, "display: block; width: 100%; height: 100%; touch-action: none") +
-           "</div>\n" + std::string(kWalkScript);
+           ", the pictures and the x_ite folder beside the page. -->\n"
+           "<script defer src=\"x_ite/x_ite.min.js\"></script>\n" +
+           worldBox(layout, " width: 100%; aspect-ratio: " + ratio + ";",
+                    "display: block; width: 100%; height: 100%; touch-action: none");
 }
 
 std::string describeScene(const Scene& scene, std::string_view title) {

@@ -15,6 +15,7 @@ struct PageLayout {
     bool vr = true;          // offers "Enter VR" where the browser has WebXR
     int aspectWidth = 4;     // the snippet's box: width : height
     int aspectHeight = 3;
+    bool poster = false; // poster.png lies beside the page
 };
 
 // The HTML page that shows the world filling the window, with a line on how to walk. It loads

@@ -1,6 +1,7 @@
-// An exported page in headless Chromium over loopback HTTP: the world loads, nothing fails or
-// leaves 127.0.0.1, sky above and ground below, axe-core finds no fault; the snippet inside a long
-// page that scrolls, its world drawn; with WebGL off, the page's fallback text shows.
+// An exported page in headless Chromium over loopback HTTP: the poster shows until the world has
+// loaded, nothing fails or leaves 127.0.0.1, sky above and ground below, axe-core finds no fault;
+// the snippet inside a long page that scrolls, its world drawn; on a phone, a swipe beside the
+// world scrolls and one on it walks; with WebGL off, the fallback text and poster show.
 // Usage: node PageInBrowser.js FOLDER PAGE EXPECTED.json SCREENSHOT.png
 "use strict";
 const fs = require("fs");
@@ -38,13 +39,31 @@ function checkShipped(requested, problems) {
       problems.push(`shipped but never fetched: ${file}`);
 }
 
-async function fullPage(browser, base, problems) {
+// Holds back the world until the poster covers its place, and checks that it goes once it has.
+async function posterWhileLoading(page, base, problems) {
+  let release;
+  const held = new Promise((resolve) => (release = resolve));
+  await page.route("**/" + expected.world, async (route) => { await held; await route.continue(); });
+  await page.goto(base + pageName, { waitUntil: "domcontentloaded" });
+  await page.waitForFunction(() => {
+    const poster = document.querySelector(".poster");
+    return poster && !poster.hidden && poster.complete && poster.naturalWidth > 0;
+  }, null, { timeout: 10000 }).catch(() => problems.push("the poster is not shown while the world loads"));
+  release();
+  await worldLoaded(page, "x3d-canvas");
+  if (await page.locator(".poster").count()) problems.push("the poster stays over the loaded world");
+}
+
+// Adds the folder's names that `page` asks for to `requested`.
+function noteRequests(page, requested) {
+  page.on("request", (request) => requested.add(decodeURIComponent(new URL(request.url()).pathname.slice(1))));
+}
+
+async function fullPage(browser, base, problems, requested) {
   const page = await browser.newPage({ viewport: { width: 640, height: 480 } });
   watch(page, base, problems);
-  const requested = new Set();
-  page.on("request", (request) => requested.add(decodeURIComponent(new URL(request.url()).pathname.slice(1))));
-  await page.goto(base + pageName);
-  await worldLoaded(page, "x3d-canvas");
+  noteRequests(page, requested);
+  await posterWhileLoading(page, base, problems);
   await page.waitForTimeout(expected.settleMilliseconds);
   const png = await page.screenshot({ path: screenshotFile });
   for (const part of ["sky", "ground"].filter((name) => expected[name])) // a scene's own colours
@@ -54,7 +73,6 @@ async function fullPage(browser, base, problems) {
   const viewer = await page.evaluate(() => X3D.getBrowser()._viewer.getValue());
   if (viewer !== expected.viewer) problems.push(`viewer: ${viewer}`);
   await axeViolations(page, problems, "page");
-  checkShipped(requested, problems);
   await page.close();
 }
 
@@ -74,6 +92,39 @@ async function snippetInAPage(browser, base, problems) {
   await page.close();
 }
 
+// A finger's swipe from (x, y) by dy pixels, through Chromium's own touch input.
+async function swipe(session, x, y, dy) {
+  const at = (t) => [{ x, y: y + dy * t }];
+  await session.send("Input.dispatchTouchEvent", { type: "touchStart", touchPoints: at(0) });
+  for (let step = 1; step <= 10; ++step)
+    await session.send("Input.dispatchTouchEvent", { type: "touchMove", touchPoints: at(step / 10) });
+  await session.send("Input.dispatchTouchEvent", { type: "touchEnd", touchPoints: [] });
+}
+
+async function onAPhone(browser, base, problems, requested) {
+  const context = await browser.newContext({ viewport: { width: 390, height: 844 }, isMobile: true,
+                                             hasTouch: true, deviceScaleFactor: 2 });
+  const page = await context.newPage();
+  watch(page, base, problems, "phone: ");
+  noteRequests(page, requested);
+  await page.goto(base + "host.html");
+  const session = await context.newCDPSession(page);
+  await swipe(session, 195, 700, -400);
+  await page.waitForFunction(() => window.scrollY > 0, null, { timeout: 5000 })
+    .catch(() => problems.push("phone: a swipe beside the world does not scroll the page"));
+  const canvas = page.locator("x3d-canvas");
+  await canvas.scrollIntoViewIfNeeded();
+  await worldLoaded(page, "x3d-canvas");
+  await page.waitForTimeout(expected.settleMilliseconds);
+  const before = await canvas.screenshot(), scrolled = await page.evaluate(() => window.scrollY);
+  const box = await canvas.boundingBox();
+  await swipe(session, box.x + box.width / 2, box.y + box.height * 0.7, -box.height * 0.4);
+  await page.waitForTimeout(expected.settleMilliseconds);
+  if (before.equals(await canvas.screenshot())) problems.push("phone: a swipe on the world does not walk");
+  if ((await page.evaluate(() => window.scrollY)) !== scrolled) problems.push("phone: a swipe on the world scrolls");
+  await context.close();
+}
+
 async function withoutWebGL(base, problems) {
   const browser = await launch(["--disable-webgl", "--disable-webgl2"]);
   try {
@@ -82,6 +133,8 @@ async function withoutWebGL(base, problems) {
     await page.waitForTimeout(expected.settleMilliseconds);
     if (!(await page.getByText("This 3D world needs a browser with WebGL 2").isVisible()))
       problems.push("without WebGL: the fallback text is not shown");
+    if (!(await page.locator("x3d-canvas img").isVisible()) || (await page.locator(".poster").isVisible()))
+      problems.push("without WebGL: the fallback poster is not shown, or covered");
   } finally {
     await browser.close();
   }
@@ -90,8 +143,11 @@ async function withoutWebGL(base, problems) {
 runChecks(async (browser, problems) => {
   const { base, server } = await serve({ "/": folder }, { "/host.html": hostPage });
   try {
-    await fullPage(browser, base, problems);
+    const requested = new Set();
+    await fullPage(browser, base, problems, requested);
     await snippetInAPage(browser, base, problems);
+    await onAPhone(browser, base, problems, requested);
+    checkShipped(requested, problems);
     await withoutWebGL(base, problems);
   } finally {
     server.close();

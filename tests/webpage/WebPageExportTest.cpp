@@ -54,7 +54,7 @@ norvane::WebPageRequest request(std::string pageName, std::string musicPath,
     made.pageName = std::move(pageName);
     made.musicPath = std::move(musicPath);
     made.dataFolder = std::move(dataFolder);
-    made.embed = embed;
+    made.page.embed = embed;
     return made;
 }
 
@@ -64,9 +64,8 @@ std::vector<PageCase> pageCases() {
     PageCase night{"night", request("park-1.html", dataDir() + "/webpage/quiet.wav"), "park-1.wrl"};
     night.request.title = "<Park & \"Night\">";
     night.request.world = {"Night Sky", "", "main frame", ""};
-    night.request.description = "A park at <night>";
-    night.request.embed = true, night.request.vr = false;
-    night.request.aspectWidth = 16, night.request.aspectHeight = 9;
+    night.request.page = {"A park at <night>", true, 16, 9, false, "wrl"};
+    night.request.poster = "a PNG";
     return {defaults, night};
 }
 
@@ -93,7 +92,7 @@ TEST(WebPageExport, WritesThePageTheWorldAndTheFilesItNeeds) {
         EXPECT_SAME_TEXT(
             goldenText(expected + ".html", readFile(c.request.folder + "/" + c.request.pageName)),
             readFile(c.request.folder + "/" + c.request.pageName));
-        if (c.request.embed) {
+        if (c.request.page.embed) {
             const std::string embed = readFile(c.request.folder + "/embed.html");
             EXPECT_SAME_TEXT(goldenText(expected + ".embed.html", embed), embed);
         }
@@ -102,6 +101,7 @@ TEST(WebPageExport, WritesThePageTheWorldAndTheFilesItNeeds) {
         EXPECT_SAME_TEXT(norvane::buildWorld(scene, options),
                          readFile(c.request.folder + "/" + c.world));
         EXPECT_EQ(readFile(c.request.folder + "/notes.txt"), "mine");
+        EXPECT_EQ(fs::exists(c.request.folder + "/poster.png"), !c.request.poster.empty());
         for (const char* copy : {"source3.jpg", "x_ite/x_ite.css", "x_ite/x_ite.min.js"})
             EXPECT_EQ(readFile(c.request.folder + "/" + copy),
                       readFile(std::string(NORVANE_PROGRAM_DATA) + "/" + copy))
