@@ -1,6 +1,7 @@
 # Norvane: one-command set-up on Debian/Ubuntu.
 #   make run   installs what is missing, builds, starts the editor
 #   make test  installs what is missing, builds, runs every test (plain, sanitized, fuzzed)
+#   make package  builds the Debian package (build/norvane_1.0_amd64.deb)
 
 JOBS    ?= $(shell nproc 2>/dev/null || echo 2)
 BUILD   ?= build
@@ -15,10 +16,11 @@ PACKAGES := cmake g++ make clang libclang-rt-14-dev qt6-base-dev libgl1-mesa-dev
             qt6-declarative-dev qt6-quick3d-dev qt6-shadertools-dev qml6-module-quick3d \
             qml6-module-qtquick qml6-module-qtquick-window qml6-module-qtqml-workerscript \
             libgl1-mesa-dri libglx-mesa0 npm chromium libxml2-utils nlohmann-json3-dev \
-            libfreetype-dev zlib1g-dev fonts-dejavu-core
+            libfreetype-dev zlib1g-dev fonts-dejavu-core \
+            scdoc librsvg2-bin appstream dpkg-dev lintian file man-db
 CMAKE_FLAGS ?= -DNORVANE_WERROR=ON
 
-.PHONY: all deps locale build run test test-plain test-asan fuzz bench coverage ratio format format-check clean
+.PHONY: all deps locale build run package test test-plain test-asan fuzz bench coverage ratio format format-check clean
 
 all: build
 
@@ -48,6 +50,10 @@ build: deps
 
 run: build
 	./$(BUILD)/src/app/norvane
+
+# The Debian package of the build, build/norvane_<version>_<arch>.deb, installing under /usr.
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 test: format-check test-plain test-asan fuzz
 

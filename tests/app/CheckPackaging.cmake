@@ -1,13 +1,23 @@
-# Checks the desktop entry, the scene file MIME type and the thumbnailer the way the desktop reads
-# them, in an install of the build tree.
+# Checks the desktop entry, the AppStream metadata, the scene file MIME type, the icons and the
+# thumbnailer the way the desktop reads them, in an install of the build tree.
 # cmake -DSOURCE=<project root> -DBUILD=<build tree> -DWORK=<scratch folder> -P CheckPackaging.cmake
 find_program(DESKTOP_FILE_VALIDATE desktop-file-validate REQUIRED)
 find_program(UPDATE_MIME_DATABASE update-mime-database REQUIRED)
+find_program(APPSTREAMCLI appstreamcli REQUIRED)
 
-execute_process(COMMAND ${DESKTOP_FILE_VALIDATE} ${SOURCE}/packaging/norvane.desktop
+# desktop-file-validate prints nothing for a clean entry. appstreamcli prints its verdict; only
+# its pedantic notes ("P:", such as the upper-case letters of the reverse-DNS id) may come with it.
+set(app_id org.norvane.Norvane)
+execute_process(COMMAND ${DESKTOP_FILE_VALIDATE} ${SOURCE}/packaging/${app_id}.desktop
                 RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
 if(NOT result EQUAL 0 OR NOT output STREQUAL "")
-  message(FATAL_ERROR "norvane.desktop: ${output}")
+  message(FATAL_ERROR "${app_id}.desktop: ${output}")
+endif()
+execute_process(COMMAND ${APPSTREAMCLI} validate --no-net --no-color
+                        ${SOURCE}/packaging/${app_id}.metainfo.xml
+                RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+if(NOT result EQUAL 0 OR output MATCHES "(^|\n)[EWI]: " OR NOT output MATCHES "successful")
+  message(FATAL_ERROR "${app_id}.metainfo.xml: ${output}")
 endif()
 
 file(REMOVE_RECURSE ${WORK})
@@ -16,9 +26,13 @@ configure_file(${SOURCE}/packaging/norvane-mime.xml ${WORK}/packages/norvane.xml
 execute_process(COMMAND ${UPDATE_MIME_DATABASE} ${WORK} RESULT_VARIABLE result
                 ERROR_VARIABLE errors)
 file(READ ${WORK}/globs2 globs)
+file(READ ${WORK}/icons icons)
+file(READ ${WORK}/generic-icons generic_icons)
 if(NOT result EQUAL 0 OR errors MATCHES "[Ee]rror|[Ww]arning"
-   OR NOT globs MATCHES "application/x-norvane-scene:\\*\\.nsc")
-  message(FATAL_ERROR "norvane-mime.xml: ${errors}\n${globs}")
+   OR NOT globs MATCHES "application/x-norvane-scene:\\*\\.nsc"
+   OR NOT icons STREQUAL "application/x-norvane-scene:application-x-norvane-scene\n"
+   OR NOT generic_icons STREQUAL "application/x-norvane-scene:text-x-generic\n")
+  message(FATAL_ERROR "norvane-mime.xml: ${errors}\n${globs}\n${icons}${generic_icons}")
 endif()
 
 # Installed into a scratch prefix, the thumbnailer names the scene MIME type and its Exec line,
@@ -31,6 +45,29 @@ list(LENGTH templates template_count)
 if(NOT result EQUAL 0 OR NOT template_count EQUAL 3 OR NOT EXISTS ${share}/mime/packages/norvane.xml)
   message(FATAL_ERROR "install: ${errors} (templates: ${templates})")
 endif()
+
+# The desktop finds the entry and the metadata under the application id, and every icon in each
+# size: a PNG as wide and high as its folder says (the header's IHDR), and the SVG.
+foreach(file applications/${app_id}.desktop metainfo/${app_id}.metainfo.xml
+             icons/hicolor/scalable/apps/${app_id}.svg
+             icons/hicolor/scalable/mimetypes/application-x-norvane-scene.svg)
+  if(NOT EXISTS ${share}/${file})
+    message(FATAL_ERROR "not installed: share/${file}")
+  endif()
+endforeach()
+foreach(size 16 32 48 64 128 256)
+  math(EXPR side "${size}" OUTPUT_FORMAT HEXADECIMAL)
+  string(REGEX REPLACE "^0x" "00000000" side "${side}")
+  string(REGEX REPLACE "^.*(........)$" "\\1" side "${side}")
+  foreach(icon apps/${app_id} mimetypes/application-x-norvane-scene)
+    set(png ${share}/icons/hicolor/${size}x${size}/${icon}.png)
+    file(READ ${png} header LIMIT 24 HEX)
+    if(NOT header STREQUAL "89504e470d0a1a0a0000000d49484452${side}${side}")
+      message(FATAL_ERROR "${png}: PNG header ${header}")
+    endif()
+  endforeach()
+endforeach()
+
 set(thumbnailer ${share}/thumbnailers/norvane.thumbnailer)
 file(STRINGS ${thumbnailer} group LIMIT_COUNT 1)
 file(STRINGS ${thumbnailer} exec REGEX "^Exec=")
