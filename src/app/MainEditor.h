@@ -321,7 +321,7 @@ private:
     void reportWhatIsLost(QWidget* parent, const norvane::WorldFormat& format,
                           const norvane::WorldOptions& options);
     bool exportWebPageTo(const QString& folder, const QString& pageName, QWidget* parent,
-                         const norvane::WorldOptions& options);
+                         const norvane::WorldOptions& options, const norvane::PageOptions& page);
     void openWorldProperties(std::function<void(Saver&, const norvane::WorldOptions&)> exporter);
     void writeAndOpen(const QString& name, const std::function<std::string()>& text);
     // MainEditor_View3D.cpp: the 3D view dock.
@@ -357,6 +357,7 @@ private:
     QPointer<Saver> m_saver;
     PreviewServer* m_previewServer = nullptr; // started by the first browser preview; a child
     std::optional<norvane::WorldOptions> m_confirmedWorld; // last confirmed in World Properties
+    std::optional<norvane::PageOptions> m_confirmedPage;   // last confirmed in Page Options
     std::unique_ptr<WorldModel> m_world;
     std::unique_ptr<WalkCamera> m_walker;
     RecentFiles m_recent{m_services.settings};

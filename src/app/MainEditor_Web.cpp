@@ -4,14 +4,17 @@
 
 #include "ErrorReport.h"
 #include "LocalPath.h"
+#include "PagePoster.h"
 #include "PreviewServer.h"
 #include "ProgramFolder.h"
 #include "Saver.h"
 #include "webpage/WebPageExport.h"
+#include "webpage/WebPageText.h"
 
 #include <QAction>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QStatusBar>
 
 namespace {
 
@@ -38,10 +41,12 @@ void MainEditor::connectWebCommands() {
     connect(mnuBrowserItem, &QAction::triggered, this, &MainEditor::mnuBrowserItem_Click);
 }
 
-// Writes the page with the world of `options`; a chosen music file is copied from the program's
+// Writes the page with the world of `options` as `page` presents it, and says in the status bar
+// what it wrote and what the poster shows; a chosen music file is copied from the program's
 // folder beside the world. Failures are shown over `parent`.
 bool MainEditor::exportWebPageTo(const QString& folder, const QString& pageName, QWidget* parent,
-                                 const norvane::WorldOptions& options) {
+                                 const norvane::WorldOptions& options,
+                                 const norvane::PageOptions& page) {
     norvane::WebPageRequest request;
     request.folder = localPath(folder);
     request.pageName = pageName.toStdString();
@@ -51,14 +56,31 @@ bool MainEditor::exportWebPageTo(const QString& folder, const QString& pageName,
         request.musicPath = localPath(
             pathInDirectory(m_services.appDirectory, QString::fromStdString(options.musicFile)));
     request.dataFolder = localPath(webDataFolder(m_services.appDirectory));
-    return runOrReport(parent, m_services.messages,
-                       [&] { norvane::exportWebPage(m_scene, request); });
+    request.page = page;
+    const PagePoster poster = drawPagePoster(m_scene, options, page);
+    request.poster = poster.png;
+    return runOrReport(parent, m_services.messages, [&] {
+        const std::vector<std::string> written = norvane::exportWebPage(m_scene, request);
+        statusBar()->showMessage(
+            QStringLiteral("Published %1: %2; the poster is %3")
+                .arg(pageName,
+                     QString::fromStdString(norvane::publishedSize(request.folder, written)),
+                     QLatin1String(poster.is.data(), static_cast<qsizetype>(poster.is.size()))));
+    });
 }
 
 // World Properties chooses the sky, the music and the target frame as for a world; its "&OK"
-// then asks for the page, whose folder receives the page and the files it needs.
+// then asks how the page presents the world (Page Options) and for the page, whose folder
+// receives the page and the files it needs.
 void MainEditor::mnuWebPageItem_Click() {
     openWorldProperties([this](Saver& dialog, const norvane::WorldOptions& options) {
+        const QString described = QString::fromStdString(
+            norvane::describeScene(m_scene, pageTitle(windowTitle()).toStdString()));
+        const std::optional<norvane::PageOptions> page = m_services.pageOptions.ask(
+            &dialog, m_confirmedPage.value_or(norvane::PageOptions{}), described);
+        if (!page)
+            return;
+        m_confirmedPage = page;
         const std::optional<QString> path =
             m_services.files.askSave(&dialog, m_services.appDirectory, kPageFilter);
         if (!path || path->isEmpty())
@@ -66,18 +88,19 @@ void MainEditor::mnuWebPageItem_Click() {
         QString name = QFileInfo(*path).fileName();
         if (!name.endsWith(QStringLiteral(".html")))
             name += QStringLiteral(".html");
-        exportWebPageTo(QFileInfo(*path).absolutePath(), name, &dialog, options);
+        exportWebPageTo(QFileInfo(*path).absolutePath(), name, &dialog, options, *page);
     });
 }
 
 // Writes the page into the per-user cache and opens it from the server, started on first use.
-// The page shows the world as it will be published: with the options World Properties last
-// confirmed in this run, else the preview's.
+// The page shows the world as it will be published: with the options World Properties and Page
+// Options last confirmed in this run, else the preview's.
 void MainEditor::mnuBrowserItem_Click() {
     const QString folder =
         QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/page");
     if (!exportWebPageTo(folder, QStringLiteral("index.html"), this,
-                         m_confirmedWorld.value_or(norvane::WorldOptions{})))
+                         m_confirmedWorld.value_or(norvane::WorldOptions{}),
+                         m_confirmedPage.value_or(norvane::PageOptions{})))
         return;
     if (!m_previewServer && !runOrReport(this, m_services.messages, [&] {
             m_previewServer = new PreviewServer(folder, this);

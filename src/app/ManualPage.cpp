@@ -154,12 +154,17 @@ or shown by the viewers.</LI>
 <P>After the export a note says what the chosen format loses of your scene, for example that a
 viewer does not play the background music. Tick "Don't show again" to see no more notes.</P>
 <P>"Export Web Page" in the File menu writes a web page that shows your world in any current
-browser, into a folder you upload as it is: the page, the world, the textures, your music and
-the files of X_ITE, the X3D browser the page uses. Screen readers announce the world with a
-description of what it holds, and a browser that cannot show 3D shows a sentence and a link to
-the world instead. norvane-cli webpage also writes embed.html (--embed), a snippet that you paste
-into a page of your own to show the world between your text, and chooses the world's format
-(--format wrz makes the smallest folder).</P>
+browser, into a folder you upload as it is: the page, the world, the textures, poster.png, your
+music and the files of X_ITE, the X3D browser the page uses. After World Properties, "Page
+Options" asks how the page presents the world: the page description that screen readers
+announce (left empty, a count of what the world holds), the world's format (VRML .wrl, the
+compressed .wrz that makes the smallest folder, X3D or glTF), whether visitors with a VR headset
+may "Enter VR", and embed.html, a snippet that you paste into a page of your own to show the
+world between your text, in a box of the shape you choose. The poster, a picture of the world
+from the starting point (or of the map, where the computer cannot draw 3D), shows while the
+world loads and in browsers that cannot show 3D, with a sentence and a link to the world. The
+status bar then says how many files the folder holds and how big they are. Preview in Browser
+shows the page with the choices you last confirmed.</P>
 
 <H2><A NAME="3">3. Possible Scene Ideas</A></H2>
 <P>Site maps: place objects whose anchors link to the pages of your site, so that visitors

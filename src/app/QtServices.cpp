@@ -1,5 +1,7 @@
 #include "QtServices.h"
 
+#include "PageOptionsDialog.h"
+
 #include <QCheckBox>
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -78,4 +80,13 @@ bool QtMessageBoxes::showNote(QWidget* parent, const QString& title, const QStri
 bool QtDesktopOpener::open(const QString& path) {
     const bool web = path.startsWith(QStringLiteral("http://"));
     return QDesktopServices::openUrl(web ? QUrl(path) : QUrl::fromLocalFile(path));
+}
+
+std::optional<norvane::PageOptions> QtPageOptionsPrompt::ask(QWidget* parent,
+                                                             const norvane::PageOptions& shown,
+                                                             const QString& described) {
+    PageOptionsDialog dialog(parent, shown, described);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.options();
 }

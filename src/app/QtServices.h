@@ -38,13 +38,20 @@ public:
     bool open(const QString& path) override;
 };
 
+// PageOptionsDialog, modal over `parent`.
+class QtPageOptionsPrompt : public PageOptionsPrompt {
+public:
+    std::optional<norvane::PageOptions> ask(QWidget* parent, const norvane::PageOptions& shown,
+                                            const QString& described) override;
+};
+
 // One of each Qt service, handed out as Services for the windows. Must outlive them.
 class QtServices {
 public:
     explicit QtServices(QString appDirectory) : m_appDirectory(std::move(appDirectory)) {}
 
     Services services() {
-        return {m_prompt, m_files, m_messages, m_opener, m_appDirectory, m_settings};
+        return {m_prompt, m_files, m_messages, m_opener, m_pageOptions, m_appDirectory, m_settings};
     }
 
 private:
@@ -52,6 +59,7 @@ private:
     QtFileDialogs m_files;
     QtMessageBoxes m_messages;
     QtDesktopOpener m_opener;
+    QtPageOptionsPrompt m_pageOptions;
     QString m_appDirectory;
     QSettings m_settings; // the user's, under the application's organization and name
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "webpage/WebPageExport.h"
+
 #include <QString>
 
 #include <optional>
@@ -48,6 +50,15 @@ public:
     virtual bool open(const QString& path) = 0;
 };
 
+// The Page Options dialog of Export Web Page: how the page presents its world, starting from
+// `shown`; `described` is what an empty description stands for. Nothing when cancelled.
+class PageOptionsPrompt {
+public:
+    virtual ~PageOptionsPrompt() = default;
+    virtual std::optional<norvane::PageOptions>
+    ask(QWidget* parent, const norvane::PageOptions& shown, const QString& described) = 0;
+};
+
 // Everything a window needs from the platform. Not owned: the caller keeps the services alive
 // for as long as the windows that use them.
 struct Services {
@@ -55,6 +66,7 @@ struct Services {
     FileDialogs& files;
     MessageBoxes& messages;
     DesktopOpener& opener;
+    PageOptionsPrompt& pageOptions;
     QString appDirectory; // where tester.wrl, Manual.htm, textures and music files live
     QSettings& settings;  // what the editor keeps between runs (window, zoom, dock, recent files)
 };

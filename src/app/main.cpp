@@ -25,8 +25,8 @@
 namespace {
 
 Services withMessages(Services services, MessageBoxes& messages) {
-    return {services.prompt, services.files,        messages,
-            services.opener, services.appDirectory, services.settings};
+    return {services.prompt,      services.files,        messages,         services.opener,
+            services.pageOptions, services.appDirectory, services.settings};
 }
 
 void reportStart(MainEditor& editor) {

@@ -11,7 +11,6 @@
 #include "scene/ShownPath.h"
 #include "webpage/WebPageExport.h"
 
-#include <algorithm>
 #include <array>
 #include <charconv>
 #include <filesystem>
@@ -63,10 +62,6 @@ WebPageRequest requestFrom(const Arguments& parsed) {
     return request;
 }
 
-// The poster's pixels: as wide as a screen's column, of the snippet's shape; the map's square as
-// high as that.
-constexpr int kPosterWidth = 960;
-
 struct Poster {
     std::string png;     // "" when neither helper could draw one
     std::string_view is; // what the poster shows
@@ -77,8 +72,7 @@ struct Poster {
 Poster posterFor(const std::string& scenePath, const WebPageRequest& request) {
     const std::filesystem::path file = std::filesystem::temp_directory_path() /
                                        ("norvane-poster-" + std::to_string(getpid()) + ".png");
-    const int height = std::max(
-        16, std::min(4096, kPosterWidth * request.page.aspectHeight / request.page.aspectWidth));
+    const int height = posterHeight(request.page);
     const std::vector<std::string> snapshot{
         scenePath, file.string(),
         "--size",  std::to_string(kPosterWidth) + 'x' + std::to_string(height),
@@ -86,9 +80,9 @@ Poster posterFor(const std::string& scenePath, const WebPageRequest& request) {
     const std::vector<std::string> map{scenePath, file.string(), "--size", std::to_string(height)};
     Poster poster;
     if (runHelperQuietly("snapshot", snapshot) == kExitSuccess)
-        poster.is = "the 3D view from the start point";
+        poster.is = kPosterOf3DView;
     else if (runHelperQuietly("render", map) == kExitSuccess)
-        poster.is = "the map (no OpenGL here for the 3D view)";
+        poster.is = kPosterOfMap;
     else
         return {"", "missing (neither the 3D view nor the map could be drawn)"};
     poster.png = readWholeFile(file.string(), FileTypes::RegularOnly);

@@ -163,6 +163,10 @@ void makeFolder(const fs::path& folder) {
 
 } // namespace
 
+int posterHeight(const PageOptions& page) {
+    return std::clamp(kPosterWidth * page.aspectHeight / std::max(1, page.aspectWidth), 16, 4096);
+}
+
 std::vector<std::string> exportWebPage(const Scene& scene, const WebPageRequest& request) {
     const std::vector<Output> outputs = outputsFor(scene, request);
     std::vector<std::string> written;

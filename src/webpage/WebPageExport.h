@@ -4,6 +4,7 @@
 #include "vrml/WorldWriter.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace norvane {
@@ -17,6 +18,14 @@ struct PageOptions {
     bool vr = true;                  // offers "Enter VR" where the browser can
     std::string worldFormat = "wrl"; // wrl, wrz, x3d or glb: a format X_ITE reads
 };
+
+// poster.png is this many pixels wide and of the snippet's shape; a map poster is a square as high.
+constexpr int kPosterWidth = 960;
+int posterHeight(const PageOptions& page);
+
+// What poster.png shows, as the editor and norvane-cli report it.
+constexpr std::string_view kPosterOf3DView = "the 3D view from the start point";
+constexpr std::string_view kPosterOfMap = "the map (no OpenGL here for the 3D view)";
 
 // What to publish: where, under which names, and the world's options.
 struct WebPageRequest {

@@ -166,7 +166,7 @@ QString recentAfterRestart(ScriptedServices& scripted) {
     QSettings settings(scripted.settings().fileName(), QSettings::IniFormat);
     Services services = scripted.services();
     const MainEditor restarted({services.prompt, services.files, services.messages, services.opener,
-                                services.appDirectory, settings});
+                                services.pageOptions, services.appDirectory, settings});
     return recentMenu(restarted);
 }
 

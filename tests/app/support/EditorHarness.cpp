@@ -15,7 +15,7 @@ Row rowTexts(const norvane::SceneObject& o) {
 } // namespace
 
 EditorHarness::EditorHarness(const QString& appFolder, TextPrompt* prompt)
-    : editor({prompt ? *prompt : scripted, scripted, scripted, scripted,
+    : editor({prompt ? *prompt : scripted, scripted, scripted, scripted, scripted,
               appFolder.isEmpty() ? scripted.appDirectory() : scripted.inAppDir(appFolder),
               scripted.settings()}) {
     editor.setTemplateFolder(QStringLiteral(NORVANE_TEMPLATE_DIR));

@@ -85,3 +85,9 @@ bool ScriptedServices::open(const QString& path) {
     log << "opened " + path;
     return openerWorks;
 }
+
+std::optional<norvane::PageOptions>
+ScriptedServices::ask(QWidget*, const norvane::PageOptions& shown, const QString& described) {
+    log << "page options " + QString::fromStdString(shown.worldFormat) + "|" + described;
+    return nextAnswer(pageAnswers, "unexpected page options", {});
+}

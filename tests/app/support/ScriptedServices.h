@@ -18,7 +18,8 @@
 class ScriptedServices : public TextPrompt,
                          public FileDialogs,
                          public MessageBoxes,
-                         public DesktopOpener {
+                         public DesktopOpener,
+                         public PageOptionsPrompt {
 public:
     ScriptedServices();
     ~ScriptedServices() override;
@@ -30,8 +31,9 @@ public:
     std::deque<bool> yesNoAnswers;       // Yes = true
     std::deque<bool> noteAnswers;        // "Don't show again" ticked = true
     bool openerWorks = true;
+    std::deque<std::optional<norvane::PageOptions>> pageAnswers; // nothing cancels
 
-    Services services() { return {*this, *this, *this, *this, m_dir, settings()}; }
+    Services services() { return {*this, *this, *this, *this, *this, m_dir, settings()}; }
     // Kept in the temp dir, so a second window made from these services sees what the first kept.
     QSettings& settings();
     QString appDirectory() const { return m_dir; }
@@ -46,6 +48,8 @@ public:
     void showError(QWidget*, const QString&, const QString& text) override;
     bool showNote(QWidget*, const QString& title, const QString& text) override;
     bool open(const QString& path) override;
+    std::optional<norvane::PageOptions> ask(QWidget*, const norvane::PageOptions& shown,
+                                            const QString& described) override;
 
 private:
     QString m_dir;
