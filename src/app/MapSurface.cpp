@@ -88,7 +88,3 @@ void MapSurface::mouseReleaseEvent(QMouseEvent* event) {
     m_modifiers = event->modifiers();
     emit released(toButton(event->button()), toMap(event->position()));
 }
-
-void MapSurface::mouseDoubleClickEvent(QMouseEvent* event) {
-    event->accept();
-}

@@ -12,8 +12,7 @@
 // The map surface `Picture1`: a square widget showing a retained image of the map. The picture
 // is painted part by part as the parts are shown (a large surface in a small viewport paints
 // only what is in view), through the painter its owner gives. Reports mouse events in map units
-// (100 by 100 at every size); the second press of a double click is swallowed, so its release
-// comes without a press.
+// (100 by 100 at every size); the second press of a double click is a press like any other.
 class MapSurface : public QWidget {
     Q_OBJECT
 public:
@@ -47,7 +46,6 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     void paintMissing(const QRect& pixels);
