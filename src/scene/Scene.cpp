@@ -29,13 +29,13 @@ std::string_view anchorUrl(const SceneRow& object) {
     return isAreaKind(object.kind) ? areaFields(object).anchor : pointFields(object).anchor;
 }
 
-Scene::Scene(const Scene& other) : m_selected(other.m_selected) {
+Scene::Scene(const Scene& other) : m_selection(other.m_selection) {
     copyRowsOf(other);
 }
 
 Scene::Scene(Scene&& other) noexcept
     : m_rows(std::move(other.m_rows)), m_texts(std::move(other.m_texts)),
-      m_unusedBytes(std::exchange(other.m_unusedBytes, 0)), m_selected(other.m_selected) {
+      m_unusedBytes(std::exchange(other.m_unusedBytes, 0)), m_selection(other.m_selection) {
     other.m_rows.clear();
 }
 
@@ -45,7 +45,7 @@ Scene& Scene::operator=(const Scene& other) {
         m_rows = std::move(copy.m_rows);
         m_texts = std::move(copy.m_texts);
         m_unusedBytes = 0;
-        m_selected = other.m_selected;
+        m_selection = other.m_selection;
         notify({SceneChange::Kind::Reset});
     }
     return *this;
@@ -56,7 +56,7 @@ Scene& Scene::operator=(Scene&& other) noexcept {
         m_rows = std::move(other.m_rows);
         m_texts = std::move(other.m_texts);
         m_unusedBytes = std::exchange(other.m_unusedBytes, 0);
-        m_selected = other.m_selected;
+        m_selection = other.m_selection;
         other.m_rows.clear();
     }
     notify({SceneChange::Kind::Reset});
@@ -163,8 +163,7 @@ void Scene::insert(std::size_t i, const SceneRow& object) {
     if (i > m_rows.size())
         throw Error("No scene row " + std::to_string(i) + " to insert at");
     m_rows.insert(m_rows.begin() + static_cast<std::ptrdiff_t>(i), pack(object));
-    if (m_selected >= static_cast<int>(i))
-        ++m_selected;
+    m_selection.rowsInserted(i, 1);
     notify({SceneChange::Kind::Inserted, i, 1});
 }
 
@@ -181,8 +180,7 @@ void Scene::remove(std::size_t i) {
         throw Error("No scene object at row " + std::to_string(i));
     const PackedRow old = m_rows[i];
     m_rows.erase(m_rows.begin() + static_cast<std::ptrdiff_t>(i));
-    if (m_selected >= static_cast<int>(m_rows.size()))
-        m_selected = -1;
+    m_selection.rowsRemoved(i, 1);
     dropTexts(old);
     notify({SceneChange::Kind::Removed, i, 1});
 }
@@ -191,7 +189,7 @@ void Scene::clear() {
     m_rows.clear();
     m_texts.clear();
     m_unusedBytes = 0;
-    m_selected = -1;
+    m_selection.clear();
     notify({SceneChange::Kind::Reset});
 }
 
@@ -202,7 +200,10 @@ SceneRow Scene::row(std::size_t i) const {
 }
 
 void Scene::setSelectedIndex(int index) {
-    m_selected = (index >= 0 && static_cast<std::size_t>(index) < m_rows.size()) ? index : -1;
+    if (index >= 0 && static_cast<std::size_t>(index) < m_rows.size())
+        m_selection.selectOnly(static_cast<std::size_t>(index));
+    else
+        m_selection.clear();
 }
 
 } // namespace norvane

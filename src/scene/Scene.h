@@ -1,5 +1,6 @@
 #pragma once
 
+#include "RowSelection.h"
 #include "SceneObject.h"
 #include "SceneRows.h"
 #include "TextArena.h"
@@ -49,14 +50,13 @@ public:
 
     // Adds a row at the end; returns its index. The texts are copied.
     std::size_t append(const SceneRow& object);
-    // Inserts a row before row i (i == count() appends); later rows move down, and so does the
-    // selected index when it is at or after i. Throws Error when i is past the end.
+    // Inserts a row before row i (i == count() appends); later rows move down, their selection
+    // with them. Throws Error when i is past the end.
     void insert(std::size_t i, const SceneRow& object);
     // Gives row i new values. Throws Error when i is out of range.
     void replace(std::size_t i, const SceneRow& object);
-    // Removes row i (later rows move up). Throws Error when i is out of range.
-    // The selected index keeps its number, or becomes -1 when it is now past the last row; the
-    // editor decides what to select next.
+    // Removes row i (later rows move up, their selection with them; row i leaves the selection).
+    // Throws Error when i is out of range.
     void remove(std::size_t i);
     // Removes every row and the selection.
     void clear();
@@ -65,8 +65,12 @@ public:
     SceneRow row(std::size_t i) const;
     SceneRows rows() const { return SceneRows(m_rows); }
 
-    int selectedIndex() const { return m_selected; }
-    // Sets the selection; -1 or an index past the last row selects nothing.
+    // The selected rows, kept with their objects as rows come and go; not a change of rows.
+    const RowSelection& selection() const { return m_selection; }
+    RowSelection& selection() { return m_selection; }
+    // The current selected row; -1 for none.
+    int selectedIndex() const { return m_selection.current(); }
+    // Selects row `index` alone; -1 or an index past the last row selects nothing.
     void setSelectedIndex(int index);
 
     // Adds `rows` rows at the end whose texts take at most `textBytes` bytes, laid out in place by
@@ -101,7 +105,7 @@ private:
     std::vector<PackedRow> m_rows;
     TextArena m_texts;
     std::size_t m_unusedBytes = 0; // texts of replaced and removed rows, still in the arena
-    int m_selected = -1;
+    RowSelection m_selection;
     std::vector<SceneListener*> m_listeners;
 };
 
