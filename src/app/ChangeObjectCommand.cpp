@@ -5,22 +5,38 @@
 ChangeObjectCommand::ChangeObjectCommand(SceneEditTarget target, std::size_t row,
                                          norvane::SceneObject after, const QString& name,
                                          int mergeId)
-    : QUndoCommand(name), m_target(std::move(target)), m_row(row),
-      m_before(m_target.scene->row(row)), m_after(std::move(after)), m_mergeId(mergeId) {}
+    : ChangeObjectCommand(std::move(target), std::vector<std::size_t>{row},
+                          std::vector<norvane::SceneObject>{std::move(after)}, name, mergeId) {}
+
+ChangeObjectCommand::ChangeObjectCommand(SceneEditTarget target, std::vector<std::size_t> rows,
+                                         std::vector<norvane::SceneObject> after,
+                                         const QString& name, int mergeId)
+    : QUndoCommand(name), m_target(std::move(target)), m_rows(std::move(rows)),
+      m_after(std::move(after)), m_mergeId(mergeId) {
+    m_before.reserve(m_rows.size());
+    for (std::size_t row : m_rows)
+        m_before.push_back(m_target.scene->row(row));
+}
 
 void ChangeObjectCommand::redo() {
-    m_target.scene->replace(m_row, m_after);
-    m_target.show(static_cast<int>(m_row), {m_before, m_after});
+    put(m_after);
 }
 
 void ChangeObjectCommand::undo() {
-    m_target.scene->replace(m_row, m_before);
-    m_target.show(static_cast<int>(m_row), {m_before, m_after});
+    put(m_before);
+}
+
+void ChangeObjectCommand::put(const std::vector<norvane::SceneObject>& values) {
+    for (std::size_t i = 0; i < m_rows.size(); ++i)
+        m_target.scene->replace(m_rows[i], values[i]);
+    std::vector<norvane::SceneObject> touched = m_before;
+    touched.insert(touched.end(), m_after.begin(), m_after.end());
+    m_target.show(m_rows.size() == 1 ? static_cast<int>(m_rows[0]) : kKeepSelection, touched);
 }
 
 bool ChangeObjectCommand::mergeWith(const QUndoCommand* other) {
     const auto* next = static_cast<const ChangeObjectCommand*>(other);
-    if (next->m_row != m_row)
+    if (next->m_rows != m_rows)
         return false;
     m_after = next->m_after;
     return true;

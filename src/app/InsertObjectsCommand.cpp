@@ -11,7 +11,12 @@ InsertObjectsCommand::InsertObjectsCommand(SceneEditTarget target, std::size_t r
 void InsertObjectsCommand::redo() {
     for (std::size_t i = 0; i < m_objects.size(); ++i)
         m_target.scene->insert(m_row + i, m_objects[i]);
-    m_target.show(static_cast<int>(m_row + m_objects.size()) - 1, m_objects);
+    if (m_objects.size() == 1) {
+        m_target.show(static_cast<int>(m_row), m_objects);
+        return;
+    }
+    m_target.scene->selection().selectRange(m_row, m_objects.size());
+    m_target.show(kKeepSelection, m_objects);
 }
 
 void InsertObjectsCommand::undo() {

@@ -8,7 +8,7 @@
 #include <vector>
 
 // Inserts objects as consecutive rows from `row` on: placing, pasting and duplicating. Redo
-// selects the last inserted row; undo removes them and selects what was selected before.
+// selects the inserted rows; undo removes them and selects what was selected before.
 class InsertObjectsCommand : public QUndoCommand {
 public:
     InsertObjectsCommand(SceneEditTarget target, std::size_t row,

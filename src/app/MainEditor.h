@@ -27,6 +27,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 class QAction;
 class QCheckBox;
@@ -36,6 +38,7 @@ class QLabel;
 class QListView;
 class QListWidget;
 class QMenu;
+class QPainter;
 class QPushButton;
 class QRadioButton;
 class QScrollBar;
@@ -146,7 +149,8 @@ public:
     QAction* mnuDuplicateItem = nullptr;
     QAction* mnuDeleteItem = nullptr;
     QAction* mnuPropertiesItem = nullptr;
-    QAction* mnuSelectItem = nullptr; // Escape: no kind chosen, so the map selects and moves
+    QAction* mnuSelectItem = nullptr;    // Escape: no kind chosen (once more: nothing selected)
+    QAction* mnuSelectAllItem = nullptr; // Ctrl+A: every object
     QMenu* mnuViewItem = nullptr;
     QMenu* mnuScaleItem = nullptr;
     QAction* mnu100Item = nullptr;
@@ -212,6 +216,7 @@ public slots:
     void mnuDuplicateItem_Click();
     void mnuPropertiesItem_Click();
     void mnuSelectItem_Click();
+    void mnuSelectAllItem_Click();
     // MainEditor_Shell.cpp: World Properties (also Command1), preview, manual and About.
     void mnuSaveItem_Click();
     void Command7_Click();
@@ -262,12 +267,17 @@ private:
     void showEdited(int row, const std::vector<norvane::SceneObject>& touched);
     void redrawAround(const std::vector<norvane::SceneObject>& touched);
     void pushEdit(QUndoCommand* command);
-    void insertCopy(const norvane::SceneObject& source, const char* verb);
+    void insertCopies(const std::vector<norvane::SceneObject>& sources, const char* verb);
     void nudgeSelected(norvane::MapPoint offset);
     bool mapKeyPressed(int key, bool fine);
-    // MainEditor_Map.cpp: selecting and dragging on the map with no kind chosen.
     void showModeHint();
+    // MainEditor_Selection.cpp: selecting and dragging on the map with no kind chosen.
+    void buildSelectionCommands();
+    void showSelection();
+    void paintSelectionMarkers(QPainter& painter, const QRect& pixels);
     void pickOnMap(norvane::MouseButton button, norvane::MapPoint at);
+    norvane::MapRect bandRect(norvane::MapPoint to) const;
+    void releaseBand(norvane::MapPoint at);
     void dragTo(norvane::MapPoint at);
     void drop();
     // MainEditor_Workspace.cpp: the resizable layout, the status bar and what is kept.
@@ -339,6 +349,9 @@ private:
     std::unique_ptr<SceneListModel> m_sceneList; // List2's rows; goes before the scene
     norvane::PlacementGesture m_gesture;
     norvane::MoveGesture m_move;
+    // The other selected objects that a drag moves along, with their values at the press.
+    std::vector<std::pair<std::size_t, norvane::SceneObject>> m_dragged;
+    std::optional<norvane::MapPoint> m_band; // where the selecting rubber band was pressed
     QUndoStack m_undo;
     std::optional<norvane::ZoomLevel> m_zoom = norvane::ZoomLevel::Percent100; // none: Fit
     int m_surfaceTwips = norvane::surfaceTwips(norvane::ZoomLevel::Percent100);

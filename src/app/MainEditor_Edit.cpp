@@ -94,6 +94,7 @@ void MainEditor::connectEditCommands() {
     connect(mnuSelectItem, &QAction::triggered, this, &MainEditor::mnuSelectItem_Click);
     connect(List2, &QListView::doubleClicked, this, &MainEditor::List2_DblClick);
     connect(&m_undo, &QUndoStack::indexChanged, this, [this] { Saved = m_undo.isClean(); });
+    buildSelectionCommands();
     Picture1->setFocusPolicy(Qt::ClickFocus);
     Picture1->installEventFilter(this);
     enableSelectionCommands();
@@ -114,7 +115,10 @@ SceneEditTarget MainEditor::editTarget() {
 }
 
 void MainEditor::showEdited(int row, const std::vector<norvane::SceneObject>& touched) {
-    selectRow(row);
+    if (row == kKeepSelection)
+        showSelection();
+    else
+        selectRow(row);
     if (m_scene.selectedIndex() < 0)
         shpSelector->hide();
     redrawAround(touched);
@@ -135,22 +139,23 @@ void MainEditor::pushEdit(QUndoCommand* command) {
 }
 
 void MainEditor::mnuCutItem_Click() {
-    const int row = m_scene.selectedIndex();
-    if (row < 0)
+    const std::vector<std::size_t> rows = m_scene.selection().rows();
+    if (rows.empty())
         return;
     mnuCopyItem_Click();
-    pushEdit(new RemoveObjectCommand(editTarget(), static_cast<std::size_t>(row), tr("Cut")));
+    pushEdit(new RemoveObjectCommand(editTarget(), rows, tr("Cut")));
 }
 
-// The clipboard holds the object as a scene file holds it: its six lines, each ending CR LF.
+// The clipboard holds the selected objects as a scene file holds them: six lines each, each
+// ending CR LF.
 void MainEditor::mnuCopyItem_Click() {
-    const int row = m_scene.selectedIndex();
-    if (row < 0)
+    if (m_scene.selection().empty())
         return;
-    norvane::Scene one;
-    one.append(m_scene.row(static_cast<std::size_t>(row)));
+    norvane::Scene copied;
+    for (std::size_t row : m_scene.selection().rows())
+        copied.append(m_scene.row(row));
     std::string text;
-    if (!runOrReport(this, m_services.messages, [&] { text = norvane::writeSceneText(one); }))
+    if (!runOrReport(this, m_services.messages, [&] { text = norvane::writeSceneText(copied); }))
         return;
     QApplication::clipboard()->setText(fromUtf8(text));
 }
@@ -170,24 +175,26 @@ void MainEditor::mnuPasteItem_Click() {
                 throw norvane::Error("Cannot paste: the clipboard holds no scene object");
         }))
         return;
-    std::vector<norvane::SceneObject> objects;
-    for (const norvane::SceneObject& row : pasted.rows())
-        objects.push_back(norvane::movedBy(row, kCopyOffset).value_or(row));
-    const QString name = commandName("Paste", objects.back().kind);
-    pushEdit(new InsertObjectsCommand(editTarget(), m_scene.count(), std::move(objects), name));
+    insertCopies({pasted.rows().begin(), pasted.rows().end()}, "Paste");
 }
 
 void MainEditor::mnuDuplicateItem_Click() {
-    const int row = m_scene.selectedIndex();
-    if (row < 0)
-        return;
-    insertCopy(m_scene.row(static_cast<std::size_t>(row)), "Duplicate");
+    std::vector<norvane::SceneObject> objects;
+    for (std::size_t row : m_scene.selection().rows())
+        objects.push_back(m_scene.row(row));
+    insertCopies(objects, "Duplicate");
 }
 
-void MainEditor::insertCopy(const norvane::SceneObject& source, const char* verb) {
-    norvane::SceneObject copy = norvane::movedBy(source, kCopyOffset).value_or(source);
-    const QString name = commandName(verb, copy.kind);
-    pushEdit(new InsertObjectsCommand(editTarget(), m_scene.count(), {std::move(copy)}, name));
+// Copies of `sources`, each moved by the copy offset, appended as one change that selects them.
+void MainEditor::insertCopies(const std::vector<norvane::SceneObject>& sources, const char* verb) {
+    if (sources.empty())
+        return;
+    std::vector<norvane::SceneObject> copies;
+    for (const norvane::SceneObject& source : sources)
+        copies.push_back(norvane::movedBy(source, kCopyOffset).value_or(source));
+    const QString name = copies.size() == 1 ? commandName(verb, copies[0].kind)
+                                            : objectsName(QLatin1String(verb), copies.size());
+    pushEdit(new InsertObjectsCommand(editTarget(), m_scene.count(), std::move(copies), name));
 }
 
 void MainEditor::List2_DblClick() {
@@ -206,6 +213,8 @@ void MainEditor::mnuPropertiesItem_Click() {
 }
 
 void MainEditor::mnuSelectItem_Click() {
+    if (m_kindRow < 0 && List1->selectedItems().isEmpty())
+        selectRow(-1);
     m_kindRow = -1;
     {
         const QSignalBlocker blocker(List1);
@@ -215,13 +224,18 @@ void MainEditor::mnuSelectItem_Click() {
 }
 
 void MainEditor::nudgeSelected(norvane::MapPoint offset) {
-    const int row = m_scene.selectedIndex();
-    if (row < 0 || m_move.active())
+    const std::vector<std::size_t>& rows = m_scene.selection().rows();
+    if (rows.empty() || m_move.active())
         return;
-    const norvane::SceneObject& object = m_scene.row(static_cast<std::size_t>(row));
-    if (const auto moved = norvane::movedBy(object, offset))
-        pushEdit(new ChangeObjectCommand(editTarget(), static_cast<std::size_t>(row), *moved,
-                                         commandName("Move", object.kind), kArrowMergeId));
+    std::vector<norvane::SceneObject> moved;
+    for (std::size_t row : rows)
+        if (const auto one = norvane::movedBy(m_scene.row(row), offset))
+            moved.push_back(*one);
+    if (moved.size() != rows.size())
+        return;
+    const QString name = rows.size() == 1 ? commandName("Move", moved[0].kind)
+                                          : objectsName(QStringLiteral("Move"), rows.size());
+    pushEdit(new ChangeObjectCommand(editTarget(), rows, std::move(moved), name, kArrowMergeId));
 }
 
 // An arrow key on the map moves the selected object; returns false for other keys.

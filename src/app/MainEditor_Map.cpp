@@ -25,6 +25,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -94,10 +95,9 @@ void MainEditor::List2_Click() {
 }
 
 void MainEditor::Command5_Click() {
-    const int row = m_scene.selectedIndex();
-    if (row >= 0)
-        pushEdit(new RemoveObjectCommand(editTarget(), static_cast<std::size_t>(row),
-                                         QStringLiteral("Remove")));
+    const std::vector<std::size_t>& rows = m_scene.selection().rows();
+    if (!rows.empty())
+        pushEdit(new RemoveObjectCommand(editTarget(), rows, QStringLiteral("Remove")));
 }
 
 // Snapping to the grid is settled at the press, Alt inverting it, and holds for the gesture.
@@ -114,7 +114,7 @@ void MainEditor::Picture1_MouseDown(norvane::MouseButton button, norvane::MapPoi
 
 void MainEditor::Picture1_MouseMove(norvane::MapPoint at) {
     dragTo(at);
-    const bool held = m_move.active() || m_gesture.rubberBandVisible();
+    const bool held = m_move.active() || m_gesture.rubberBandVisible() || m_band;
     const norvane::MapPoint shown = norvane::snapped(
         at, held ? m_gestureSnaps : snapsWithAlt(Picture1->modifiers().testFlag(Qt::AltModifier)));
     m_gesture.move(shown);
@@ -124,6 +124,8 @@ void MainEditor::Picture1_MouseMove(norvane::MapPoint at) {
 }
 
 void MainEditor::Picture1_MouseUp(norvane::MouseButton button, norvane::MapPoint at) {
+    if (m_band && button == norvane::MouseButton::Left)
+        releaseBand(at);
     drop();
     releasePlacement(button, norvane::snapped(at, m_gestureSnaps));
 }
@@ -162,47 +164,6 @@ void MainEditor::HScroll1_Change(int position) {
 void MainEditor::VScroll1_Change(int position) {
     Picture1->move(Picture1->x(), norvane::twipsToPixels(-position));
     hideCrossHair();
-}
-
-// A left click selects the topmost object under the pointer, or nothing on empty ground, and
-// starts dragging what it selected.
-void MainEditor::pickOnMap(norvane::MouseButton button, norvane::MapPoint at) {
-    if (button != norvane::MouseButton::Left)
-        return;
-    const std::optional<std::size_t> hit = norvane::hitTest(m_scene, at);
-    selectRow(hit ? static_cast<int>(*hit) : -1);
-    if (!hit) {
-        shpSelector->hide();
-        return;
-    }
-    m_move.press(*hit, m_scene.row(*hit), at);
-}
-
-// The dragged object follows the pointer on the map; the drop makes it one change.
-void MainEditor::dragTo(norvane::MapPoint at) {
-    std::optional<norvane::SceneObject> moved = m_move.moveTo(at);
-    if (moved && m_gestureSnaps)
-        moved = norvane::snappedObject(*moved);
-    if (!moved || m_move.row() >= m_scene.count())
-        return;
-    const norvane::SceneObject before = m_scene.row(m_move.row());
-    m_scene.replace(m_move.row(), *moved);
-    List2_Click();
-    redrawAround({before, *moved});
-}
-
-void MainEditor::drop() {
-    if (!m_move.active())
-        return;
-    m_move.end();
-    const std::size_t row = m_move.row();
-    if (row >= m_scene.count()) // an undo during the drag took the row away
-        return;
-    const norvane::SceneObject now = m_scene.row(row);
-    if (now == m_move.original())
-        return;
-    m_scene.replace(row, m_move.original());
-    pushEdit(new ChangeObjectCommand(editTarget(), row, now, commandName("Move", now.kind)));
 }
 
 bool MainEditor::eventFilter(QObject* watched, QEvent* event) {
@@ -247,9 +208,13 @@ void MainEditor::selectRow(int row) {
         List2->selectionModel()->setCurrentIndex(m_sceneList->index(m_scene.selectedIndex()),
                                                  QItemSelectionModel::ClearAndSelect);
     }
+    if (m_scene.selectedIndex() < 0)
+        shpSelector->hide();
     List2_Click();
+    Picture1->update(); // the markers of a selection of several go
     highlightIn3D(m_scene.selectedIndex());
     enableSelectionCommands();
+    showObjectCount();
 }
 
 // Like List2, the catalogue keeps its chosen kind: Ctrl+click or Ctrl+Space on it chooses it again,
@@ -265,13 +230,25 @@ void MainEditor::onList1SelectionChanged() {
     List1_Click();
 }
 
-// The user can choose another row but not unselect one (Ctrl+click, Ctrl+Space): the row stays
-// selected, so the marker always frames the object that "&Remove Object" removes.
+// The user can choose other rows (Ctrl+click and Shift+click choose several) but not unselect
+// the last one: a row stays selected, so the marker always frames what "&Remove Object" removes.
 void MainEditor::onList2SelectionChanged() {
     if (m_sceneList->changing())
         return;
     const QModelIndexList chosen = List2->selectionModel()->selectedRows();
-    selectRow(chosen.isEmpty() ? m_scene.selectedIndex() : chosen.front().row());
+    if (chosen.size() < 2) {
+        selectRow(chosen.isEmpty() ? m_scene.selectedIndex() : chosen.front().row());
+        return;
+    }
+    std::vector<std::size_t> rows;
+    for (const QModelIndex& index : chosen)
+        rows.push_back(static_cast<std::size_t>(index.row()));
+    const int current = List2->selectionModel()->currentIndex().row();
+    if (std::find(rows.begin(), rows.end(), static_cast<std::size_t>(current)) != rows.end())
+        rows.push_back(static_cast<std::size_t>(current)); // the last added is current
+    m_scene.selection().clear();
+    m_scene.selection().add(rows);
+    showSelection();
 }
 
 // A zoom command shows the map's top-left corner at the viewport's.
@@ -280,8 +257,10 @@ void MainEditor::applyZoom(norvane::ZoomLevel level) {
 }
 
 void MainEditor::refreshGestureShapes() {
-    Shape1->setMapRect(m_gesture.rubberBand());
-    Shape1->setVisible(m_gesture.rubberBandVisible());
+    if (!m_band) {
+        Shape1->setMapRect(m_gesture.rubberBand());
+        Shape1->setVisible(m_gesture.rubberBandVisible());
+    }
     const norvane::MapPoint at = m_gesture.crossHair();
     XLine->setMapRect({at.x, 0.0f, 0.0f, 100.0f});
     YLine->setMapRect({0.0f, at.y, 100.0f, 0.0f});

@@ -188,8 +188,11 @@ void MainEditor::showPointer(norvane::MapPoint at) {
     statusPosition->setText(QString::fromStdString(norvane::positionText(at)));
 }
 
+// "33 objects", and "3 selected" beside it while several are.
 void MainEditor::showObjectCount() {
-    statusCount->setText(QString::fromStdString(norvane::countText(m_scene.count())));
+    const std::size_t selected = m_scene.selection().count();
+    const QString count = QString::fromStdString(norvane::countText(m_scene.count()));
+    statusCount->setText(selected < 2 ? count : tr("%1 selected, %2").arg(selected).arg(count));
 }
 
 void MainEditor::restoreWorkspace() {

@@ -15,18 +15,24 @@ void MapShape::setMapRect(norvane::MapRect rect) {
 }
 
 void MapShape::refit() {
-    const QWidget* surface = parentWidget();
+    setGeometry(pixelRect(m_rect, parentWidget()->size()));
+}
+
+QRect MapShape::pixelRect(norvane::MapRect rect, QSize surface) {
     const norvane::PixelSpan columns =
-        norvane::pixelSpan(m_rect.left, m_rect.left + m_rect.width, surface->width());
+        norvane::pixelSpan(rect.left, rect.left + rect.width, surface.width());
     const norvane::PixelSpan rows =
-        norvane::pixelSpan(m_rect.top, m_rect.top + m_rect.height, surface->height());
-    setGeometry(QRect(QPoint(columns.first, rows.first), QPoint(columns.last, rows.last)));
+        norvane::pixelSpan(rect.top, rect.top + rect.height, surface.height());
+    return QRect(QPoint(columns.first, rows.first), QPoint(columns.last, rows.last));
 }
 
 void MapShape::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    const QRect outline = rect().adjusted(0, 0, -1, -1);
-    if (m_look == Look::Dashed) {
+    paintOutline(painter, m_look, rect().adjusted(0, 0, -1, -1));
+}
+
+void MapShape::paintOutline(QPainter& painter, Look look, const QRect& outline) {
+    if (look == Look::Dashed) {
         // Black dashes on white stay visible on grass, streets and sidewalks alike.
         painter.setPen(QPen(Qt::white, 1));
         painter.drawRect(outline);

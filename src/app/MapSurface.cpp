@@ -72,6 +72,8 @@ void MapSurface::paintEvent(QPaintEvent* event) {
     paintMissing(event->rect());
     QPainter painter(this);
     painter.drawImage(event->rect(), m_image, event->rect());
+    if (m_overlay)
+        m_overlay(painter, event->rect());
 }
 
 void MapSurface::mousePressEvent(QMouseEvent* event) {

@@ -9,6 +9,8 @@
 
 #include <functional>
 
+class QPainter;
+
 // The map surface `Picture1`: a square widget showing a retained image of the map. The picture
 // is painted part by part as the parts are shown (a large surface in a small viewport paints
 // only what is in view), through the painter its owner gives. Reports mouse events in map units
@@ -21,6 +23,10 @@ public:
     // Paints the part `pixels` of the picture as the whole map would show it.
     using PartPainter = std::function<void(QImage& picture, const QRect& pixels)>;
     void setPainter(PartPainter painter) { m_painter = std::move(painter); }
+    // Paints over the picture in the widget's pixels `pixels` after each paint (the markers of a
+    // selection of several objects).
+    using OverlayPainter = std::function<void(QPainter& painter, const QRect& pixels)>;
+    void setOverlay(OverlayPainter overlay) { m_overlay = std::move(overlay); }
 
     // Resizes the widget and its image to `pixels` square, all of it to be painted. Overlay
     // shapes are refitted to the new size.
@@ -53,5 +59,6 @@ private:
     QImage m_image;
     QRegion m_painted;
     PartPainter m_painter;
+    OverlayPainter m_overlay;
     Qt::KeyboardModifiers m_modifiers;
 };

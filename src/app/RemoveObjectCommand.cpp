@@ -4,18 +4,33 @@
 
 RemoveObjectCommand::RemoveObjectCommand(SceneEditTarget target, std::size_t row,
                                          const QString& verb)
-    : m_target(std::move(target)), m_row(row), m_object(m_target.scene->row(row)) {
-    setText(verb + QLatin1Char(' ') + QString::fromStdString(m_object.kind));
+    : RemoveObjectCommand(std::move(target), std::vector<std::size_t>{row}, verb) {}
+
+RemoveObjectCommand::RemoveObjectCommand(SceneEditTarget target, std::vector<std::size_t> rows,
+                                         const QString& verb)
+    : m_target(std::move(target)), m_rows(std::move(rows)) {
+    for (std::size_t row : m_rows)
+        m_objects.push_back(m_target.scene->row(row));
+    setText(m_rows.size() == 1 ? verb + QLatin1Char(' ') + fromUtf8(m_objects[0].kind)
+                               : objectsName(verb, m_rows.size()));
 }
 
 void RemoveObjectCommand::redo() {
-    m_target.scene->remove(m_row);
+    for (std::size_t i = m_rows.size(); i-- > 0;)
+        m_target.scene->remove(m_rows[i]);
     const int count = static_cast<int>(m_target.scene->count());
-    const int row = static_cast<int>(m_row);
-    m_target.show(row < count ? row : count - 1, {m_object});
+    const int row = static_cast<int>(m_rows[0]);
+    m_target.show(row < count ? row : count - 1, m_objects);
 }
 
 void RemoveObjectCommand::undo() {
-    m_target.scene->insert(m_row, m_object);
-    m_target.show(static_cast<int>(m_row), {m_object});
+    for (std::size_t i = 0; i < m_rows.size(); ++i)
+        m_target.scene->insert(m_rows[i], m_objects[i]);
+    if (m_rows.size() == 1) {
+        m_target.show(static_cast<int>(m_rows[0]), m_objects);
+        return;
+    }
+    m_target.scene->selection().clear();
+    m_target.scene->selection().add(m_rows);
+    m_target.show(kKeepSelection, m_objects);
 }

@@ -5,17 +5,20 @@
 #include <QUndoCommand>
 
 #include <cstddef>
+#include <vector>
 
-// Removes one row ("Remove Object", Delete, Cut). Redo selects the row that took its place, or
-// the new last row; undo puts the object back at its row and selects it.
+// Removes rows ("Remove Object", Delete, Cut). Redo selects the row that took the first one's
+// place, or the new last row; undo puts the objects back at their rows and selects them.
 class RemoveObjectCommand : public QUndoCommand {
 public:
     RemoveObjectCommand(SceneEditTarget target, std::size_t row, const QString& verb);
+    // `rows` ascending; named "VERB N Objects".
+    RemoveObjectCommand(SceneEditTarget target, std::vector<std::size_t> rows, const QString& verb);
     void redo() override;
     void undo() override;
 
 private:
     SceneEditTarget m_target;
-    std::size_t m_row;
-    norvane::SceneObject m_object;
+    std::vector<std::size_t> m_rows;
+    std::vector<norvane::SceneObject> m_objects;
 };

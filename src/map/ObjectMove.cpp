@@ -36,4 +36,14 @@ std::optional<SceneObject> movedBy(const SceneObject& row, MapPoint offset) {
     return moved;
 }
 
+std::optional<MapPoint> offsetBetween(const SceneObject& from, const SceneObject& to) {
+    SceneObject a = from, b = to;
+    const CoordinateTexts was = coordinateTexts(a), now = coordinateTexts(b);
+    const auto x0 = mapNumber(*was.texts[0]), y0 = mapNumber(*was.texts[1]);
+    const auto x1 = mapNumber(*now.texts[0]), y1 = mapNumber(*now.texts[1]);
+    if (!x0 || !y0 || !x1 || !y1)
+        return std::nullopt;
+    return MapPoint{*x1 - *x0, *y1 - *y0};
+}
+
 } // namespace norvane

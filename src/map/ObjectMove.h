@@ -13,4 +13,7 @@ namespace norvane {
 // coordinate to move is not a number.
 std::optional<SceneObject> movedBy(const SceneObject& row, MapPoint offset);
 
+// How far `to` lies from `from` by their first X and Y; nothing when one is not a number.
+std::optional<MapPoint> offsetBetween(const SceneObject& from, const SceneObject& to);
+
 } // namespace norvane

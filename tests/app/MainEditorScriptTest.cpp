@@ -539,7 +539,8 @@ void Player::step(const QString& line, QStringList& out) {
            args,
            out,
            args.contains("right") ? Qt::RightButton : Qt::LeftButton,
-           args.contains("alt") ? Qt::AltModifier : Qt::NoModifier};
+           (args.contains("alt") ? Qt::AltModifier : Qt::NoModifier) |
+               (args.contains("shift") ? Qt::ShiftModifier : Qt::NoModifier)};
     const auto found = kVerbs.find(verb);
     if (found == kVerbs.end())
         QFAIL(qPrintable("unknown step " + line));
