@@ -5,6 +5,7 @@
 // building 100,000 objects within 200 ms, one placement in a 100,000-object scene within 16 ms.
 #ifdef NORVANE_HAVE_QTCANVAS
 
+#include "BenchApplication.h"
 #include "SceneMix.h"
 
 #include "render/WalkCamera.h"
@@ -13,9 +14,9 @@
 #include "render/WorldWindow.h"
 #include "view3d/WorldShapes.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QGuiApplication>
 #include <QTimer>
 
 #include <benchmark/benchmark.h>
@@ -25,16 +26,7 @@
 
 namespace {
 
-// The benchmarks share one application; without a display it draws nothing.
-QGuiApplication& application() {
-    static int argc = 1;
-    static char name[] = "norvane_bench";
-    static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QGuiApplication app(argc, argv);
-    return app;
-}
+using norvane::bench::application;
 
 void BM_View3DBuild(benchmark::State& state) {
     application();

@@ -27,8 +27,7 @@ void ChangeObjectCommand::undo() {
 }
 
 void ChangeObjectCommand::put(const std::vector<norvane::SceneObject>& values) {
-    for (std::size_t i = 0; i < m_rows.size(); ++i)
-        m_target.scene->replace(m_rows[i], values[i]);
+    m_target.scene->replace(m_rows, values);
     std::vector<norvane::SceneObject> touched = m_before;
     touched.insert(touched.end(), m_after.begin(), m_after.end());
     m_target.show(m_rows.size() == 1 ? static_cast<int>(m_rows[0]) : kKeepSelection, touched);

@@ -45,9 +45,14 @@ void MainEditor::showSelection() {
     {
         const QSignalBlocker blocker(List2->selectionModel());
         QItemSelection rows;
-        for (std::size_t row : selection.rows())
-            rows.select(m_sceneList->index(static_cast<int>(row)),
-                        m_sceneList->index(static_cast<int>(row)));
+        const std::vector<std::size_t>& selected = selection.rows();
+        for (std::size_t first = 0, last = 0; first < selected.size(); first = last) {
+            for (last = first + 1;
+                 last < selected.size() && selected[last] == selected[last - 1] + 1;)
+                ++last; // one range for each run of rows
+            rows.select(m_sceneList->index(static_cast<int>(selected[first])),
+                        m_sceneList->index(static_cast<int>(selected[last - 1])));
+        }
         List2->selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect);
         List2->selectionModel()->setCurrentIndex(m_sceneList->index(selection.current()),
                                                  QItemSelectionModel::NoUpdate);
@@ -148,16 +153,19 @@ void MainEditor::dragTo(norvane::MapPoint at) {
     if (!moved || m_move.row() >= m_scene.count())
         return;
     const auto offset = norvane::offsetBetween(m_move.original(), *moved);
+    std::vector<std::size_t> rows{m_move.row()};
+    std::vector<norvane::SceneObject> now{*moved};
     std::vector<norvane::SceneObject> touched{m_scene.row(m_move.row()), *moved};
-    m_scene.replace(m_move.row(), *moved);
     for (const auto& [row, original] : m_dragged) {
         const auto follower = offset ? norvane::movedBy(original, *offset) : std::nullopt;
         if (!follower || row >= m_scene.count())
             continue;
+        rows.push_back(row);
+        now.push_back(*follower);
         touched.push_back(m_scene.row(row));
         touched.push_back(*follower);
-        m_scene.replace(row, *follower);
     }
+    m_scene.replace(rows, now);
     List2_Click();
     redrawAround(touched);
     Picture1->update();
@@ -171,15 +179,15 @@ void MainEditor::drop() {
     if (row >= m_scene.count()) // an undo during the drag took the row away
         return;
     std::vector<std::size_t> rows{row};
-    std::vector<norvane::SceneObject> now{m_scene.row(row)};
-    m_scene.replace(row, m_move.original());
+    std::vector<norvane::SceneObject> now{m_scene.row(row)}, before{m_move.original()};
     for (const auto& [follower, original] : m_dragged) {
         if (follower >= m_scene.count())
             continue;
         rows.push_back(follower);
         now.push_back(m_scene.row(follower));
-        m_scene.replace(follower, original);
+        before.push_back(original);
     }
+    m_scene.replace(rows, before);
     m_dragged.clear();
     if (now[0] == m_move.original())
         return;

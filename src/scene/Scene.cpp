@@ -175,6 +175,22 @@ void Scene::replace(std::size_t i, const SceneRow& object) {
     notify({SceneChange::Kind::Changed, i, 1});
 }
 
+void Scene::replace(std::span<const std::size_t> rows, std::span<const SceneObject> objects) {
+    if (rows.size() != objects.size())
+        throw Error("Replacing " + std::to_string(rows.size()) + " rows with " +
+                    std::to_string(objects.size()) + " objects");
+    std::size_t first = m_rows.size(), last = 0;
+    for (std::size_t i : rows) {
+        if (i >= m_rows.size())
+            throw Error("No scene object at row " + std::to_string(i));
+        first = std::min(first, i), last = std::max(last, i);
+    }
+    for (std::size_t k = 0; k < rows.size(); ++k)
+        dropTexts(std::exchange(m_rows[rows[k]], pack(objects[k])));
+    if (!rows.empty())
+        notify({SceneChange::Kind::Changed, first, last - first + 1});
+}
+
 void Scene::remove(std::size_t i) {
     if (i >= m_rows.size())
         throw Error("No scene object at row " + std::to_string(i));

@@ -55,6 +55,10 @@ public:
     void insert(std::size_t i, const SceneRow& object);
     // Gives row i new values. Throws Error when i is out of range.
     void replace(std::size_t i, const SceneRow& object);
+    // Gives each of `rows` the value of `objects` at the same place; listeners hear of one change
+    // from the first to the last of them. Throws Error, changing nothing, when a row is out of
+    // range or the counts differ.
+    void replace(std::span<const std::size_t> rows, std::span<const SceneObject> objects);
     // Removes row i (later rows move up, their selection with them; row i leaves the selection).
     // Throws Error when i is out of range.
     void remove(std::size_t i);
