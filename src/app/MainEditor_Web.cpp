@@ -18,8 +18,6 @@
 
 namespace {
 
-const QString kPageFilter = QStringLiteral("Web Page (*.html)");
-
 // Where the textures and X_ITE lie: the program's folder when it holds X_ITE (the build tree),
 // otherwise the installed share/norvane.
 QString webDataFolder(const QString& programFolder) {
@@ -30,8 +28,9 @@ QString webDataFolder(const QString& programFolder) {
 
 // The scene file's name from the title "Norvane (path)"; "Norvane" for a new scene.
 QString pageTitle(const QString& windowTitle) {
-    const QString path = windowTitle.mid(9, windowTitle.size() - 10);
-    return path == QStringLiteral("New") ? QStringLiteral("Norvane") : QFileInfo(path).fileName();
+    if (windowTitle == MainEditor::untitledTitle())
+        return QStringLiteral("Norvane");
+    return QFileInfo(windowTitle.mid(9, windowTitle.size() - 10)).fileName();
 }
 
 } // namespace
@@ -82,7 +81,7 @@ void MainEditor::mnuWebPageItem_Click() {
             return;
         m_confirmedPage = page;
         const std::optional<QString> path =
-            m_services.files.askSave(&dialog, m_services.appDirectory, kPageFilter);
+            m_services.files.askSave(&dialog, m_services.appDirectory, tr("Web Page (*.html)"));
         if (!path || path->isEmpty())
             return;
         QString name = QFileInfo(*path).fileName();
@@ -110,5 +109,5 @@ void MainEditor::mnuBrowserItem_Click() {
         QStringLiteral("http://127.0.0.1:%1/index.html").arg(m_previewServer->port());
     if (!m_services.opener.open(url))
         m_services.messages.showError(this, QStringLiteral("Norvane"),
-                                      QStringLiteral("Cannot open %1 in a browser.").arg(url));
+                                      tr("Cannot open %1 in a browser.").arg(url));
 }
