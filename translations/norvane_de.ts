@@ -321,6 +321,18 @@
         <source>background music played by X_ITE and view3dscene; X3DOM&apos;s sound is experimental</source>
         <translation>Hintergrundmusik wird von X_ITE und view3dscene abgespielt; der Ton von X3DOM ist experimentell</translation>
     </message>
+    <message>
+        <source>%1 files, %2 MB</source>
+        <translation>%1 Dateien, %2 MB</translation>
+    </message>
+    <message>
+        <source>the 3D view from the start point</source>
+        <translation>die 3D-Ansicht vom Startpunkt</translation>
+    </message>
+    <message>
+        <source>the map (no OpenGL here for the 3D view)</source>
+        <translation>die Karte (hier gibt es kein OpenGL für die 3D-Ansicht)</translation>
+    </message>
 </context>
 <context>
     <name>MainEditor</name>
@@ -650,6 +662,10 @@
         <source>&amp;Office Floor</source>
         <translation>&amp;Büroetage</translation>
     </message>
+    <message>
+        <source>Published %1: %2; the poster is %3</source>
+        <translation>%1 veröffentlicht: %2; das Vorschaubild zeigt %3</translation>
+    </message>
 </context>
 <context>
     <name>ManualPage</name>
@@ -918,23 +934,6 @@ Beispiel, dass ein Betrachter die Hintergrundmusik nicht abspielt. Kreuzen Sie �
 anzeigen“ an, um keine Hinweise mehr zu sehen.&lt;/P&gt;</translation>
     </message>
     <message>
-        <source>&lt;P&gt;&quot;Export Web Page&quot; in the File menu writes a web page that shows your world in any current
-browser, into a folder you upload as it is: the page, the world, the textures, your music and
-the files of X_ITE, the X3D browser the page uses. Screen readers announce the world with a
-description of what it holds, and a browser that cannot show 3D shows a sentence and a link to
-the world instead. norvane-cli webpage also writes embed.html (--embed), a snippet that you paste
-into a page of your own to show the world between your text, and chooses the world&apos;s format
-(--format wrz makes the smallest folder).&lt;/P&gt;</source>
-        <translation>&lt;P&gt;„Als Webseite exportieren“ im Menü „Datei“ schreibt eine Webseite, die Ihre Welt in jedem
-aktuellen Browser zeigt, in einen Ordner, den Sie so, wie er ist, hochladen: die Seite, die Welt,
-die Texturen, Ihre Musik und die Dateien von X_ITE, dem X3D-Browser, den die Seite verwendet.
-Bildschirmleser kündigen die Welt mit einer Beschreibung ihres Inhalts an, und ein Browser, der
-kein 3D zeigen kann, zeigt stattdessen einen Satz und einen Link auf die Welt. norvane-cli
-webpage schreibt außerdem embed.html (--embed), einen Ausschnitt, den Sie in eine eigene Seite
-einfügen, um die Welt zwischen Ihrem Text zu zeigen, und wählt das Format der Welt (--format wrz
-ergibt den kleinsten Ordner).&lt;/P&gt;</translation>
-    </message>
-    <message>
         <source>&lt;H2&gt;&lt;A NAME=&quot;3&quot;&gt;3. Possible Scene Ideas&lt;/A&gt;&lt;/H2&gt;</source>
         <translation>&lt;H2&gt;&lt;A NAME=&quot;3&quot;&gt;3. Ideen für Szenen&lt;/A&gt;&lt;/H2&gt;</translation>
     </message>
@@ -977,6 +976,33 @@ prevents collisions; with collisions switched off, visitors walk through them.&l
         <translation>&lt;P&gt;A: Umgeben Sie diesen Teil mit Wänden. Wände halten Besucher nur auf, wenn ihr VRML-Browser
 Kollisionen verhindert; bei ausgeschalteten Kollisionen gehen Besucher durch sie hindurch.&lt;/P&gt;</translation>
     </message>
+    <message>
+        <source>&lt;P&gt;&quot;Export Web Page&quot; in the File menu writes a web page that shows your world in any current
+browser, into a folder you upload as it is: the page, the world, the textures, poster.png, your
+music and the files of X_ITE, the X3D browser the page uses. After World Properties, &quot;Page
+Options&quot; asks how the page presents the world: the page description that screen readers
+announce (left empty, a count of what the world holds), the world&apos;s format (VRML .wrl, the
+compressed .wrz that makes the smallest folder, X3D or glTF), whether visitors with a VR headset
+may &quot;Enter VR&quot;, and embed.html, a snippet that you paste into a page of your own to show the
+world between your text, in a box of the shape you choose. The poster, a picture of the world
+from the starting point (or of the map, where the computer cannot draw 3D), shows while the
+world loads and in browsers that cannot show 3D, with a sentence and a link to the world. The
+status bar then says how many files the folder holds and how big they are. Preview in Browser
+shows the page with the choices you last confirmed.&lt;/P&gt;</source>
+        <translation>&lt;P&gt;„Als Webseite exportieren“ im Menü „Datei“ schreibt eine Webseite, die Ihre Welt in jedem
+aktuellen Browser zeigt, in einen Ordner, den Sie so, wie er ist, hochladen: die Seite, die Welt,
+die Texturen, poster.png, Ihre Musik und die Dateien von X_ITE, dem X3D-Browser, den die Seite
+verwendet. Nach den Welteigenschaften fragen die „Seitenoptionen“, wie die Seite die Welt zeigt:
+die Seitenbeschreibung, die Bildschirmleser vorlesen (leer gelassen, eine Aufzählung dessen, was
+die Welt enthält), das Format der Welt (VRML .wrl, das komprimierte .wrz, das den kleinsten
+Ordner ergibt, X3D oder glTF), ob Besucher mit einer VR-Brille „Enter VR“ wählen dürfen, und
+embed.html, einen Ausschnitt, den Sie in eine eigene Seite einfügen, um die Welt zwischen Ihrem
+Text zu zeigen, in einem Kasten der Form, die Sie wählen. Das Vorschaubild, ein Bild der Welt vom
+Startpunkt aus (oder der Karte, wo der Computer kein 3D zeichnen kann), erscheint, während die
+Welt lädt, und in Browsern, die kein 3D zeigen können, mit einem Satz und einem Link auf die
+Welt. Die Statusleiste sagt danach, wie viele Dateien der Ordner enthält und wie groß sie sind.
+„Vorschau im Browser“ zeigt die Seite mit den Angaben, die Sie zuletzt bestätigt haben.&lt;/P&gt;</translation>
+    </message>
 </context>
 <context>
     <name>ObjectProperties</name>
@@ -1011,6 +1037,49 @@ Kollisionen verhindert; bei ausgeschalteten Kollisionen gehen Besucher durch sie
     <message>
         <source>Orientation</source>
         <translation>Ausrichtung</translation>
+    </message>
+</context>
+<context>
+    <name>PageOptionsDialog</name>
+    <message>
+        <source>VRML 2.0 (.wrl)</source>
+        <translation>VRML 2.0 (.wrl)</translation>
+    </message>
+    <message>
+        <source>VRML 2.0, compressed (.wrz)</source>
+        <translation>VRML 2.0, komprimiert (.wrz)</translation>
+    </message>
+    <message>
+        <source>X3D (.x3d)</source>
+        <translation>X3D (.x3d)</translation>
+    </message>
+    <message>
+        <source>glTF 2.0 binary (.glb), without music</source>
+        <translation>glTF 2.0 binär (.glb), ohne Musik</translation>
+    </message>
+    <message>
+        <source>Offer &quot;Enter &amp;VR&quot; where the browser can</source>
+        <translation>„Enter &amp;VR“ anbieten, wo der Browser es kann</translation>
+    </message>
+    <message>
+        <source>Also write a &amp;snippet for other pages (embed.html)</source>
+        <translation>Auch einen Aus&amp;schnitt für andere Seiten schreiben (embed.html)</translation>
+    </message>
+    <message>
+        <source>Page Options</source>
+        <translation>Seitenoptionen</translation>
+    </message>
+    <message>
+        <source>Page &amp;description:</source>
+        <translation>Seiten&amp;beschreibung:</translation>
+    </message>
+    <message>
+        <source>World &amp;format:</source>
+        <translation>Format der &amp;Welt:</translation>
+    </message>
+    <message>
+        <source>Snippet &amp;shape (width:height):</source>
+        <translation>&amp;Form des Ausschnitts (Breite:Höhe):</translation>
     </message>
 </context>
 <context>

@@ -64,6 +64,10 @@ constexpr std::array kTexts{
                       "glb)"),
     QT_TRANSLATE_NOOP("CoreText",
                       "The page cannot be called embed.html: the snippet takes that name"),
+    // What Export Web Page wrote, and what its poster shows.
+    QT_TRANSLATE_NOOP("CoreText", "%1 files, %2 MB"),
+    QT_TRANSLATE_NOOP("CoreText", "the 3D view from the start point"),
+    QT_TRANSLATE_NOOP("CoreText", "the map (no OpenGL here for the 3D view)"),
     // The world formats: their names and the file filters of the Save dialog.
     QT_TRANSLATE_NOOP("CoreText", "VRML 2.0, compressed"),
     QT_TRANSLATE_NOOP("CoreText", "VRML 2.0 Files (*.wrl)"),

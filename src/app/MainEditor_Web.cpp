@@ -2,6 +2,7 @@
 // in the desktop's browser through the loopback server.
 #include "MainEditor.h"
 
+#include "CoreText.h"
 #include "ErrorReport.h"
 #include "LocalPath.h"
 #include "PagePoster.h"
@@ -60,11 +61,10 @@ bool MainEditor::exportWebPageTo(const QString& folder, const QString& pageName,
     request.poster = poster.png;
     return runOrReport(parent, m_services.messages, [&] {
         const std::vector<std::string> written = norvane::exportWebPage(m_scene, request);
-        statusBar()->showMessage(
-            QStringLiteral("Published %1: %2; the poster is %3")
-                .arg(pageName,
-                     QString::fromStdString(norvane::publishedSize(request.folder, written)),
-                     QLatin1String(poster.is.data(), static_cast<qsizetype>(poster.is.size()))));
+        statusBar()->showMessage(tr("Published %1: %2; the poster is %3")
+                                     .arg(pageName,
+                                          coreText(norvane::publishedSize(request.folder, written)),
+                                          coreText(poster.is)));
     });
 }
 
