@@ -118,6 +118,26 @@
         <source>Place %1</source>
         <translation>%1 platzieren</translation>
     </message>
+    <message>
+        <source>Move %n Objects</source>
+        <translation>%n Objekte verschieben</translation>
+    </message>
+    <message>
+        <source>Remove %n Objects</source>
+        <translation>%n Objekte entfernen</translation>
+    </message>
+    <message>
+        <source>Cut %n Objects</source>
+        <translation>%n Objekte ausschneiden</translation>
+    </message>
+    <message>
+        <source>Paste %n Objects</source>
+        <translation>%n Objekte einfügen</translation>
+    </message>
+    <message>
+        <source>Duplicate %n Objects</source>
+        <translation>%n Objekte duplizieren</translation>
+    </message>
 </context>
 <context>
     <name>CoreText</name>
@@ -665,6 +685,14 @@
     <message>
         <source>Published %1: %2; the poster is %3</source>
         <translation>%1 veröffentlicht: %2; das Vorschaubild zeigt %3</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>Alles a&amp;uswählen</translation>
+    </message>
+    <message>
+        <source>%1 selected, %2</source>
+        <translation>%1 ausgewählt, %2</translation>
     </message>
 </context>
 <context>
