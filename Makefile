@@ -17,7 +17,8 @@ PACKAGES := cmake g++ make clang libclang-rt-14-dev qt6-base-dev libgl1-mesa-dev
             qml6-module-qtquick qml6-module-qtquick-window qml6-module-qtqml-workerscript \
             libgl1-mesa-dri libglx-mesa0 npm chromium libxml2-utils nlohmann-json3-dev \
             libfreetype-dev zlib1g-dev fonts-dejavu-core \
-            scdoc librsvg2-bin appstream dpkg-dev lintian file man-db
+            scdoc librsvg2-bin appstream dpkg-dev lintian file man-db \
+            qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
 CMAKE_FLAGS ?= -DNORVANE_WERROR=ON
 
 .PHONY: all deps locale build run package test test-plain test-asan fuzz bench coverage ratio format format-check clean
@@ -36,7 +37,8 @@ deps:
 	fi
 	@$(MAKE) --no-print-directory locale
 
-# The number-form tests switch to a comma-decimal locale; make sure one exists.
+# The number-form tests switch to a comma-decimal locale, and the window is tested in German:
+# make sure de_DE.UTF-8 exists.
 locale:
 	@if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$$'; then \
 	  $(SUDO) sed -i 's/^# *de_DE.UTF-8 UTF-8/de_DE.UTF-8 UTF-8/' /etc/locale.gen; \

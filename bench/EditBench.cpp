@@ -52,7 +52,7 @@ struct RemovalBench {
                                        if (const auto bounds = norvane::symbolBounds(object))
                                            paintMapRegion(scene, map, *bounds);
                                }};
-        stack.push(new RemoveObjectCommand(target, kObjects / 2, QStringLiteral("Remove")));
+        stack.push(new RemoveObjectCommand(target, kObjects / 2, kRemoveVerb));
     }
 };
 

@@ -1,7 +1,8 @@
 # The Debian package of the install rules: `cpack -G DEB` in a build tree writes
 # norvane_<version>_<arch>.deb, which installs under /usr. dpkg-shlibdeps finds the libraries
 # the programs link; Depends adds what they load at run time and it cannot see: the QML modules
-# of the 3D view, Mesa's OpenGL drivers and the font of the glTF export's texts. The desktop,
+# of the 3D view, Mesa's OpenGL drivers, the font of the glTF export's texts and Qt's own
+# translations (the editor's are inside it). The desktop,
 # MIME, icon and manual databases are refreshed by the dpkg triggers of the packages that keep
 # them (shared-mime-info, desktop-file-utils, hicolor-icon-theme, man-db), which watch the
 # folders the package installs into, so the package has no maintainer scripts.
@@ -31,7 +32,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "qml6-module-quick3d, qml6-module-qtquick, qml6-module-qtquick-window, qml6-module-qtqml-workerscript, libgl1-mesa-dri, fonts-dejavu-core")
+    "qml6-module-quick3d, qml6-module-qtquick, qml6-module-qtquick-window, qml6-module-qtqml-workerscript, libgl1-mesa-dri, fonts-dejavu-core, qt6-translations-l10n")
 # xdg-open opens the preview world, the manual and the web page; view3dscene shows VRML worlds.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "view3dscene")

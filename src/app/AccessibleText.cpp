@@ -1,5 +1,6 @@
 #include "AccessibleText.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 
 void describeControls(QWidget* window, std::span<const AccessibleText> texts) {
@@ -8,8 +9,9 @@ void describeControls(QWidget* window, std::span<const AccessibleText> texts) {
         if (!control)
             continue; // the accessibility test names every control that is left without a name
         if (text.name)
-            control->setAccessibleName(QString::fromUtf8(text.name));
-        control->setAccessibleDescription(text.description ? QString::fromUtf8(text.description)
-                                                           : control->toolTip());
+            control->setAccessibleName(QCoreApplication::translate("AccessibleText", text.name));
+        control->setAccessibleDescription(
+            text.description ? QCoreApplication::translate("AccessibleText", text.description)
+                             : control->toolTip());
     }
 }

@@ -4,7 +4,8 @@
 
 class QWidget;
 
-// What a screen reader says for one control of a window, found by its control name.
+// What a screen reader says for one control of a window, found by its control name. The name
+// and the description are English texts of the translation context "AccessibleText".
 struct AccessibleText {
     const char* control;     // the objectName
     const char* name;        // nullptr: the visible caption is the name

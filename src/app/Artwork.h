@@ -7,5 +7,5 @@
 // The program's icon (PNG, 256 pixels square).
 QPixmap programIcon();
 
-// The splash window's picture (JPEG).
+// The splash window's picture (JPEG) with its caption and the version in the user's language.
 QPixmap splashPicture();

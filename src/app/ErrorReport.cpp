@@ -1,5 +1,6 @@
 #include "ErrorReport.h"
 
+#include "CoreText.h"
 #include "Services.h"
 
 #include <exception>
@@ -9,7 +10,7 @@ bool runOrReport(QWidget* parent, MessageBoxes& messages, const std::function<vo
         action();
         return true;
     } catch (const std::exception& e) {
-        messages.showError(parent, QStringLiteral("Norvane"), QString::fromUtf8(e.what()));
+        messages.showError(parent, QStringLiteral("Norvane"), coreText(e.what()));
         return false;
     }
 }

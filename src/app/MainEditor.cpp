@@ -4,6 +4,7 @@
 #include "CommandTwins.h"
 #include "Saver.h"
 #include "SceneListModel.h"
+#include "Translations.h"
 #include "Twips.h"
 #include "render/WalkCamera.h"
 #include "render/WorldModel.h"
@@ -41,15 +42,18 @@ struct ButtonPlace {
 };
 
 constexpr std::array<ButtonPlace, 6> kButtons{{
-    {&MainEditor::Command3, "Command3", "New", 120, 5760, 855, 375, "Begins a new Norvane scene"},
-    {&MainEditor::Command4, "Command4", "&Open", 960, 5760, 735, 375, "Opens a Norvane file"},
-    {&MainEditor::Command6, "Command6", "&Save", 1680, 5760, 735, 375,
-     "Saves scene to a Norvane file"},
-    {&MainEditor::Command1, "Command1", "Save File to VRM&L", 2400, 5760, 2055, 375,
-     "Saves the scene to a VRML 2.0 file."},
-    {&MainEditor::Command2, "Command2", "Exit", 4440, 5760, 1095, 375, "Exits the program"},
-    {&MainEditor::Command7, "Command7", "&Preview Scene", 5880, 5880, 3615, 255,
-     "Previews the 3D scene."},
+    {&MainEditor::Command3, "Command3", QT_TRANSLATE_NOOP("MainEditor", "New"), 120, 5760, 855, 375,
+     QT_TRANSLATE_NOOP("MainEditor", "Begins a new Norvane scene")},
+    {&MainEditor::Command4, "Command4", QT_TRANSLATE_NOOP("MainEditor", "&Open"), 960, 5760, 735,
+     375, QT_TRANSLATE_NOOP("MainEditor", "Opens a Norvane file")},
+    {&MainEditor::Command6, "Command6", QT_TRANSLATE_NOOP("MainEditor", "&Save"), 1680, 5760, 735,
+     375, QT_TRANSLATE_NOOP("MainEditor", "Saves scene to a Norvane file")},
+    {&MainEditor::Command1, "Command1", QT_TRANSLATE_NOOP("MainEditor", "Save File to VRM&L"), 2400,
+     5760, 2055, 375, QT_TRANSLATE_NOOP("MainEditor", "Saves the scene to a VRML 2.0 file.")},
+    {&MainEditor::Command2, "Command2", QT_TRANSLATE_NOOP("MainEditor", "Exit"), 4440, 5760, 1095,
+     375, QT_TRANSLATE_NOOP("MainEditor", "Exits the program")},
+    {&MainEditor::Command7, "Command7", QT_TRANSLATE_NOOP("MainEditor", "&Preview Scene"), 5880,
+     5880, 3615, 255, QT_TRANSLATE_NOOP("MainEditor", "Previews the 3D scene.")},
 }};
 
 struct OptionPlace {
@@ -61,10 +65,14 @@ struct OptionPlace {
 
 // Four option buttons in a cross around the frame point (2760, 3120).
 constexpr std::array<OptionPlace, 4> kOptions{{
-    {&MainEditor::OptUp, "OptUp", 2760, 2880, "Makes the object face backward"},
-    {&MainEditor::OptLeft, "OptLeft", 2400, 3120, "Makes the object face left"},
-    {&MainEditor::optRight, "optRight", 3120, 3120, "Makes the object face right"},
-    {&MainEditor::optDown, "optDown", 2760, 3360, "Makes the object face forward"},
+    {&MainEditor::OptUp, "OptUp", 2760, 2880,
+     QT_TRANSLATE_NOOP("MainEditor", "Makes the object face backward")},
+    {&MainEditor::OptLeft, "OptLeft", 2400, 3120,
+     QT_TRANSLATE_NOOP("MainEditor", "Makes the object face left")},
+    {&MainEditor::optRight, "optRight", 3120, 3120,
+     QT_TRANSLATE_NOOP("MainEditor", "Makes the object face right")},
+    {&MainEditor::optDown, "optDown", 2760, 3360,
+     QT_TRANSLATE_NOOP("MainEditor", "Makes the object face forward")},
 }};
 
 // One menu item; a null caption is a separator.
@@ -75,38 +83,46 @@ struct ActionPlace {
 };
 
 constexpr std::array<ActionPlace, 10> kFileMenu{{
-    {&MainEditor::mnuNewItem, "mnuNewItem", "&New"},
-    {&MainEditor::mnuLoadItem, "mnuLoadItem", "&Open File"},
-    {&MainEditor::mnuSave2Item, "mnuSave2Item", "&Save File"},
+    {&MainEditor::mnuNewItem, "mnuNewItem", QT_TRANSLATE_NOOP("MainEditor", "&New")},
+    {&MainEditor::mnuLoadItem, "mnuLoadItem", QT_TRANSLATE_NOOP("MainEditor", "&Open File")},
+    {&MainEditor::mnuSave2Item, "mnuSave2Item", QT_TRANSLATE_NOOP("MainEditor", "&Save File")},
     {&MainEditor::mnuDivide1, "mnuDivide1", nullptr},
-    {&MainEditor::mnuSaveItem, "mnuSaveItem", "Save to VRM&L"},
-    {&MainEditor::mnuExportAsItem, "mnuExportAsItem", "Export &As\u2026"},
-    {&MainEditor::mnuWebPageItem, "mnuWebPageItem", "Export &Web Page\u2026"},
-    {&MainEditor::mnuBrowserItem, "mnuBrowserItem", "Preview in &Browser"},
+    {&MainEditor::mnuSaveItem, "mnuSaveItem", QT_TRANSLATE_NOOP("MainEditor", "Save to VRM&L")},
+    {&MainEditor::mnuExportAsItem, "mnuExportAsItem",
+     QT_TRANSLATE_NOOP("MainEditor", "Export &As\u2026")},
+    {&MainEditor::mnuWebPageItem, "mnuWebPageItem",
+     QT_TRANSLATE_NOOP("MainEditor", "Export &Web Page\u2026")},
+    {&MainEditor::mnuBrowserItem, "mnuBrowserItem",
+     QT_TRANSLATE_NOOP("MainEditor", "Preview in &Browser")},
     {&MainEditor::mnuDivide2, "mnuDivide2", nullptr},
-    {&MainEditor::mnuExitItem, "mnuExitItem", "&Exit"},
+    {&MainEditor::mnuExitItem, "mnuExitItem", QT_TRANSLATE_NOOP("MainEditor", "&Exit")},
 }};
 
 constexpr std::array<ActionPlace, 2> kHelpMenu{{
-    {&MainEditor::mnuManualItem, "mnuManualItem", "&Manual"},
-    {&MainEditor::mnuAboutItem, "mnuAboutItem", "&About"},
+    {&MainEditor::mnuManualItem, "mnuManualItem", QT_TRANSLATE_NOOP("MainEditor", "&Manual")},
+    {&MainEditor::mnuAboutItem, "mnuAboutItem", QT_TRANSLATE_NOOP("MainEditor", "&About")},
 }};
 
 // What screen readers say for the controls: the options and the map have no caption, the rest
 // keep their captions; descriptions default to the hover hints.
 constexpr std::array<AccessibleText, 18> kAccessibleTexts{{
-    {"Picture1", "Map",
-     "Top view of the scene. Choose an object in Objects Available, then click the map to place "
-     "it, or drag out a rectangle for a street, sidewalk, shrubbery, floor or wall."},
-    {"HScroll1", "Map horizontal scroll bar", "Moves the enlarged map left and right"},
-    {"VScroll1", "Map vertical scroll bar", "Moves the enlarged map up and down"},
-    {"List1", "Objects Available", nullptr},
+    {"Picture1", QT_TRANSLATE_NOOP("AccessibleText", "Map"),
+     QT_TRANSLATE_NOOP(
+         "AccessibleText",
+         "Top view of the scene. Choose an object in Objects Available, then click the map to "
+         "place "
+         "it, or drag out a rectangle for a street, sidewalk, shrubbery, floor or wall.")},
+    {"HScroll1", QT_TRANSLATE_NOOP("AccessibleText", "Map horizontal scroll bar"),
+     QT_TRANSLATE_NOOP("AccessibleText", "Moves the enlarged map left and right")},
+    {"VScroll1", QT_TRANSLATE_NOOP("AccessibleText", "Map vertical scroll bar"),
+     QT_TRANSLATE_NOOP("AccessibleText", "Moves the enlarged map up and down")},
+    {"List1", QT_TRANSLATE_NOOP("AccessibleText", "Objects Available"), nullptr},
     {"Check1", nullptr, nullptr},
-    {"OptUp", "Face backward", nullptr},
-    {"OptLeft", "Face left", nullptr},
-    {"optRight", "Face right", nullptr},
-    {"optDown", "Face forward", nullptr},
-    {"List2", "Objects in Scene", nullptr},
+    {"OptUp", QT_TRANSLATE_NOOP("AccessibleText", "Face backward"), nullptr},
+    {"OptLeft", QT_TRANSLATE_NOOP("AccessibleText", "Face left"), nullptr},
+    {"optRight", QT_TRANSLATE_NOOP("AccessibleText", "Face right"), nullptr},
+    {"optDown", QT_TRANSLATE_NOOP("AccessibleText", "Face forward"), nullptr},
+    {"List2", QT_TRANSLATE_NOOP("AccessibleText", "Objects in Scene"), nullptr},
     {"Command5", nullptr, nullptr},
     {"Command3", nullptr, nullptr},
     {"Command4", nullptr, nullptr},
@@ -114,7 +130,8 @@ constexpr std::array<AccessibleText, 18> kAccessibleTexts{{
     {"Command1", nullptr, nullptr},
     {"Command2", nullptr, nullptr},
     {"Command7", nullptr, nullptr},
-    {"Picture2", "Map view", "Shows the part of the map that the scroll bars choose"},
+    {"Picture2", QT_TRANSLATE_NOOP("AccessibleText", "Map view"),
+     QT_TRANSLATE_NOOP("AccessibleText", "Shows the part of the map that the scroll bars choose")},
 }};
 
 // Widens a label to the left, keeping its right edge, until its whole text fits.
@@ -131,8 +148,9 @@ void growLeftToFitText(QLabel* label) {
 
 MainEditor::MainEditor(Services services, QWidget* parent)
     : QMainWindow(parent), m_services(services), m_prompt(services.prompt, this) {
+    installEnglishPlurals(); // the status bar and the problems of a file count their objects
     setObjectName(QStringLiteral("MainEditor"));
-    setWindowTitle(QStringLiteral("Norvane (New)"));
+    setWindowTitle(untitledTitle());
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     client->setMinimumSize(sizeFromTwips(kClientWidthTwips, kClientHeightTwips));
@@ -277,8 +295,7 @@ void MainEditor::buildScaleMenu() {
         {&MainEditor::mnu800Item, "mnu800Item"},
     }};
     for (std::size_t i = 0; i < levels.size(); ++i) {
-        QAction* action =
-            mnuScaleItem->addAction(QStringLiteral("&%1%").arg(norvane::kZoomLevels[i].percent));
+        QAction* action = mnuScaleItem->addAction(tr("&%1%").arg(norvane::kZoomLevels[i].percent));
         action->setObjectName(QLatin1String(levels[i].second));
         action->setCheckable(true);
         this->*levels[i].first = action;

@@ -87,6 +87,8 @@ public:
     // Start-up: opens the scene file named by the command line (the arguments joined by spaces)
     // when it names one, then draws the map. A failure is shown and keeps the new empty scene.
     void loadStartupScene(const QString& commandLine);
+    // The title of a scene that has no file yet: "Norvane (New)".
+    static QString untitledTitle();
 
     // Placement state, for tests and later commands.
     bool MapPressed() const { return m_gesture.mapPressed(); }
@@ -267,7 +269,7 @@ private:
     void showEdited(int row, const std::vector<norvane::SceneObject>& touched);
     void redrawAround(const std::vector<norvane::SceneObject>& touched);
     void pushEdit(QUndoCommand* command);
-    void insertCopies(const std::vector<norvane::SceneObject>& sources, const char* verb);
+    void insertCopies(const std::vector<norvane::SceneObject>& sources, const CommandVerb& verb);
     void nudgeSelected(norvane::MapPoint offset);
     bool mapKeyPressed(int key, bool fine);
     void showModeHint();

@@ -4,6 +4,7 @@
 
 #include "ArrowKeys.h"
 #include "ChangeObjectCommand.h"
+#include "CoreText.h"
 #include "ErrorReport.h"
 #include "InsertObjectsCommand.h"
 #include "ObjectProperties.h"
@@ -44,15 +45,16 @@ struct EditItem {
 };
 
 constexpr std::array<EditItem, 5> kClipboardItems{{
-    {&MainEditor::mnuCutItem, "mnuCutItem", "Cu&t", QKeySequence::Cut,
-     &MainEditor::mnuCutItem_Click},
-    {&MainEditor::mnuCopyItem, "mnuCopyItem", "&Copy", QKeySequence::Copy,
-     &MainEditor::mnuCopyItem_Click},
-    {&MainEditor::mnuPasteItem, "mnuPasteItem", "&Paste", QKeySequence::Paste,
-     &MainEditor::mnuPasteItem_Click},
-    {&MainEditor::mnuDeleteItem, "mnuDeleteItem", "&Delete", QKeySequence::Delete,
-     &MainEditor::Command5_Click},
-    {&MainEditor::mnuDuplicateItem, "mnuDuplicateItem", "D&uplicate", QKeySequence::UnknownKey,
+    {&MainEditor::mnuCutItem, "mnuCutItem", QT_TRANSLATE_NOOP("MainEditor", "Cu&t"),
+     QKeySequence::Cut, &MainEditor::mnuCutItem_Click},
+    {&MainEditor::mnuCopyItem, "mnuCopyItem", QT_TRANSLATE_NOOP("MainEditor", "&Copy"),
+     QKeySequence::Copy, &MainEditor::mnuCopyItem_Click},
+    {&MainEditor::mnuPasteItem, "mnuPasteItem", QT_TRANSLATE_NOOP("MainEditor", "&Paste"),
+     QKeySequence::Paste, &MainEditor::mnuPasteItem_Click},
+    {&MainEditor::mnuDeleteItem, "mnuDeleteItem", QT_TRANSLATE_NOOP("MainEditor", "&Delete"),
+     QKeySequence::Delete, &MainEditor::Command5_Click},
+    {&MainEditor::mnuDuplicateItem, "mnuDuplicateItem",
+     QT_TRANSLATE_NOOP("MainEditor", "D&uplicate"), QKeySequence::UnknownKey,
      &MainEditor::mnuDuplicateItem_Click},
 }};
 
@@ -150,7 +152,7 @@ void MainEditor::mnuCutItem_Click() {
     if (rows.empty())
         return;
     mnuCopyItem_Click();
-    pushEdit(new RemoveObjectCommand(editTarget(), rows, tr("Cut")));
+    pushEdit(new RemoveObjectCommand(editTarget(), rows, kCutVerb));
 }
 
 // The clipboard holds the selected objects as a scene file holds them: six lines each, each
@@ -176,31 +178,33 @@ void MainEditor::mnuPasteItem_Click() {
             try {
                 pasted = norvane::readSceneText(text);
             } catch (const norvane::Error& e) {
-                throw norvane::Error(std::string("Cannot paste: ") + e.what());
+                throw norvane::Error(tr("Cannot paste: %1").arg(coreText(e.what())).toStdString());
             }
             if (pasted.empty())
-                throw norvane::Error("Cannot paste: the clipboard holds no scene object");
+                throw norvane::Error(
+                    tr("Cannot paste: the clipboard holds no scene object").toStdString());
         }))
         return;
-    insertCopies({pasted.rows().begin(), pasted.rows().end()}, "Paste");
+    insertCopies({pasted.rows().begin(), pasted.rows().end()}, kPasteVerb);
 }
 
 void MainEditor::mnuDuplicateItem_Click() {
     std::vector<norvane::SceneObject> objects;
     for (std::size_t row : m_scene.selection().rows())
         objects.push_back(m_scene.row(row));
-    insertCopies(objects, "Duplicate");
+    insertCopies(objects, kDuplicateVerb);
 }
 
 // Copies of `sources`, each moved by the copy offset, appended as one change that selects them.
-void MainEditor::insertCopies(const std::vector<norvane::SceneObject>& sources, const char* verb) {
+void MainEditor::insertCopies(const std::vector<norvane::SceneObject>& sources,
+                              const CommandVerb& verb) {
     if (sources.empty())
         return;
     std::vector<norvane::SceneObject> copies;
     for (const norvane::SceneObject& source : sources)
         copies.push_back(norvane::movedBy(source, kCopyOffset).value_or(source));
-    const QString name = copies.size() == 1 ? commandName(verb, copies[0].kind)
-                                            : objectsName(QLatin1String(verb), copies.size());
+    const QString name =
+        copies.size() == 1 ? commandName(verb, copies[0].kind) : objectsName(verb, copies.size());
     pushEdit(new InsertObjectsCommand(editTarget(), m_scene.count(), std::move(copies), name));
 }
 
@@ -216,7 +220,7 @@ void MainEditor::mnuPropertiesItem_Click() {
     const std::optional<norvane::SceneObject> edited = ObjectProperties::edit(this, object);
     if (edited && *edited != object)
         pushEdit(new ChangeObjectCommand(editTarget(), static_cast<std::size_t>(row), *edited,
-                                         commandName("Edit", object.kind)));
+                                         commandName(kEditVerb, object.kind)));
 }
 
 void MainEditor::mnuSelectItem_Click() {
@@ -240,8 +244,8 @@ void MainEditor::nudgeSelected(norvane::MapPoint offset) {
             moved.push_back(*one);
     if (moved.size() != rows.size())
         return;
-    const QString name = rows.size() == 1 ? commandName("Move", moved[0].kind)
-                                          : objectsName(QStringLiteral("Move"), rows.size());
+    const QString name = rows.size() == 1 ? commandName(kMoveVerb, moved[0].kind)
+                                          : objectsName(kMoveVerb, rows.size());
     pushEdit(new ChangeObjectCommand(editTarget(), rows, std::move(moved), name, kArrowMergeId));
 }
 

@@ -4,6 +4,7 @@
 // asks not to be told again.
 #include "MainEditor.h"
 
+#include "CoreText.h"
 #include "ErrorReport.h"
 #include "LocalPath.h"
 #include "Saver.h"
@@ -20,12 +21,24 @@ namespace {
 
 const QString kReportHidden = QStringLiteral("export/reportHidden");
 
-// One field of every world format, VRML 2.0 first, joined by `separator`.
+// One field of every world format, VRML 2.0 first, in the user's language, joined by `separator`.
 QString joinedFormats(std::string_view norvane::WorldFormat::*field, const QString& separator) {
     QStringList texts;
     for (const norvane::WorldFormat& format : norvane::worldFormats())
-        texts << fromUtf8(format.*field);
+        texts << coreText(format.*field);
     return texts.join(separator);
+}
+
+// What `format` loses of a scene of `use`, as compatibilityReport says it: "<title>: <note> · …",
+// or "" when it keeps everything.
+QString lossReport(const norvane::WorldFormat& format, const norvane::WorldUse& use) {
+    QStringList notes;
+    for (const std::string& note : norvane::compatibilityNotes(format.name, use))
+        notes << coreText(note);
+    if (notes.isEmpty())
+        return {};
+    return MainEditor::tr("%1: %2").arg(coreText(format.title),
+                                        notes.join(QStringLiteral(" \u00b7 ")));
 }
 
 } // namespace
@@ -51,7 +64,7 @@ void MainEditor::exportWorldAs(QWidget* parent, const QString& path,
     if (!format) {
         m_services.messages.showError(
             parent, QStringLiteral("Norvane"),
-            QStringLiteral("Cannot tell the format of %1: name it with one of %2.")
+            tr("Cannot tell the format of %1: name it with one of %2.")
                 .arg(QFileInfo(path).fileName(),
                      joinedFormats(&norvane::WorldFormat::extension, ", ")));
         return;
@@ -70,11 +83,9 @@ void MainEditor::reportWhatIsLost(QWidget* parent, const norvane::WorldFormat& f
                                   const norvane::WorldOptions& options) {
     if (m_services.settings.value(kReportHidden, false).toBool())
         return;
-    const std::string report = norvane::compatibilityReport(format.name, format.title,
-                                                            norvane::worldUse(m_scene, options));
-    if (report.empty())
+    const QString report = lossReport(format, norvane::worldUse(m_scene, options));
+    if (report.isEmpty())
         return;
-    if (m_services.messages.showNote(parent, QStringLiteral("What the format keeps"),
-                                     QString::fromStdString(report)))
+    if (m_services.messages.showNote(parent, tr("What the format keeps"), report))
         m_services.settings.setValue(kReportHidden, true);
 }

@@ -3,6 +3,7 @@
 #include "MainEditor.h"
 
 #include "CommandTwins.h"
+#include "CoreText.h"
 #include "ErrorReport.h"
 #include "FileFilters.h"
 #include "LocalPath.h"
@@ -48,16 +49,22 @@ struct SceneFileContent {
 };
 
 // Reads a regular file only (a FIFO would wait for a writer); a file that is not whole objects
-// names itself in the error.
+// names itself in the error. The error is in the user's language.
 SceneFileContent readSceneFile(const QString& path) {
     const BusyCursor busy;
     SceneFileContent content;
-    content.text = norvane::readSceneFileText(localPath(path), norvane::FileTypes::RegularOnly);
+    try {
+        content.text = norvane::readSceneFileText(localPath(path), norvane::FileTypes::RegularOnly);
+    } catch (const norvane::Error& e) {
+        throw norvane::Error(coreText(e.what()).toStdString());
+    }
     try {
         content.scene = norvane::readSceneText(content.text);
     } catch (const norvane::Error& e) {
-        throw norvane::Error("Cannot open " + norvane::shownPath(localPath(path)) + ": " +
-                             e.what());
+        throw norvane::Error(MainEditor::tr("Cannot open %1: %2")
+                                 .arg(QString::fromStdString(norvane::shownPath(localPath(path))),
+                                      coreText(e.what()))
+                                 .toStdString());
     }
     content.problems = norvane::checkSceneText(content.text);
     return content;
@@ -74,16 +81,16 @@ SceneFileContent readSceneFile(const QString& path, const QString& note) {
 
 // One message for all problems of an opened file: how many, and the first few by line and row.
 QString problemsMessage(const QString& path, const std::vector<norvane::Problem>& problems) {
-    const std::size_t count = problems.size();
-    QString text = QStringLiteral("%1 has %2 %3; its objects are kept as read:")
-                       .arg(QString::fromStdString(norvane::shownPath(localPath(path))))
-                       .arg(count)
-                       .arg(count == 1 ? QStringLiteral("problem") : QStringLiteral("problems"));
-    for (std::size_t i = 0; i < std::min(count, kShownProblems); ++i)
-        text += QLatin1Char('\n') + QString::fromStdString(norvane::describeProblem(problems[i]));
-    if (count > kShownProblems)
-        text += QStringLiteral("\n(and %1 more; norvane-cli check lists them all)")
-                    .arg(count - kShownProblems);
+    const auto count = static_cast<int>(problems.size());
+    QString text =
+        MainEditor::tr("%1 has %n problem(s); its objects are kept as read:", nullptr, count)
+            .arg(QString::fromStdString(norvane::shownPath(localPath(path))));
+    for (std::size_t i = 0; i < std::min(problems.size(), kShownProblems); ++i)
+        text += QLatin1Char('\n') + coreText(norvane::describeProblem(problems[i]));
+    if (problems.size() > kShownProblems)
+        text +=
+            QLatin1Char('\n') + MainEditor::tr("(and %1 more; norvane-cli check lists them all)")
+                                    .arg(problems.size() - kShownProblems);
     return text;
 }
 
@@ -98,15 +105,14 @@ void MainEditor::connectFileCommands() {
 
 // True when nothing unsaved would be lost, or the user agrees to lose it.
 bool MainEditor::mayEraseUnsavedData() {
-    return Saved ||
-           m_services.messages.askYesNo(this, kProgramName, QStringLiteral("Erase unsaved data?"));
+    return Saved || m_services.messages.askYesNo(this, kProgramName, tr("Erase unsaved data?"));
 }
 
 void MainEditor::mnuNewItem_Click() {
     if (!mayEraseUnsavedData())
         return;
     shpSelector->hide();
-    setWindowTitle(QStringLiteral("Norvane (New)"));
+    setWindowTitle(untitledTitle());
     m_scene.clear();
     m_undo.clear();
     Render2D();
@@ -170,6 +176,10 @@ void MainEditor::mnuSave2Item_Click() {
     m_undo.setClean();
     Saved = true;
     rememberRecent(*path);
+}
+
+QString MainEditor::untitledTitle() {
+    return tr("Norvane (New)");
 }
 
 void MainEditor::loadStartupScene(const QString& commandLine) {

@@ -2,6 +2,7 @@
 #include "MainEditor.h"
 
 #include "ChangeObjectCommand.h"
+#include "CoreText.h"
 #include "InsertObjectsCommand.h"
 #include "RemoveObjectCommand.h"
 #include "SceneListModel.h"
@@ -39,7 +40,8 @@ constexpr std::array<std::pair<QRadioButton * MainEditor::*, std::string_view>, 
 }};
 
 // The map's hint while no kind is chosen.
-constexpr const char* kSelectHint = "Click an object to select it, drag it to move it";
+constexpr const char* kSelectHint =
+    QT_TRANSLATE_NOOP("MainEditor", "Click an object to select it, drag it to move it");
 
 } // namespace
 
@@ -73,10 +75,11 @@ void MainEditor::List1_Click() {
 
 // Placing while a kind is chosen, selecting and moving while none is.
 void MainEditor::showModeHint() {
-    Picture1->setToolTip(chosenKind().empty()
-                             ? tr(kSelectHint)
-                             : QString::fromLatin1(norvane::placementHint(chosenKind())));
-    statusMode->setText(QString::fromStdString(norvane::modeText(chosenKind())));
+    Picture1->setToolTip(chosenKind().empty() ? tr(kSelectHint)
+                                              : coreText(norvane::placementHint(chosenKind())));
+    statusMode->setText(chosenKind().empty()
+                            ? coreText(norvane::modeText({}))
+                            : QString::fromStdString(norvane::modeText(chosenKind())));
 }
 
 void MainEditor::List2_Click() {
@@ -97,7 +100,7 @@ void MainEditor::List2_Click() {
 void MainEditor::Command5_Click() {
     const std::vector<std::size_t>& rows = m_scene.selection().rows();
     if (!rows.empty())
-        pushEdit(new RemoveObjectCommand(editTarget(), rows, QStringLiteral("Remove")));
+        pushEdit(new RemoveObjectCommand(editTarget(), rows, kRemoveVerb));
 }
 
 // Snapping to the grid is settled at the press, Alt inverting it, and holds for the gesture.
@@ -195,7 +198,7 @@ std::string_view MainEditor::chosenOrientation() const {
 }
 
 void MainEditor::appendPlaced(norvane::SceneObject object) {
-    const QString name = commandName("Place", object.kind);
+    const QString name = commandName(kPlaceVerb, object.kind);
     pushEdit(new InsertObjectsCommand(editTarget(), m_scene.count(), {std::move(object)}, name));
 }
 

@@ -10,9 +10,6 @@
 
 namespace {
 
-const QString kNewTitle = QStringLiteral("Norvane (New)");
-const QString kLeftRecent = QStringLiteral("\nIt is taken off the Open Recent list.");
-
 // "&1 /home/me/street.NSC": the number is the item's access key.
 QString recentCaption(qsizetype index, const QString& path) {
     return QStringLiteral("&%1 %2").arg(index + 1).arg(QDir::toNativeSeparators(path));
@@ -70,7 +67,7 @@ void MainEditor::openRecentFile(std::size_t index) {
     const QString path = m_recent.paths().value(qsizetype(index));
     if (path.isEmpty() || !mayEraseUnsavedData())
         return;
-    if (openSceneFile(path, kLeftRecent))
+    if (openSceneFile(path, QLatin1Char('\n') + tr("It is taken off the Open Recent list.")))
         return;
     m_recent.remove(path);
     refreshRecentMenu();
@@ -85,5 +82,5 @@ void MainEditor::clearRecentFiles() {
 // asks for a name and nothing is lost by closing it unchanged.
 void MainEditor::openTemplate(const QString& fileName) {
     if (mayEraseUnsavedData())
-        showSceneFile(QDir(m_templateFolder).filePath(fileName), kNewTitle, {});
+        showSceneFile(QDir(m_templateFolder).filePath(fileName), untitledTitle(), {});
 }

@@ -191,7 +191,7 @@ void MainEditor::drop() {
     m_dragged.clear();
     if (now[0] == m_move.original())
         return;
-    const QString name = rows.size() == 1 ? commandName("Move", now[0].kind)
-                                          : objectsName(QStringLiteral("Move"), rows.size());
+    const QString name = rows.size() == 1 ? commandName(kMoveVerb, now[0].kind)
+                                          : objectsName(kMoveVerb, rows.size());
     pushEdit(new ChangeObjectCommand(editTarget(), std::move(rows), std::move(now), name));
 }

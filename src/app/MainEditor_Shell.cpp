@@ -51,7 +51,7 @@ void MainEditor::Command7_Click() {
 }
 
 void MainEditor::mnuManualItem_Click() {
-    writeAndOpen(QStringLiteral("Manual.htm"), [] { return txtManual(); });
+    writeAndOpen(QStringLiteral("Manual.htm"), [] { return shownManual(); });
 }
 
 void MainEditor::mnuAboutItem_Click() {
@@ -70,6 +70,6 @@ void MainEditor::writeAndOpen(const QString& name, const std::function<std::stri
     if (written && !m_services.opener.open(path))
         m_services.messages.showError(
             this, QStringLiteral("Norvane"),
-            QStringLiteral("Cannot open %1: the desktop has no application for this file.")
+            tr("Cannot open %1: the desktop has no application for this file.")
                 .arg(QString::fromStdString(norvane::shownPath(localPath(path)))));
 }

@@ -19,8 +19,6 @@
 namespace {
 
 constexpr int kDockWidth = 480;
-const QString kNoOpenGL =
-    QStringLiteral("The 3D view needs OpenGL, which this display does not offer.");
 
 } // namespace
 
@@ -65,7 +63,8 @@ QWidget* MainEditor::worldContainer() {
 }
 
 QWidget* MainEditor::noOpenGLNote() {
-    auto* note = new QLabel(kNoOpenGL, dock3D);
+    auto* note =
+        new QLabel(tr("The 3D view needs OpenGL, which this display does not offer."), dock3D);
     note->setObjectName(QStringLiteral("noOpenGL"));
     note->setWordWrap(true);
     note->setAlignment(Qt::AlignCenter);

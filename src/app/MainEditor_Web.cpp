@@ -2,6 +2,7 @@
 // in the desktop's browser through the loopback server.
 #include "MainEditor.h"
 
+#include "CoreText.h"
 #include "ErrorReport.h"
 #include "LocalPath.h"
 #include "PagePoster.h"
@@ -18,8 +19,6 @@
 
 namespace {
 
-const QString kPageFilter = QStringLiteral("Web Page (*.html)");
-
 // Where the textures and X_ITE lie: the program's folder when it holds X_ITE (the build tree),
 // otherwise the installed share/norvane.
 QString webDataFolder(const QString& programFolder) {
@@ -30,8 +29,9 @@ QString webDataFolder(const QString& programFolder) {
 
 // The scene file's name from the title "Norvane (path)"; "Norvane" for a new scene.
 QString pageTitle(const QString& windowTitle) {
-    const QString path = windowTitle.mid(9, windowTitle.size() - 10);
-    return path == QStringLiteral("New") ? QStringLiteral("Norvane") : QFileInfo(path).fileName();
+    if (windowTitle == MainEditor::untitledTitle())
+        return QStringLiteral("Norvane");
+    return QFileInfo(windowTitle.mid(9, windowTitle.size() - 10)).fileName();
 }
 
 } // namespace
@@ -61,11 +61,10 @@ bool MainEditor::exportWebPageTo(const QString& folder, const QString& pageName,
     request.poster = poster.png;
     return runOrReport(parent, m_services.messages, [&] {
         const std::vector<std::string> written = norvane::exportWebPage(m_scene, request);
-        statusBar()->showMessage(
-            QStringLiteral("Published %1: %2; the poster is %3")
-                .arg(pageName,
-                     QString::fromStdString(norvane::publishedSize(request.folder, written)),
-                     QLatin1String(poster.is.data(), static_cast<qsizetype>(poster.is.size()))));
+        statusBar()->showMessage(tr("Published %1: %2; the poster is %3")
+                                     .arg(pageName,
+                                          coreText(norvane::publishedSize(request.folder, written)),
+                                          coreText(poster.is)));
     });
 }
 
@@ -82,7 +81,7 @@ void MainEditor::mnuWebPageItem_Click() {
             return;
         m_confirmedPage = page;
         const std::optional<QString> path =
-            m_services.files.askSave(&dialog, m_services.appDirectory, kPageFilter);
+            m_services.files.askSave(&dialog, m_services.appDirectory, tr("Web Page (*.html)"));
         if (!path || path->isEmpty())
             return;
         QString name = QFileInfo(*path).fileName();
@@ -110,5 +109,5 @@ void MainEditor::mnuBrowserItem_Click() {
         QStringLiteral("http://127.0.0.1:%1/index.html").arg(m_previewServer->port());
     if (!m_services.opener.open(url))
         m_services.messages.showError(this, QStringLiteral("Norvane"),
-                                      QStringLiteral("Cannot open %1 in a browser.").arg(url));
+                                      tr("Cannot open %1 in a browser.").arg(url));
 }

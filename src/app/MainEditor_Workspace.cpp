@@ -80,16 +80,16 @@ struct WorkspaceItem {
 };
 
 constexpr std::array<WorkspaceItem, 5> kWorkspaceItems{{
-    {&MainEditor::mnuScaleItem, &MainEditor::mnuFitItem, "mnuFitItem", "&Fit to Window", true,
-     &MainEditor::mnuFitItem_Click},
-    {&MainEditor::mnuScaleItem, &MainEditor::mnuZoomInItem, "mnuZoomInItem", "Zoom &In", false,
-     &MainEditor::mnuZoomInItem_Click},
-    {&MainEditor::mnuScaleItem, &MainEditor::mnuZoomOutItem, "mnuZoomOutItem", "Zoom &Out", false,
-     &MainEditor::mnuZoomOutItem_Click},
-    {&MainEditor::mnuViewItem, &MainEditor::mnuGridItem, "mnuGridItem", "Show &Grid", true,
-     &MainEditor::mnuGridItem_Click},
-    {&MainEditor::mnuViewItem, &MainEditor::mnuSnapItem, "mnuSnapItem", "S&nap to Grid", true,
-     &MainEditor::mnuSnapItem_Click},
+    {&MainEditor::mnuScaleItem, &MainEditor::mnuFitItem, "mnuFitItem",
+     QT_TRANSLATE_NOOP("MainEditor", "&Fit to Window"), true, &MainEditor::mnuFitItem_Click},
+    {&MainEditor::mnuScaleItem, &MainEditor::mnuZoomInItem, "mnuZoomInItem",
+     QT_TRANSLATE_NOOP("MainEditor", "Zoom &In"), false, &MainEditor::mnuZoomInItem_Click},
+    {&MainEditor::mnuScaleItem, &MainEditor::mnuZoomOutItem, "mnuZoomOutItem",
+     QT_TRANSLATE_NOOP("MainEditor", "Zoom &Out"), false, &MainEditor::mnuZoomOutItem_Click},
+    {&MainEditor::mnuViewItem, &MainEditor::mnuGridItem, "mnuGridItem",
+     QT_TRANSLATE_NOOP("MainEditor", "Show &Grid"), true, &MainEditor::mnuGridItem_Click},
+    {&MainEditor::mnuViewItem, &MainEditor::mnuSnapItem, "mnuSnapItem",
+     QT_TRANSLATE_NOOP("MainEditor", "S&nap to Grid"), true, &MainEditor::mnuSnapItem_Click},
 }};
 
 // The keys under which the window keeps its workspace.
@@ -191,7 +191,7 @@ void MainEditor::showPointer(norvane::MapPoint at) {
 // "33 objects", and "3 selected" beside it while several are.
 void MainEditor::showObjectCount() {
     const std::size_t selected = m_scene.selection().count();
-    const QString count = QString::fromStdString(norvane::countText(m_scene.count()));
+    const QString count = tr("%n object(s)", nullptr, static_cast<int>(m_scene.count()));
     statusCount->setText(selected < 2 ? count : tr("%1 selected, %2").arg(selected).arg(count));
 }
 

@@ -23,15 +23,16 @@ struct OrientationChoice {
 };
 
 constexpr std::array<OrientationChoice, 4> kOrientations{{
-    {norvane::kFaceForward, "Forward"},
-    {norvane::kFaceBackward, "Backward"},
-    {norvane::kFaceRight, "Right"},
-    {norvane::kFaceLeft, "Left"},
+    {norvane::kFaceForward, QT_TRANSLATE_NOOP("ObjectProperties", "Forward")},
+    {norvane::kFaceBackward, QT_TRANSLATE_NOOP("ObjectProperties", "Backward")},
+    {norvane::kFaceRight, QT_TRANSLATE_NOOP("ObjectProperties", "Right")},
+    {norvane::kFaceLeft, QT_TRANSLATE_NOOP("ObjectProperties", "Left")},
 }};
 
 constexpr std::array<const char*, 4> kPointFields{"X", "Y", nullptr, nullptr};
 constexpr std::array<const char*, 4> kAreaFields{"X1", "Y1", "X2", "Y2"};
 
+// The coordinates' labels are their names in the scene file, the same in every language.
 // A coordinate as stored: kept as it was when the user left its text alone, else written in the
 // form of its kind.
 std::string coordinate(const QLineEdit* edit, const std::string& was, bool area) {
@@ -58,10 +59,10 @@ ObjectProperties::ObjectProperties(const norvane::SceneObject& object, QWidget* 
             m_numbers.push_back(addField(name, name, *values[i]));
     if (!area)
         addOrientation(object.list5);
-    m_url = addField("URL", "URL", area ? object.list7 : object.list6);
+    m_url = addField("URL", QT_TR_NOOP("URL"), area ? object.list7 : object.list6);
     const norvane::KindInfo* kind = norvane::findKind(object.kind);
     if (kind && kind->isText)
-        m_text = addField("Text", "Text", object.list7);
+        m_text = addField("Text", QT_TR_NOOP("Text"), object.list7);
     m_buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     form->addRow(m_buttons);
     connect(m_buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -17,10 +17,10 @@ struct FormatChoice {
 };
 
 constexpr std::array<FormatChoice, 4> kFormats{{
-    {"wrl", "VRML 2.0 (.wrl)"},
-    {"wrz", "VRML 2.0, compressed (.wrz)"},
-    {"x3d", "X3D (.x3d)"},
-    {"glb", "glTF 2.0 binary (.glb), without music"},
+    {"wrl", QT_TRANSLATE_NOOP("PageOptionsDialog", "VRML 2.0 (.wrl)")},
+    {"wrz", QT_TRANSLATE_NOOP("PageOptionsDialog", "VRML 2.0, compressed (.wrz)")},
+    {"x3d", QT_TRANSLATE_NOOP("PageOptionsDialog", "X3D (.x3d)")},
+    {"glb", QT_TRANSLATE_NOOP("PageOptionsDialog", "glTF 2.0 binary (.glb), without music")},
 }};
 
 struct AspectChoice {
@@ -30,6 +30,7 @@ struct AspectChoice {
 
 constexpr std::array<AspectChoice, 5> kAspects{{{4, 3}, {16, 9}, {3, 2}, {1, 1}, {3, 4}}};
 
+// The snippet's shape as "<width>:<height>", the same in every language: options() reads it back.
 QString aspectText(int width, int height) {
     return QStringLiteral("%1:%2").arg(width).arg(height);
 }
@@ -45,19 +46,16 @@ PageOptionsDialog::PageOptionsDialog(QWidget* parent, const norvane::PageOptions
                                      const QString& described)
     : QDialog(parent), m_description(named(new QLineEdit(this), "pageDescription")),
       m_format(named(new QComboBox(this), "pageFormat")),
-      m_vr(named(new QCheckBox(QStringLiteral("Offer \"Enter &VR\" where the browser can"), this),
-                 "pageVr")),
-      m_embed(named(new QCheckBox(QStringLiteral("Also write a &snippet for other pages "
-                                                 "(embed.html)"),
-                                  this),
+      m_vr(named(new QCheckBox(tr("Offer \"Enter &VR\" where the browser can"), this), "pageVr")),
+      m_embed(named(new QCheckBox(tr("Also write a &snippet for other pages (embed.html)"), this),
                     "pageEmbed")),
       m_aspect(named(new QComboBox(this), "pageAspect")) {
-    setWindowTitle(QStringLiteral("Page Options"));
+    setWindowTitle(tr("Page Options"));
     m_description->setText(QString::fromStdString(shown.description));
     m_description->setPlaceholderText(described);
     m_description->setMinimumWidth(420);
     for (const FormatChoice& format : kFormats) {
-        m_format->addItem(QLatin1String(format.shown));
+        m_format->addItem(tr(format.shown));
         if (format.name == shown.worldFormat)
             m_format->setCurrentIndex(m_format->count() - 1);
     }
@@ -76,11 +74,11 @@ PageOptionsDialog::PageOptionsDialog(QWidget* parent, const norvane::PageOptions
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* form = new QFormLayout(this);
-    form->addRow(QStringLiteral("Page &description:"), m_description);
-    form->addRow(QStringLiteral("World &format:"), m_format);
+    form->addRow(tr("Page &description:"), m_description);
+    form->addRow(tr("World &format:"), m_format);
     form->addRow(m_vr);
     form->addRow(m_embed);
-    form->addRow(QStringLiteral("Snippet &shape (width:height):"), m_aspect);
+    form->addRow(tr("Snippet &shape (width:height):"), m_aspect);
     form->addRow(buttons);
 }
 

@@ -52,8 +52,9 @@ PreviewServer::PreviewServer(const QString& folder, QObject* parent)
     : QObject(parent), m_folder(QFileInfo(folder).canonicalFilePath()),
       m_server(new QTcpServer(this)) {
     if (m_folder.isEmpty() || !m_server->listen(QHostAddress::LocalHost, 0))
-        throw norvane::Error("Cannot serve " + folder.toStdString() +
-                             " on 127.0.0.1: " + m_server->errorString().toStdString());
+        throw norvane::Error(tr("Cannot serve %1 on 127.0.0.1: %2")
+                                 .arg(folder, m_server->errorString())
+                                 .toStdString());
     connect(m_server, &QTcpServer::newConnection, this, [this] {
         while (QTcpSocket* socket = m_server->nextPendingConnection())
             serve(socket);

@@ -26,8 +26,11 @@ void copyMissingTextures(const QString& dataFolder, const QString& folder) {
 
 QString userFolderMade(const QString& folder) {
     if (folder.isEmpty() || !QDir().mkpath(folder))
-        throw norvane::Error("Cannot create Norvane's folder " + folder.toStdString() +
-                             " for the preview, the manual and the music files");
+        throw norvane::Error(QCoreApplication::translate(
+                                 "ProgramFolder", "Cannot create Norvane's folder %1 for the "
+                                                  "preview, the manual and the music files")
+                                 .arg(folder)
+                                 .toStdString());
     return folder;
 }
 
@@ -61,7 +64,8 @@ QString prepareProgramFolder(const ProgramFolderPlaces& places,
         QDir().rmdir(QFileInfo(places.earlierFolder).absolutePath());
     copyMissingTextures(places.dataFolder, folder);
     if (!unmoved.isEmpty())
-        throw norvane::Error("Cannot move " + unmoved.join(QStringLiteral(", ")).toStdString() +
-                             " into " + folder.toStdString());
+        throw norvane::Error(QCoreApplication::translate("ProgramFolder", "Cannot move %1 into %2")
+                                 .arg(unmoved.join(QStringLiteral(", ")), folder)
+                                 .toStdString());
     return folder;
 }

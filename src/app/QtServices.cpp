@@ -3,6 +3,7 @@
 #include "PageOptionsDialog.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -71,7 +72,8 @@ void QtMessageBoxes::showError(QWidget* parent, const QString& title, const QStr
 
 bool QtMessageBoxes::showNote(QWidget* parent, const QString& title, const QString& text) {
     QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, parent);
-    auto* hide = new QCheckBox(QStringLiteral("Don't show again"), &box);
+    auto* hide =
+        new QCheckBox(QCoreApplication::translate("QtMessageBoxes", "Don't show again"), &box);
     box.setCheckBox(hide);
     box.exec();
     return hide->isChecked();

@@ -3,15 +3,15 @@
 #include <utility>
 
 RemoveObjectCommand::RemoveObjectCommand(SceneEditTarget target, std::size_t row,
-                                         const QString& verb)
+                                         const CommandVerb& verb)
     : RemoveObjectCommand(std::move(target), std::vector<std::size_t>{row}, verb) {}
 
 RemoveObjectCommand::RemoveObjectCommand(SceneEditTarget target, std::vector<std::size_t> rows,
-                                         const QString& verb)
+                                         const CommandVerb& verb)
     : m_target(std::move(target)), m_rows(std::move(rows)) {
     for (std::size_t row : m_rows)
         m_objects.push_back(m_target.scene->row(row));
-    setText(m_rows.size() == 1 ? verb + QLatin1Char(' ') + fromUtf8(m_objects[0].kind)
+    setText(m_rows.size() == 1 ? commandName(verb, m_objects[0].kind)
                                : objectsName(verb, m_rows.size()));
 }
 

@@ -11,9 +11,11 @@
 // place, or the new last row; undo puts the objects back at their rows and selects them.
 class RemoveObjectCommand : public QUndoCommand {
 public:
-    RemoveObjectCommand(SceneEditTarget target, std::size_t row, const QString& verb);
-    // `rows` ascending; named "VERB N Objects".
-    RemoveObjectCommand(SceneEditTarget target, std::vector<std::size_t> rows, const QString& verb);
+    // Named as `verb` names a change of one object or, with several rows, of several.
+    RemoveObjectCommand(SceneEditTarget target, std::size_t row, const CommandVerb& verb);
+    // `rows` ascending.
+    RemoveObjectCommand(SceneEditTarget target, std::vector<std::size_t> rows,
+                        const CommandVerb& verb);
     void redo() override;
     void undo() override;
 

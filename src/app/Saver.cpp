@@ -23,16 +23,23 @@
 
 namespace {
 
-const QString kFrameHint = QStringLiteral("Use to direct anchors to a specific frame.");
+// The skies as the world names them, and as the list shows them.
+constexpr std::array<const char*, 2> kSkies{QT_TRANSLATE_NOOP("Saver", "Blue Sky"),
+                                            QT_TRANSLATE_NOOP("Saver", "Night Sky")};
 
 // What screen readers say for the controls; descriptions default to the hover hints.
 constexpr std::array<AccessibleText, 6> kAccessibleTexts{{
-    {"Combo1", "Background", "The sky of the world"},
-    {"Text1", "Anchor Target Frame", nullptr},
-    {"Check1", nullptr, "Plays a music file from the list in a loop in the world"},
-    {"File1", "Music Files", nullptr},
-    {"Command1", nullptr, "Asks where to save the world and saves it with these properties"},
-    {"Command2", nullptr, "Closes without saving a world"},
+    {"Combo1", QT_TRANSLATE_NOOP("AccessibleText", "Background"),
+     QT_TRANSLATE_NOOP("AccessibleText", "The sky of the world")},
+    {"Text1", QT_TRANSLATE_NOOP("AccessibleText", "Anchor Target Frame"), nullptr},
+    {"Check1", nullptr,
+     QT_TRANSLATE_NOOP("AccessibleText",
+                       "Plays a music file from the list in a loop in the world")},
+    {"File1", QT_TRANSLATE_NOOP("AccessibleText", "Music Files"), nullptr},
+    {"Command1", nullptr,
+     QT_TRANSLATE_NOOP("AccessibleText",
+                       "Asks where to save the world and saves it with these properties")},
+    {"Command2", nullptr, QT_TRANSLATE_NOOP("AccessibleText", "Closes without saving a world")},
 }};
 
 } // namespace
@@ -44,7 +51,7 @@ Saver::Saver(QWidget* mainWindow, const norvane::Scene& scene, norvane::TextBuff
       m_mainWindow(mainWindow), m_scene(scene), m_finalCode(finalCode),
       m_services(std::move(services)) {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QString(20, QLatin1Char(' ')) + QStringLiteral("World Properties"));
+    setWindowTitle(QString(20, QLatin1Char(' ')) + tr("World Properties"));
     setFixedSize(sizeFromTwips(4290, 3285));
     createControls();
     fillMusicList();
@@ -52,39 +59,40 @@ Saver::Saver(QWidget* mainWindow, const norvane::Scene& scene, norvane::TextBuff
 }
 
 void Saver::createControls() {
-    auto* label1 =
-        placeControl(new QLabel(QStringLiteral("Background"), this), "Label1", 240, 240, 1095, 255);
+    auto* label1 = placeControl(new QLabel(tr("Background"), this), "Label1", 240, 240, 1095, 255);
     // The list and the text box start at 2130 twips so that "Anchor Target Frame" fits in
     // the toolkit's font.
     Combo1 = placeControl(new QComboBox(this), "Combo1", 2130, 240, 1965, 315);
-    Combo1->addItems({QStringLiteral("Blue Sky"), QStringLiteral("Night Sky")});
+    for (const char* sky : kSkies)
+        Combo1->addItem(tr(sky), QLatin1String(sky));
     Combo1->setCurrentIndex(0);
-    auto* label3 = placeControl(new QLabel(QStringLiteral("Anchor Target Frame"), this), "Label3",
-                                240, 840, 1860, 255);
-    label3->setToolTip(kFrameHint);
+    auto* label3 =
+        placeControl(new QLabel(tr("Anchor Target Frame"), this), "Label3", 240, 840, 1860, 255);
+    const QString frameHint = tr("Use to direct anchors to a specific frame.");
+    label3->setToolTip(frameHint);
     Text1 = placeControl(new QLineEdit(this), "Text1", 2130, 840, 1965, 285);
-    Text1->setToolTip(kFrameHint);
+    Text1->setToolTip(frameHint);
     // Screen readers announce each box with its label (on Linux a combo box's name is its text).
     label1->setBuddy(Combo1);
     label3->setBuddy(Text1);
-    Check1 = placeControl(new QCheckBox(QStringLiteral("Background Music"), this), "Check1", 240,
-                          1440, 2055, 195);
+    Check1 =
+        placeControl(new QCheckBox(tr("Background Music"), this), "Check1", 240, 1440, 2055, 195);
     File1 = placeControl(new QListWidget(this), "File1", 240, 1680, 3855, 870);
-    File1->setToolTip(QStringLiteral("Music Files in Application Directory"));
+    File1->setToolTip(tr("Music Files in Application Directory"));
     File1->hide();
     addEtchedLine(this, 240, 4080, 600, 120);
     addEtchedLine(this, 240, 4080, 1200, 120);
     createButtons();
     describeControls(this, kAccessibleTexts);
     connect(Check1, &QCheckBox::toggled, this, &Saver::Check1_Click);
-    connect(Combo1, &QComboBox::currentTextChanged, this, &Saver::skyChosen);
+    connect(Combo1, &QComboBox::currentIndexChanged, this,
+            [this] { emit skyChosen(Combo1->currentData().toString()); });
 }
 
 void Saver::createButtons() {
-    Command1 = placeControl(new QPushButton(QStringLiteral("&OK"), this), "Command1", 360, 2760,
-                            1815, 375);
-    Command2 = placeControl(new QPushButton(QStringLiteral("&Cancel"), this), "Command2", 2280,
-                            2760, 1815, 375);
+    Command1 = placeControl(new QPushButton(tr("&OK"), this), "Command1", 360, 2760, 1815, 375);
+    Command2 =
+        placeControl(new QPushButton(tr("&Cancel"), this), "Command2", 2280, 2760, 1815, 375);
     connect(Command1, &QPushButton::clicked, this, &Saver::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Saver::Command2_Click);
 }
@@ -154,7 +162,7 @@ void Saver::exportWorld() {
 
 norvane::WorldOptions Saver::worldOptions() const {
     norvane::WorldOptions options;
-    options.sky = Combo1->currentText().toStdString();
+    options.sky = Combo1->currentData().toString().toStdString();
     const QList<QListWidgetItem*> music = File1->selectedItems();
     if (Check1->isChecked() && !music.isEmpty())
         options.musicFile = music.constFirst()->text().toStdString();

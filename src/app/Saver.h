@@ -43,7 +43,8 @@ public:
     void done(int result) override;
 
 signals:
-    // The sky chosen in the list, at every choice, so the 3D view can show it.
+    // The sky chosen in the list, at every choice, so the 3D view can show it: its name in the
+    // world ("Blue Sky", "Night Sky"), whatever the list shows.
     void skyChosen(const QString& sky);
 
 protected:

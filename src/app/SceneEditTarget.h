@@ -4,6 +4,7 @@
 
 #include "scene/Scene.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -21,12 +22,34 @@ struct SceneEditTarget {
     std::function<void(int row, const std::vector<norvane::SceneObject>& touched)> show;
 };
 
-// A command's name as the Edit menu shows it: "Place Tree", "Remove Street".
-inline QString commandName(const char* verb, const std::string& kind) {
-    return QLatin1String(verb) + QLatin1Char(' ') + fromUtf8(kind);
+// The names of one kind of change as the Edit menu shows them, texts of the translation context
+// "CommandName": on one object, `one` with the kind for %1 ("Place Tree"), and on several,
+// `many` with their number for %n ("Move 12 Objects"; nullptr where a change has one object).
+struct CommandVerb {
+    const char* one;
+    const char* many;
+};
+
+inline constexpr CommandVerb kPlaceVerb{QT_TRANSLATE_NOOP("CommandName", "Place %1"), nullptr};
+inline constexpr CommandVerb kEditVerb{QT_TRANSLATE_NOOP("CommandName", "Edit %1"), nullptr};
+inline constexpr CommandVerb kMoveVerb{QT_TRANSLATE_NOOP("CommandName", "Move %1"),
+                                       QT_TRANSLATE_NOOP("CommandName", "Move %n Objects")};
+inline constexpr CommandVerb kRemoveVerb{QT_TRANSLATE_NOOP("CommandName", "Remove %1"),
+                                         QT_TRANSLATE_NOOP("CommandName", "Remove %n Objects")};
+inline constexpr CommandVerb kCutVerb{QT_TRANSLATE_NOOP("CommandName", "Cut %1"),
+                                      QT_TRANSLATE_NOOP("CommandName", "Cut %n Objects")};
+inline constexpr CommandVerb kPasteVerb{QT_TRANSLATE_NOOP("CommandName", "Paste %1"),
+                                        QT_TRANSLATE_NOOP("CommandName", "Paste %n Objects")};
+inline constexpr CommandVerb kDuplicateVerb{
+    QT_TRANSLATE_NOOP("CommandName", "Duplicate %1"),
+    QT_TRANSLATE_NOOP("CommandName", "Duplicate %n Objects")};
+
+// A change's name on one object of `kind`.
+inline QString commandName(const CommandVerb& verb, const std::string& kind) {
+    return QCoreApplication::translate("CommandName", verb.one).arg(fromUtf8(kind));
 }
 
-// A command's name on several objects: "Move 12 Objects".
-inline QString objectsName(const QString& verb, std::size_t count) {
-    return QStringLiteral("%1 %2 Objects").arg(verb).arg(count);
+// A change's name on `count` objects, more than one.
+inline QString objectsName(const CommandVerb& verb, std::size_t count) {
+    return QCoreApplication::translate("CommandName", verb.many, nullptr, static_cast<int>(count));
 }

@@ -14,9 +14,10 @@ struct SceneTemplate {
 };
 
 inline constexpr std::array<SceneTemplate, 3> kSceneTemplates{{
-    {"mnuTemplateStreetItem", "&Street with Sidewalks", "street.NSC"},
-    {"mnuTemplateMazeItem", "&Hedge Maze", "maze.NSC"},
-    {"mnuTemplateOfficeItem", "&Office Floor", "office.NSC"},
+    {"mnuTemplateStreetItem", QT_TRANSLATE_NOOP("MainEditor", "&Street with Sidewalks"),
+     "street.NSC"},
+    {"mnuTemplateMazeItem", QT_TRANSLATE_NOOP("MainEditor", "&Hedge Maze"), "maze.NSC"},
+    {"mnuTemplateOfficeItem", QT_TRANSLATE_NOOP("MainEditor", "&Office Floor"), "office.NSC"},
 }};
 
 // The folder the templates are read from: "templates" beside the executable when it holds them

@@ -4,13 +4,16 @@
 // NORVANE_EXIT_AFTER_START=1 runs the start without a user, for tests of the real program:
 // messages go to standard error instead of message boxes, and once the main window has started
 // the program prints "title: <window title>" and "objects: <number of scene objects>" on two
-// lines of standard output and quits with status 0.
+// lines of standard output and quits with status 0. NORVANE_EXIT_AFTER_START=texts does the same
+// and then prints every text of the main window (WindowTexts.h), in the user's language.
 #include "Artwork.h"
 #include "ConsoleMessageBoxes.h"
 #include "MainEditor.h"
 #include "ProgramFolder.h"
 #include "ProgramIdentity.h"
 #include "QtServices.h"
+#include "Translations.h"
+#include "WindowTexts.h"
 #include "frmSplash.h"
 #include "scene/Error.h"
 #include "scene/ProgramVersion.h"
@@ -29,9 +32,12 @@ Services withMessages(Services services, MessageBoxes& messages) {
             services.pageOptions, services.appDirectory, services.settings};
 }
 
-void reportStart(MainEditor& editor) {
+void reportStart(MainEditor& editor, bool withTexts) {
     std::printf("title: %s\nobjects: %zu\n", editor.windowTitle().toUtf8().constData(),
                 editor.scene().count());
+    if (withTexts)
+        for (const QString& line : windowTexts(editor))
+            std::printf("%s\n", line.toUtf8().constData());
     std::fflush(stdout);
 }
 
@@ -73,9 +79,12 @@ int main(int argc, char** argv) {
     if (const std::optional<int> status = answeredRequest(argc, argv))
         return *status;
     QApplication app(argc, argv);
+    installTranslations(app);
     setProgramIdentity();
     app.setWindowIcon(programIcon());
-    const bool exitAfterStart = qEnvironmentVariable("NORVANE_EXIT_AFTER_START") == "1";
+    const QString startHook = qEnvironmentVariable("NORVANE_EXIT_AFTER_START");
+    const bool withTexts = startHook == QStringLiteral("texts");
+    const bool exitAfterStart = startHook == QStringLiteral("1") || withTexts;
     ConsoleMessageBoxes console;
     QtMessageBoxes boxes;
     QtServices qt(programFolder(exitAfterStart ? static_cast<MessageBoxes&>(console) : boxes));
@@ -88,7 +97,7 @@ int main(int argc, char** argv) {
         editor->show();
         editor->loadStartupScene(commandLine);
         if (exitAfterStart) {
-            reportStart(*editor);
+            reportStart(*editor, withTexts);
             QCoreApplication::quit();
         }
     });

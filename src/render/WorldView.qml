@@ -6,11 +6,12 @@ import QtQuick3D
 Item {
     id: root
 
-    // 1234567 as "1,234,567".
+    // 1234567 as "1,234,567", with the thousands separator of the user's language.
     function grouped(n) {
+        const separator = qsTr(",", "thousands separator")
         let text = String(n)
         for (let at = text.length - 3; at > 0; at -= 3)
-            text = text.slice(0, at) + "," + text.slice(at)
+            text = text.slice(0, at) + separator + text.slice(at)
         return text
     }
 
@@ -115,13 +116,13 @@ Item {
             font.pixelSize: 11
             elide: Text.ElideRight
             text: world.building
-                  ? "Building the 3D view… " + world.buildPercent + " %"
+                  ? qsTr("Building the 3D view… %1 %").arg(world.buildPercent)
                   : window3d.hoverText !== ""
-                  ? "Link: " + window3d.hoverText
+                  ? qsTr("Link: %1").arg(window3d.hoverText)
                   : world.limited
-                  ? "Showing the " + root.grouped(world.drawnObjects) + " objects nearest you of "
-                    + root.grouped(world.builtObjects)
-                  : "Arrows, W A S D: walk, turn · Drag: look · PgUp/PgDn: rise, fall · Home: start"
+                  ? qsTr("Showing the %1 objects nearest you of %2")
+                    .arg(root.grouped(world.drawnObjects)).arg(root.grouped(world.builtObjects))
+                  : qsTr("Arrows, W A S D: walk, turn · Drag: look · PgUp/PgDn: rise, fall · Home: start")
         }
     }
 }

@@ -8,7 +8,7 @@
 # - the thumbnailer's Exec line, run as the desktop runs it, writes a PNG of the asked size;
 # - the editor, started by an ordinary user under Xvfb with a template, opens it, prints nothing
 #   on standard error (a missing QML module or OpenGL driver would show there) and makes that
-#   user's folder with a copy of each texture;
+#   user's folder with a copy of each texture; under a German locale its window is German;
 # - apt-get purge leaves no file of the package and takes it out of the databases again.
 # Needs root or sudo without a password; exits 77 (skipped) without, and also when a norvane
 # package is installed already, which it leaves alone.
@@ -115,6 +115,15 @@ printf 'title: Norvane (%s)\nobjects: %s\n' $template $objects | cmp -s - "$work
 for texture in /usr/share/norvane/source*.jpg; do
   cmp -s "$texture" "$home/.local/share/norvane/${texture##*/}" ||
     fail "no copy of $texture in the user's folder"
+done
+
+# In German, the installed editor finds its own translation and Qt's (which the package
+# depends on): the File menu and the dock's close button speak German.
+as_user env -u LANGUAGE -u LC_ALL LANG=de_DE.UTF-8 QT_QPA_PLATFORM=offscreen \
+  NORVANE_EXIT_AFTER_START=texts timeout 120 /usr/bin/norvane >"$work/german.out" 2>/dev/null ||
+  fail "the editor failed in German"
+for text in 'title: Norvane (Neu)' 'mnuFileItem menu: &Datei' 'qt_dockwidget_closebutton name: Schließen'; do
+  grep -qxF "$text" "$work/german.out" || fail "the German editor lacks \"$text\""
 done
 
 # Purged, nothing of the package is left but the folders other packages hold, and the databases

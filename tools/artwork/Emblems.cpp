@@ -113,11 +113,5 @@ QImage drawSplash() {
     painter.drawText(band.translated(2, 2), Qt::AlignCenter, QStringLiteral("Norvane"));
     painter.setPen(QPen(QBrush(letters), 1));
     painter.drawText(band, Qt::AlignCenter, QStringLiteral("Norvane"));
-    painter.setFont(QFont(QStringLiteral("DejaVu Sans"), 12, QFont::Bold));
-    painter.setPen(Qt::white);
-    painter.drawText(QRectF(0, 96, image.width(), 24), Qt::AlignCenter,
-                     QStringLiteral("VRML 2.0 worlds for your web pages"));
-    painter.drawText(QRectF(0, 250, image.width() - 12, 24), Qt::AlignRight | Qt::AlignVCenter,
-                     QStringLiteral("Version 1.0"));
-    return image;
+    return image; // the editor writes the caption and the version in the user's language
 }
