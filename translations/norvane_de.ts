@@ -879,6 +879,20 @@ Objekt aus, kopiert, fügt ein und dupliziert es (Strg+X, Strg+C, Strg+V, Strg+D
 es, und ein Doppelklick auf seine Zeile (oder Alt+Eingabe) öffnet seine Eigenschaften.&lt;/P&gt;</translation>
     </message>
     <message>
+        <source>&lt;P&gt;To work on several objects at once, Shift+click adds an object to the selection or takes it
+out, a drag that starts on empty ground selects every object its rectangle touches (with Shift,
+the earlier selection stays), Ctrl+A selects every object and Esc selects none; Ctrl+click and
+Shift+click in the &quot;Objects in Scene&quot; list do the same. Dragging one of the selected objects
+moves them all, and the arrow keys, Delete, Cut, Copy, Paste and Duplicate act on all of them,
+each as one step that one undo takes back (&quot;Undo Move 3 Objects&quot;).&lt;/P&gt;</source>
+        <translation>&lt;P&gt;Um mit mehreren Objekten zugleich zu arbeiten, fügt Umschalt+Klick ein Objekt der Auswahl hinzu
+oder nimmt es heraus, Ziehen auf leerem Boden wählt jedes Objekt aus, das sein Rechteck berührt
+(mit Umschalt bleibt die bisherige Auswahl), Strg+A wählt alle Objekte und Esc keines; Strg+Klick
+und Umschalt+Klick in der Liste „Objekte in der Szene“ tun dasselbe. Ziehen eines der ausgewählten
+Objekte verschiebt alle, und die Pfeiltasten, Entf, Ausschneiden, Kopieren, Einfügen und
+Duplizieren wirken auf alle, jeweils als ein Schritt, den ein Rückgängig zurücknimmt.&lt;/P&gt;</translation>
+    </message>
+    <message>
         <source>&lt;H3&gt;C. Saving Your Progress&lt;/H3&gt;</source>
         <translation>&lt;H3&gt;C. Ihre Arbeit speichern&lt;/H3&gt;</translation>
     </message>

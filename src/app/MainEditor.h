@@ -66,6 +66,9 @@ class PreviewServer;
 class MainEditor : public QMainWindow {
     Q_OBJECT
 public:
+    // Beyond this many objects, painting the whole map once is quicker than each object's part.
+    static constexpr std::size_t kMostRedrawnAround = 64;
+
     explicit MainEditor(Services services, QWidget* parent = nullptr);
     ~MainEditor() override;
 

@@ -128,9 +128,6 @@ void MainEditor::showEdited(int row, const std::vector<norvane::SceneObject>& to
 
 // Only the part of the map that the touched objects cover changes; objects the map skips
 // change nothing.
-// Beyond this many objects, painting the whole map once is quicker than each object's part.
-constexpr std::size_t kMostRedrawnAround = 64;
-
 void MainEditor::redrawAround(const std::vector<norvane::SceneObject>& touched) {
     if (touched.size() > kMostRedrawnAround) {
         Render2D();

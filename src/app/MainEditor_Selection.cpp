@@ -153,21 +153,27 @@ void MainEditor::dragTo(norvane::MapPoint at) {
     if (!moved || m_move.row() >= m_scene.count())
         return;
     const auto offset = norvane::offsetBetween(m_move.original(), *moved);
+    // A few objects are redrawn where they were and are; many, by painting the map once.
+    const bool few = m_dragged.size() < kMostRedrawnAround;
     std::vector<std::size_t> rows{m_move.row()};
     std::vector<norvane::SceneObject> now{*moved};
     std::vector<norvane::SceneObject> touched{m_scene.row(m_move.row()), *moved};
+    rows.reserve(m_dragged.size() + 1), now.reserve(m_dragged.size() + 1);
     for (const auto& [row, original] : m_dragged) {
-        const auto follower = offset ? norvane::movedBy(original, *offset) : std::nullopt;
+        auto follower = offset ? norvane::movedBy(original, *offset) : std::nullopt;
         if (!follower || row >= m_scene.count())
             continue;
         rows.push_back(row);
-        now.push_back(*follower);
-        touched.push_back(m_scene.row(row));
-        touched.push_back(*follower);
+        if (few)
+            touched.push_back(m_scene.row(row)), touched.push_back(*follower);
+        now.push_back(std::move(*follower));
     }
     m_scene.replace(rows, now);
     List2_Click();
-    redrawAround(touched);
+    if (few)
+        redrawAround(touched);
+    else
+        Render2D();
     Picture1->update();
 }
 

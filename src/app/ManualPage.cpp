@@ -163,6 +163,15 @@ object under the pointer, and dragging it moves it (the arrow keys move it by 1 
 by 0.1 m). The Edit menu undoes and redoes every change (Ctrl+Z, Ctrl+Shift+Z or Ctrl+Y), and
 cuts, copies, pastes and duplicates the selected object (Ctrl+X, Ctrl+C, Ctrl+V, Ctrl+D); Delete
 removes it, and a double click on its row (or Alt+Enter) opens its properties.</P>)HTML"),
+    "\n",
+    QT_TRANSLATE_NOOP(
+        "ManualPage",
+        R"HTML(<P>To work on several objects at once, Shift+click adds an object to the selection or takes it
+out, a drag that starts on empty ground selects every object its rectangle touches (with Shift,
+the earlier selection stays), Ctrl+A selects every object and Esc selects none; Ctrl+click and
+Shift+click in the "Objects in Scene" list do the same. Dragging one of the selected objects
+moves them all, and the arrow keys, Delete, Cut, Copy, Paste and Duplicate act on all of them,
+each as one step that one undo takes back ("Undo Move 3 Objects").</P>)HTML"),
     "\n\n",
     QT_TRANSLATE_NOOP("ManualPage", R"HTML(<H3>C. Saving Your Progress</H3>)HTML"),
     "\n",
