@@ -109,7 +109,7 @@ void MainEditor::pickOnMap(norvane::MouseButton button, norvane::MapPoint at) {
         for (std::size_t row : selection.rows())
             if (row != *hit)
                 m_dragged.emplace_back(row, m_scene.row(row));
-        selection.toggle(*hit), selection.toggle(*hit); // the pressed object becomes current
+        selection.setCurrent(*hit);
         showSelection();
     } else {
         selectRow(static_cast<int>(*hit));

@@ -24,6 +24,10 @@ public:
     // Adds `row` (current from then on) or, when selected, takes it out (the current row then
     // goes to the nearest selected row before it, else after it).
     void toggle(std::size_t row);
+    // Makes `row`, which must be selected, the current one.
+    void setCurrent(std::size_t row) {
+        m_current = contains(row) ? static_cast<int>(row) : m_current;
+    }
     // Adds every row of `rows` (any order); the last of them becomes current.
     void add(std::span<const std::size_t> rows);
     // Rows first … first + count - 1, the last of them current.
