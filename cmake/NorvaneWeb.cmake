@@ -17,6 +17,13 @@ set(NORVANE_XITE_FILES
     assets/components/EventUtilitiesComponent.min.js assets/components/Geometry2DComponent.min.js
     assets/components/KeyDeviceSensorComponent.min.js
     assets/components/Texturing3DComponent.min.js assets/linetype/linetypes.png)
+# The icons of the menu a right click or a long press opens.
+foreach(icon animation block border_all check_circle directions_run eye_tracking fullscreen
+             fullscreen_exit globe hexagon info language play_circle point_scan
+             radio_button_checked radio_button_unchecked stadia_controller stop_circle
+             stroke_partial texture travel visibility xr)
+  list(APPEND NORVANE_XITE_FILES assets/images/${icon}.svg)
+endforeach()
 set(NORVANE_TEXTURES source1.jpg source2.jpg source3.jpg source4.jpg source5.jpg)
 
 set(NORVANE_NPM_DIR ${CMAKE_BINARY_DIR}/npm)

@@ -47,7 +47,7 @@ void addCopy(std::vector<Output>& outputs, const std::string& name, const fs::pa
 
 // Which page worlds make X_ITE fetch a file of its own: the components and fonts it loads for
 // the profile of each format, the pictures it shows while a sound waits for a click or a finger
-// walks.
+// walks, the icons of its menu.
 constexpr unsigned kAlways = 0, kVrmlOrX3d = 1, kX3d = 2, kGltf = 4, kSound = 8;
 
 struct XiteFile {
@@ -55,7 +55,7 @@ struct XiteFile {
     unsigned need;
 };
 
-constexpr std::array<XiteFile, 19> kXiteFiles{{
+constexpr std::array<XiteFile, 42> kXiteFiles{{
     {"LICENSE.md", kAlways}, // travels with the files, though no page fetches it
     {"x_ite.min.js", kAlways},
     {"x_ite.css", kAlways},
@@ -64,6 +64,29 @@ constexpr std::array<XiteFile, 19> kXiteFiles{{
     {"assets/fonts/PT_Sans/PTSans-Italic.woff2", kAlways},
     {"assets/images/logo.svg", kAlways},
     {"assets/images/schedule.svg", kAlways},
+    {"assets/images/animation.svg", kAlways}, // the menu a long press opens
+    {"assets/images/block.svg", kAlways},
+    {"assets/images/border_all.svg", kAlways},
+    {"assets/images/check_circle.svg", kAlways},
+    {"assets/images/directions_run.svg", kAlways},
+    {"assets/images/eye_tracking.svg", kAlways},
+    {"assets/images/fullscreen.svg", kAlways},
+    {"assets/images/fullscreen_exit.svg", kAlways},
+    {"assets/images/globe.svg", kAlways},
+    {"assets/images/hexagon.svg", kAlways},
+    {"assets/images/info.svg", kAlways},
+    {"assets/images/language.svg", kAlways},
+    {"assets/images/play_circle.svg", kAlways},
+    {"assets/images/point_scan.svg", kAlways},
+    {"assets/images/radio_button_checked.svg", kAlways},
+    {"assets/images/radio_button_unchecked.svg", kAlways},
+    {"assets/images/stadia_controller.svg", kAlways},
+    {"assets/images/stop_circle.svg", kAlways},
+    {"assets/images/stroke_partial.svg", kAlways},
+    {"assets/images/texture.svg", kAlways},
+    {"assets/images/travel.svg", kAlways},
+    {"assets/images/visibility.svg", kAlways},
+    {"assets/images/xr.svg", kAlways},
     {"assets/lib/mikktspace_bg.wasm", kAlways},
     {"assets/linetype/linetypes.png", kAlways}, // the line a finger draws while walking
     {"assets/components/ScriptingComponent.min.js", kVrmlOrX3d},

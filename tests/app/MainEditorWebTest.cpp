@@ -58,7 +58,7 @@ private slots:
         QVERIFY(bytes(app.filePath("site/embed.html")).contains("aspect-ratio: 16 / 9"));
         QVERIFY(bytes(app.filePath("site/poster.png")).startsWith("\x89PNG"));
         QVERIFY(
-            QRegularExpression("^Published park\\.html: 2[0-9] files, [0-9.]+ MB; the poster is "
+            QRegularExpression("^Published park\\.html: 4[0-9] files, [0-9.]+ MB; the poster is "
                                "the map \\(no OpenGL here for the 3D view\\)$")
                 .match(harness.editor.statusBar()->currentMessage())
                 .hasMatch());

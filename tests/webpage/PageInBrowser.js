@@ -32,10 +32,16 @@ async function axeViolations(page, problems, label) {
 }
 
 // The export ships only what the page fetches, besides X_ITE's licence and the snippet.
+// Icons of X_ITE's menu that it shows only in states a page test does not reach: full screen,
+// a world with animations or information, the shading submenu, a browser with XR.
+const iconsOfOtherStates = ["animation", "fullscreen_exit", "globe", "play_circle", "stop_circle",
+                            "stroke_partial", "xr"].map((icon) => `x_ite/assets/images/${icon}.svg`);
+const neverFetched = new Set(["x_ite/LICENSE.md", "embed.html", ...iconsOfOtherStates]);
+
 function checkShipped(requested, problems) {
   const files = fs.readdirSync(folder, { recursive: true });
   for (const file of files.filter((name) => fs.statSync(path.join(folder, name)).isFile()))
-    if (!requested.has(file) && file !== "x_ite/LICENSE.md" && file !== "embed.html")
+    if (!requested.has(file) && !neverFetched.has(file))
       problems.push(`shipped but never fetched: ${file}`);
 }
 
@@ -59,6 +65,15 @@ function noteRequests(page, requested) {
   page.on("request", (request) => requested.add(decodeURIComponent(new URL(request.url()).pathname.slice(1))));
 }
 
+// X_ITE's menu (a right click, or a long press on a phone) shows icons that the page ships.
+async function openMenu(page, problems) {
+  const box = await page.locator("x3d-canvas").boundingBox();
+  await page.mouse.click(box.x + 20, box.y + 20, { button: "right" });
+  await page.locator(".x_ite-private-menu").first().waitFor({ timeout: 5000 })
+    .catch(() => problems.push("a right click on the world opens no menu"));
+  await page.waitForLoadState("networkidle");
+}
+
 async function fullPage(browser, base, problems, requested) {
   const page = await browser.newPage({ viewport: { width: 640, height: 480 } });
   watch(page, base, problems);
@@ -73,6 +88,7 @@ async function fullPage(browser, base, problems, requested) {
   const viewer = await page.evaluate(() => X3D.getBrowser()._viewer.getValue());
   if (viewer !== expected.viewer) problems.push(`viewer: ${viewer}`);
   await axeViolations(page, problems, "page");
+  await openMenu(page, problems);
   await page.close();
 }
 
