@@ -24,6 +24,7 @@ constexpr std::size_t kObjects = 100'000;
 class NullCanvas : public norvane::Canvas {
 public:
     void fillRect(float, float, float, float, norvane::Rgb) override { ++calls; }
+    void fillPolygon(std::span<const norvane::MapPoint>, norvane::Rgb) override { ++calls; }
     void line(float, float, float, float, norvane::Rgb) override { ++calls; }
     void circle(float, float, float, norvane::Rgb) override { ++calls; }
     void setPenWidth(int) override {}
@@ -75,8 +76,18 @@ void BM_Render2DAt400(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * static_cast<long>(objects));
 }
 
+// The same scene with every point object turned by an odd number of degrees: its boxes are
+// polygons, which the culling never counts as covering what lies under them.
+void BM_Render2DTurnedAt400(benchmark::State& state) {
+    const norvane::Scene scene = norvane::bench::makeMixedScene(kObjects, true);
+    Painter painter(norvane::ZoomLevel::Percent400);
+    for (auto _ : state)
+        painter.paint(scene);
+    state.SetItemsProcessed(state.iterations() * static_cast<long>(kObjects));
+}
+
 void BM_Render2DCoreOnly(benchmark::State& state) {
-    const norvane::Scene scene = norvane::bench::makeMixedScene(kObjects);
+    const norvane::Scene scene = norvane::bench::makeMixedScene(kObjects, state.range(0) != 0);
     NullCanvas canvas;
     for (auto _ : state)
         norvane::Render2D(scene, canvas);
@@ -106,5 +117,6 @@ void BM_PlacementIn100k(benchmark::State& state) {
 } // namespace
 
 BENCHMARK(BM_Render2DAt400)->Arg(kObjects)->Arg(10 * kObjects)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Render2DCoreOnly)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Render2DTurnedAt400)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Render2DCoreOnly)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PlacementIn100k)->Unit(benchmark::kMillisecond);

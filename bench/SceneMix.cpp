@@ -44,9 +44,16 @@ std::string_view pickKind(std::mt19937& random) {
     return "Tree";
 }
 
+// The orientation of point object `i`: the four codes in turn, or an angle between them.
+std::string orientationOf(std::size_t i, bool anyAngle) {
+    if (!anyAngle)
+        return std::string(kOrientationCodes[i % 4]);
+    return orientationTextOfDegrees(static_cast<double>(i % 180) * 2.0 + 1.0);
+}
+
 } // namespace
 
-Scene makeMixedScene(std::size_t objects) {
+Scene makeMixedScene(std::size_t objects, bool anyAngle) {
     std::mt19937 random(12345);
     std::uniform_real_distribution<float> coordinate(0.0f, 100.0f);
     Scene scene;
@@ -59,7 +66,7 @@ Scene makeMixedScene(std::size_t objects) {
             scene.append(
                 {kind, plainForm(x), plainForm(y), plainForm(x + 5.5f), plainForm(y + 2.25f), url});
         } else {
-            std::string code(kOrientationCodes[i % 4]);
+            std::string code = orientationOf(i, anyAngle);
             std::string text = isTextKind(kind) ? "Main Street" : "";
             scene.append({kind, pointForm(x), pointForm(y), code, url, text});
         }

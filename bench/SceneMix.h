@@ -10,8 +10,9 @@ namespace norvane::bench {
 
 // A scene of `objects` rows in a realistic mix: mostly trees, cars, lamps and street furniture,
 // some streets, sidewalks and walls, a few text signs; about one in ten with an anchor.
-// The same count always gives the same scene.
-Scene makeMixedScene(std::size_t objects);
+// The same count always gives the same scene. With `anyAngle` every point object is turned by an
+// angle other than the four codes' (the map draws its boxes as turned polygons).
+Scene makeMixedScene(std::size_t objects, bool anyAngle = false);
 
 // A scene of `objects` area rows (all five area kinds in turn), each covering most of the map:
 // corners within 10 units of the map's corners. Legal, and the worst case for the map.

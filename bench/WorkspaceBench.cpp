@@ -28,6 +28,7 @@ constexpr std::size_t kObjects = 100'000;
 class NoCanvas : public norvane::Canvas {
 public:
     void fillRect(float, float, float, float, norvane::Rgb) override {}
+    void fillPolygon(std::span<const norvane::MapPoint>, norvane::Rgb) override {}
     void line(float, float, float, float, norvane::Rgb) override {}
     void circle(float, float, float, norvane::Rgb) override {}
     void setPenWidth(int) override {}

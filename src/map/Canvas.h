@@ -1,5 +1,6 @@
 #pragma once
 
+#include "MapPoint.h"
 #include "PixelRun.h"
 #include "Rgb.h"
 
@@ -22,6 +23,16 @@ public:
                                  std::span<const PixelRun> showing) {
         (void)showing;
         fillRect(x1, y1, x2, y2, colour);
+    }
+    // Fills a convex polygon (a turned box) over the pixels polygonRuns gives for it; neither the
+    // pen nor the fill state applies.
+    virtual void fillPolygon(std::span<const MapPoint> corners, Rgb colour) = 0;
+    // The same polygon when only the pixels of `showing` stay in the picture, as for
+    // fillRectShowing. Fills it all by default.
+    virtual void fillPolygonShowing(std::span<const MapPoint> corners, Rgb colour,
+                                    std::span<const PixelRun> showing) {
+        (void)showing;
+        fillPolygon(corners, colour);
     }
     // A straight line at the current pen width.
     virtual void line(float x1, float y1, float x2, float y2, Rgb colour) = 0;

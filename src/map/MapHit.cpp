@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
+#include <limits>
 
 namespace norvane {
 
@@ -49,7 +51,7 @@ MapRect spanning(float x1, float y1, float x2, float y2) {
     return {std::min(x1, x2), std::min(y1, y2), std::abs(x2 - x1), std::abs(y2 - y1)};
 }
 
-// The bounds of a figure drawn at its point (x, y).
+// The bounds of an unturned figure drawn at its point (x, y).
 MapRect boundsAt(const Figure& figure, std::string_view text, float x, float y) {
     const float reach = figure.form == FigureForm::Disc ? figure.size : lineReach(figure, text);
     switch (figure.form) {
@@ -66,36 +68,57 @@ MapRect boundsAt(const Figure& figure, std::string_view text, float x, float y) 
     return spanning(x - reach, y - reach, x + reach, y + reach);
 }
 
+// The bounds of the corners of `unturned`, a figure's bounds about its point, once turned.
+MapRect turnedBounds(const MapRect& unturned, MapTurn turn, MapPoint at) {
+    constexpr float kFar = std::numeric_limits<float>::infinity();
+    float x1 = kFar, y1 = kFar, x2 = -kFar, y2 = -kFar;
+    for (const float dx : {unturned.left, unturned.left + unturned.width})
+        for (const float dy : {unturned.top, unturned.top + unturned.height}) {
+            const MapPoint offset = turn.apply(dx, dy);
+            x1 = std::min(x1, at.x + offset.x), x2 = std::max(x2, at.x + offset.x);
+            y1 = std::min(y1, at.y + offset.y), y2 = std::max(y2, at.y + offset.y);
+        }
+    return spanning(x1, y1, x2, y2);
+}
+
 } // namespace
 
 std::optional<MapRect> symbolBounds(const SceneRow& row) {
     const MapSymbol* symbol = findSymbol(row.kind);
-    const Figure* figure = symbol ? figureFor(*symbol, row) : nullptr;
+    const auto figure = symbol ? figureFor(*symbol, row) : std::nullopt;
     if (!figure)
         return std::nullopt;
     return figureBounds(row, *figure);
 }
 
-std::optional<MapRect> figureBounds(const SceneRow& row, const Figure& figure) {
+std::optional<MapRect> figureBounds(const SceneRow& row, const TurnedFigure& turned) {
+    const Figure& figure = *turned.figure;
     if (figure.form == FigureForm::Corners) {
         const auto c = mapCorners(areaFields(row));
         return c ? std::optional(spanning(c->x1, c->y1, c->x2, c->y2)) : std::nullopt;
     }
     const PointFields fields = pointFields(row);
     const auto at = mapPlace(fields);
-    return at ? std::optional(boundsAt(figure, fields.text, at->x, at->y)) : std::nullopt;
+    if (!at)
+        return std::nullopt;
+    if (turned.turn.none() || !turns(figure))
+        return boundsAt(figure, fields.text, at->x, at->y);
+    return turnedBounds(boundsAt(figure, fields.text, 0.0f, 0.0f), turned.turn, *at);
 }
 
 bool symbolCovers(const SceneRow& row, MapPoint at) {
     const MapSymbol* symbol = findSymbol(row.kind);
-    const Figure* figure = symbol ? figureFor(*symbol, row) : nullptr;
+    const auto figure = symbol ? figureFor(*symbol, row) : std::nullopt;
     if (!figure)
         return false;
-    if (figure->form == FigureForm::Corners)
+    if (figure->figure->form == FigureForm::Corners)
         return cornersCover(row, at);
     const PointFields fields = pointFields(row);
     const auto place = mapPlace(fields);
-    return place && figureCovers(*figure, fields.text, at.x - place->x, at.y - place->y);
+    if (!place)
+        return false;
+    const MapPoint offset = figure->turn.undo(at.x - place->x, at.y - place->y);
+    return figureCovers(*figure->figure, fields.text, offset.x, offset.y);
 }
 
 std::optional<std::size_t> hitTest(const Scene& scene, MapPoint at) {

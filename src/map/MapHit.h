@@ -22,10 +22,10 @@ std::optional<std::size_t> hitTest(const Scene& scene, MapPoint at);
 // True when the map symbol of `row` covers `at`.
 bool symbolCovers(const SceneRow& row, MapPoint at);
 
-// The rectangle the map symbol of `row` lies in, without its pen; nothing for a row the map
-// skips.
+// The rectangle the map symbol of `row` lies in, without its pen (the bounds of a turned
+// figure's corners); nothing for a row the map skips.
 std::optional<MapRect> symbolBounds(const SceneRow& row);
 // The same for a row whose figure the caller has looked up already.
-std::optional<MapRect> figureBounds(const SceneRow& row, const Figure& figure);
+std::optional<MapRect> figureBounds(const SceneRow& row, const TurnedFigure& figure);
 
 } // namespace norvane

@@ -53,12 +53,18 @@ const MapSymbol* findSymbol(std::string_view kind) {
     return &kMapSymbols[static_cast<std::size_t>(index)];
 }
 
-const Figure* figureFor(const MapSymbol& symbol, std::string_view code) {
-    if (symbol.oneFigure || facesAlongY(code))
-        return &symbol.facingY;
-    if (facesAlongX(code))
-        return &symbol.facingX;
-    return nullptr;
+std::optional<TurnedFigure> figureFor(const MapSymbol& symbol, std::string_view code) {
+    const auto as = [&symbol](std::string_view quarter) {
+        return TurnedFigure{facesAlongX(quarter) ? &symbol.facingX : &symbol.facingY, {}};
+    };
+    if (!turns(symbol.facingY) || facesAlongY(code) || facesAlongX(code))
+        return as(code);
+    const std::optional<double> radians = orientationRadians(code);
+    if (!radians)
+        return symbol.oneFigure ? std::optional(as(kFaceForward)) : std::nullopt;
+    if (const std::optional<std::string_view> quarter = quarterCodeOf(*radians))
+        return as(*quarter);
+    return TurnedFigure{&symbol.facingY, MapTurn::of(*radians)};
 }
 
 float lineReach(const Figure& figure, std::string_view text) {

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "MapTurn.h"
 #include "Rgb.h"
 
 #include "scene/Catalogue.h"
 #include "scene/RowFields.h"
 
 #include <array>
+#include <optional>
 #include <string_view>
 
 namespace norvane {
@@ -29,8 +31,8 @@ struct Figure {
 enum class MapLayer { Ground, Objects };
 
 // The map symbol of one catalogue kind. Two-figure kinds pick `facingY` for the codes "3.14"
-// and "0", `facingX` for "1.57" and "-1.57", and draw nothing for any other code; one-figure
-// kinds draw `facingY` whatever the code.
+// and "0", `facingX` for "1.57" and "-1.57"; one-figure kinds draw `facingY` for all four.
+// Any other angle turns `facingY`, the figure facing forward (figureFor).
 struct MapSymbol {
     std::string_view kind;
     MapLayer layer;
@@ -100,13 +102,28 @@ inline constexpr std::array<MapSymbol, kCatalogue.size()> kMapSymbols{{
 // The symbol of the kind named exactly `kind`, or nullptr for a name outside the catalogue.
 const MapSymbol* findSymbol(std::string_view kind);
 
-// The figure to draw for an object with orientation code `code`, or nullptr when a two-figure
-// kind has a code other than the four.
-const Figure* figureFor(const MapSymbol& symbol, std::string_view code);
-// The figure to draw for `row`, an object of `symbol`'s kind (its orientation is read only where
-// the kind has two figures, which only point kinds have).
-inline const Figure* figureFor(const MapSymbol& symbol, const SceneRow& row) {
-    return figureFor(symbol, symbol.oneFigure ? std::string_view() : pointFields(row).orientation);
+// A figure as one row draws it: one of its symbol's figures, turned about the row's point (only
+// `facingY` is ever turned).
+struct TurnedFigure {
+    const Figure* figure;
+    MapTurn turn;
+};
+
+// True for the figures a turn changes: boxes and lines, not discs or an area's corners.
+inline bool turns(const Figure& figure) {
+    return figure.form != FigureForm::Disc && figure.form != FigureForm::Corners;
+}
+
+// The figure to draw for an object with orientation `code`: for a code, or a number that stands
+// for one (quarterCode), its figure as it is; for any other angle `facingY` turned by it. A text
+// that is no number gives a one-figure kind `facingY` and a two-figure kind nothing. Figures
+// that no turn changes are drawn as they are, whatever the code.
+std::optional<TurnedFigure> figureFor(const MapSymbol& symbol, std::string_view code);
+// The figure to draw for `row`, an object of `symbol`'s kind (an area kind's row holds no
+// orientation).
+inline std::optional<TurnedFigure> figureFor(const MapSymbol& symbol, const SceneRow& row) {
+    return figureFor(symbol,
+                     turns(symbol.facingY) ? pointFields(row).orientation : std::string_view());
 }
 
 // How far a text line reaches from its point on either side: the figure's size per character of

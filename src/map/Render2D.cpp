@@ -26,7 +26,7 @@ void drawLayer(const Scene& scene, MapLayer layer, Canvas& canvas) {
         if (!symbol || symbol->layer != layer)
             continue;
         canvas.setPenWidth(symbol->penWidth);
-        if (const Figure* figure = figureFor(*symbol, row))
+        if (const auto figure = figureFor(*symbol, row))
             drawSymbol(row, *symbol, *figure, canvas);
     }
 }
@@ -35,7 +35,7 @@ void drawLayer(const Scene& scene, MapLayer layer, Canvas& canvas) {
 struct RegionRow {
     SceneRow row;
     const MapSymbol* symbol;
-    const Figure* figure;
+    TurnedFigure figure;
 };
 
 bool contains(const MapRect& outer, const MapRect& inner) {
@@ -44,8 +44,10 @@ bool contains(const MapRect& outer, const MapRect& inner) {
            inner.top + inner.height <= outer.top + outer.height;
 }
 
-bool fills(const Figure& figure) {
-    return figure.form == FigureForm::Corners || figure.form == FigureForm::Box;
+// True when the figure fills all of its bounds: a rectangle that is not turned.
+bool fills(const TurnedFigure& figure) {
+    const FigureForm form = figure.figure->form;
+    return form == FigureForm::Corners || (form == FigureForm::Box && figure.turn.none());
 }
 
 // The rows whose symbols reach into `region`, ground rows first, each layer in scene order,
@@ -56,8 +58,8 @@ std::vector<RegionRow> rowsReaching(const Scene& scene, const MapRect& region) {
     for (const SceneRow& row : scene.rows()) {
         const MapSymbol* symbol = findSymbol(row.kind);
         const bool onGround = symbol && symbol->layer == MapLayer::Ground;
-        const Figure* figure =
-            symbol && !(onGround && groundHidden) ? figureFor(*symbol, row) : nullptr;
+        const std::optional<TurnedFigure> figure =
+            symbol && !(onGround && groundHidden) ? figureFor(*symbol, row) : std::nullopt;
         const std::optional<MapRect> bounds = figure ? figureBounds(row, *figure) : std::nullopt;
         if (!bounds || !overlaps(*bounds, region))
             continue;
@@ -67,7 +69,7 @@ std::vector<RegionRow> rowsReaching(const Scene& scene, const MapRect& region) {
             if (!onGround)
                 objects.clear();
         }
-        (onGround ? ground : objects).push_back({row, symbol, figure});
+        (onGround ? ground : objects).push_back({row, symbol, *figure});
     }
     ground.insert(ground.end(), objects.begin(), objects.end());
     return ground;
@@ -77,8 +79,8 @@ std::span<const PixelRun> runsOf(const VisibleCalls& visible, VisibleCalls::Runs
     return std::span(visible.runs).subspan(runs.first, runs.count);
 }
 
-// Paints the calls of `layer` that show; takes the runs of each rectangle from the end of
-// `rectangles`, which the culling filled last painted first.
+// Paints the calls of `layer` that show; takes the runs of each rectangle and turned box from the
+// end of `rectangles`, which the culling filled last painted first.
 void drawVisibleLayer(const VisibleCalls& visible, MapLayer layer, std::size_t& rectangles,
                       Canvas& canvas) {
     for (const SymbolCall& call : std::span(visible.calls.get(), visible.count)) {
@@ -87,13 +89,15 @@ void drawVisibleLayer(const VisibleCalls& visible, MapLayer layer, std::size_t& 
             symbol.layer != layer)
             continue;
         canvas.setPenWidth(symbol.penWidth);
-        if (call.op != SymbolCall::Op::FillRect) {
-            drawCall(call, canvas);
-            continue;
-        }
         const auto& v = call.values;
-        canvas.fillRectShowing(v[0], v[1], v[2], v[3], symbol.colour,
-                               runsOf(visible, visible.rectangles[--rectangles]));
+        if (call.op == SymbolCall::Op::FillRect)
+            canvas.fillRectShowing(v[0], v[1], v[2], v[3], symbol.colour,
+                                   runsOf(visible, visible.rectangles[--rectangles]));
+        else if (call.op == SymbolCall::Op::TurnedBox)
+            canvas.fillPolygonShowing(turnedCorners(call), symbol.colour,
+                                      runsOf(visible, visible.rectangles[--rectangles]));
+        else
+            drawCall(call, canvas);
     }
 }
 
@@ -145,7 +149,7 @@ void Render2DRegion(const Scene& scene, Canvas& canvas, const MapRect& region, f
     drawGrid(canvas, gridStep, region);
     for (const RegionRow& entry : rowsReaching(scene, region)) {
         canvas.setPenWidth(entry.symbol->penWidth);
-        drawSymbol(entry.row, *entry.symbol, *entry.figure, canvas);
+        drawSymbol(entry.row, *entry.symbol, entry.figure, canvas);
     }
     drawStartMarker(canvas);
 }

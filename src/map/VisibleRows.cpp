@@ -2,6 +2,7 @@
 
 #include "CoverageMask.h"
 #include "PixelSpan.h"
+#include "PolygonRuns.h"
 #include "scene/LargeMemory.h"
 
 #include <algorithm>
@@ -21,7 +22,7 @@ void fillCalls(SceneRows::iterator first, SceneRows::iterator last, SymbolCall* 
     for (; first != last; ++first) {
         const SceneRow row = *first;
         const MapSymbol* symbol = findSymbol(row.kind);
-        const Figure* figure = symbol ? figureFor(*symbol, row) : nullptr;
+        const auto figure = symbol ? figureFor(*symbol, row) : std::nullopt;
         *calls++ = figure ? symbolCall(row, *symbol, *figure) : SymbolCall{};
     }
 }
@@ -57,6 +58,18 @@ struct Bounds {
     int left, top, right, bottom;
 };
 
+// The pixels a turned box can touch: the box around its corners, widened by `margin`.
+Bounds turnedBoxBounds(const SymbolCall& call, int width, int height, int margin) {
+    const double sx = width / 100.0, sy = height / 100.0;
+    double x1 = kPixelLimit, y1 = kPixelLimit, x2 = -kPixelLimit, y2 = -kPixelLimit;
+    for (const MapPoint& corner : turnedCorners(call)) {
+        x1 = std::min(x1, corner.x * sx), x2 = std::max(x2, corner.x * sx);
+        y1 = std::min(y1, corner.y * sy), y2 = std::max(y2, corner.y * sy);
+    }
+    return {floorPixel(x1) - margin, floorPixel(y1) - margin, ceilPixel(x2) + margin,
+            ceilPixel(y2) + margin};
+}
+
 // The pixels a call can touch: exact for rectangles, a pen-widened box for the others.
 Bounds boundsOf(const SymbolCall& call, int width, int height) {
     const auto& v = call.values;
@@ -66,6 +79,8 @@ Bounds boundsOf(const SymbolCall& call, int width, int height) {
                         rows = pixelSpan(v[1], v[3], height);
         return {columns.first, rows.first, columns.last, rows.last};
     }
+    if (call.op == Op::TurnedBox)
+        return turnedBoxBounds(call, width, height, margin);
     if (call.op == Op::Line) {
         const int xa = pixelEdge(v[0], width), xb = pixelEdge(v[2], width);
         const int ya = pixelEdge(v[1], height), yb = pixelEdge(v[3], height);
@@ -84,9 +99,23 @@ VisibleCalls::Runs coverShowing(CoverageMask& mask, const PixelBox& box,
     return {first, static_cast<std::uint32_t>(runs.size()) - first};
 }
 
+// The runs of a turned box that no call drawn after it covers, which it covers from then on.
+VisibleCalls::Runs coverTurnedBox(CoverageMask& mask, const SymbolCall& call, int width, int height,
+                                  VisibleCalls& visible, std::vector<PixelRun>& pixels) {
+    pixels.clear();
+    polygonRuns(turnedCorners(call), width, height, pixels);
+    const auto first = static_cast<std::uint32_t>(visible.runs.size());
+    for (const PixelRun& run : pixels)
+        mask.coverShowing({run.first, run.row, run.last, run.row}, visible.runs);
+    return {first, static_cast<std::uint32_t>(visible.runs.size()) - first};
+}
+
 // Walks the calls of one layer from the last drawn to the first, against the mask of what the
-// calls drawn after them cover, hides the hidden ones and notes which pixels of the others show.
-void dropHidden(VisibleCalls& visible, const Bounds* bounds, MapLayer layer, CoverageMask& mask) {
+// calls drawn after them cover, hides the hidden ones and notes which pixels of the filled ones
+// (rectangles and turned boxes) show.
+void dropHidden(VisibleCalls& visible, const Bounds* bounds, MapLayer layer, CoverageMask& mask,
+                int width, int height) {
+    std::vector<PixelRun> pixels; // of one turned box at a time
     for (std::size_t i = visible.count; i-- > 0;) {
         SymbolCall& call = visible.calls[i];
         if (call.op == Op::None || kMapSymbols[call.symbol].layer != layer)
@@ -96,6 +125,14 @@ void dropHidden(VisibleCalls& visible, const Bounds* bounds, MapLayer layer, Cov
             call.op = Op::Hidden;
         else if (call.op == Op::FillRect)
             visible.rectangles.push_back(coverShowing(mask, box, visible.runs));
+        else if (call.op == Op::TurnedBox) {
+            const VisibleCalls::Runs runs =
+                coverTurnedBox(mask, call, width, height, visible, pixels);
+            if (runs.count == 0)
+                call.op = Op::Hidden;
+            else
+                visible.rectangles.push_back(runs);
+        }
     }
 }
 
@@ -123,8 +160,8 @@ VisibleCalls visibleCalls(const Scene& scene, int widthPixels, int heightPixels)
                 calls[i].op == Op::None ? Bounds{} : boundsOf(calls[i], widthPixels, heightPixels);
     });
     CoverageMask mask(widthPixels, heightPixels);
-    dropHidden(visible, bounds.get(), MapLayer::Objects, mask);
-    dropHidden(visible, bounds.get(), MapLayer::Ground, mask);
+    dropHidden(visible, bounds.get(), MapLayer::Objects, mask, widthPixels, heightPixels);
+    dropHidden(visible, bounds.get(), MapLayer::Ground, mask, widthPixels, heightPixels);
     visible.background =
         coverShowing(mask, {0, 0, widthPixels - 1, heightPixels - 1}, visible.runs);
     return visible;

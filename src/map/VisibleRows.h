@@ -17,18 +17,18 @@ std::vector<SymbolCall> rowCalls(const SceneRows& rows);
 
 // What Render2D paints on a surface, row by row, leaving out what does not show there.
 struct VisibleCalls {
-    // Which of a filled rectangle's pixel runs show: runs[first, first + count).
+    // Which of a filled rectangle's or turned box's pixel runs show: runs[first, first + count).
     struct Runs {
         std::uint32_t first = 0;
         std::uint32_t count = 0;
     };
     // For every row, its call; Op::None for a row Render2D skips, Op::Hidden for one wholly off
-    // the surface or whose pixels rectangles drawn later all paint over.
+    // the surface or whose pixels the rectangles and turned boxes drawn later all paint over.
     std::unique_ptr<SymbolCall[]> calls;
     std::size_t count = 0;
-    // For each filled rectangle that shows, the runs of its pixels that no later rectangle paints
-    // over, in the order the culling meets them: each layer from its last row to its first, the
-    // objects' layer first. So the rectangles painted first come last.
+    // For each filled rectangle or turned box that shows, the runs of its pixels that none drawn
+    // later paints over, in the order the culling meets them: each layer from its last row to
+    // its first, the objects' layer first. So the ones painted first come last.
     std::vector<Runs> rectangles;
     // The runs of the background that no rectangle paints over.
     Runs background;
@@ -36,8 +36,8 @@ struct VisibleCalls {
 };
 
 // The visible calls of `scene` on a surface `widthPixels` by `heightPixels`. A filled rectangle
-// is taken to cover exactly the pixelSpan of its corners, a circle or a line to stay within its
-// pen-widened bounds.
+// is taken to cover exactly the pixelSpan of its corners, a turned box its polygonRuns, a circle
+// or a line to stay within its pen-widened bounds.
 VisibleCalls visibleCalls(const Scene& scene, int widthPixels, int heightPixels);
 
 } // namespace norvane

@@ -1,6 +1,7 @@
 #include "QtCanvas.h"
 
 #include "map/PixelSpan.h"
+#include "map/PolygonRuns.h"
 
 #include <QPen>
 
@@ -51,15 +52,42 @@ void QtCanvas::fillRect(float x1, float y1, float x2, float y2, norvane::Rgb col
 
 void QtCanvas::fillRectShowing(float x1, float y1, float x2, float y2, norvane::Rgb colour,
                                std::span<const norvane::PixelRun> showing) {
-    if (!m_rows || m_clip != QRect(0, 0, m_width, m_height)) {
+    if (fillsWholeWords())
+        fillRuns(showing, colour);
+    else
         fillRect(x1, y1, x2, y2, colour);
-        return;
-    }
+}
+
+bool QtCanvas::fillsWholeWords() const {
+    return m_rows && m_clip == QRect(0, 0, m_width, m_height);
+}
+
+void QtCanvas::fillRuns(std::span<const norvane::PixelRun> runs, norvane::Rgb colour) {
     const quint32 word = qRgb(colour.red, colour.green, colour.blue);
-    for (const norvane::PixelRun& run : showing) {
+    for (const norvane::PixelRun& run : runs) {
         auto* row = reinterpret_cast<quint32*>(m_rows + run.row * m_bytesPerRow);
         std::fill(row + run.first, row + run.last + 1, word);
     }
+}
+
+void QtCanvas::fillPolygon(std::span<const norvane::MapPoint> corners, norvane::Rgb colour) {
+    m_polygonRuns.clear();
+    norvane::polygonRuns(corners, m_width, m_height, m_polygonRuns);
+    for (const norvane::PixelRun& run : m_polygonRuns) {
+        const QRect pixels(run.first, run.row, run.last - run.first + 1, 1);
+        if (m_rows)
+            fillPixels(pixels & m_clip, colour);
+        else
+            m_painter.fillRect(pixels, toQColor(colour));
+    }
+}
+
+void QtCanvas::fillPolygonShowing(std::span<const norvane::MapPoint> corners, norvane::Rgb colour,
+                                  std::span<const norvane::PixelRun> showing) {
+    if (fillsWholeWords())
+        fillRuns(showing, colour);
+    else
+        fillPolygon(corners, colour);
 }
 
 void QtCanvas::fillPixels(const QRect& pixels, norvane::Rgb colour) {

@@ -45,6 +45,10 @@ bool isAreaKind(std::string_view name) {
     return kind && kind->shape == Shape::Area;
 }
 
+bool isTurnable(std::string_view name) {
+    return !isAreaKind(name);
+}
+
 bool isTextKind(std::string_view name) {
     const KindInfo* kind = findKind(name);
     return kind && kind->isText;

@@ -57,6 +57,9 @@ const KindInfo* findKind(std::string_view name);
 
 // True exactly for "Street", "Sidewalk", "Shrubbery", "Floor/Ceiling" and "Wall".
 bool isAreaKind(std::string_view name);
+// True for every kind but the five area kinds, whose rows hold corners instead of an
+// orientation: names outside the catalogue are written as points, and turn like them.
+bool isTurnable(std::string_view name);
 // True exactly for "Text (Big)" and "Text (Eye-Level)".
 bool isTextKind(std::string_view name);
 // The map hint shown when the kind is chosen: the drag hint for area kinds, else the click hint.

@@ -5,7 +5,6 @@
 #include "TextHalves.h"
 #include "scene/Catalogue.h"
 #include "scene/NumberText.h"
-#include "scene/Orientation.h"
 
 #include <algorithm>
 #include <array>
@@ -66,20 +65,17 @@ std::optional<double> Checker::number(const Record& record, std::size_t column,
     return std::nullopt;
 }
 
-// An unknown kind is written as a point: its X, Y and orientation must be numbers all the same.
-void Checker::checkUnknown(const Record& record) {
-    report(0, "Unknown object kind " + quoted(record[0]));
+// Any finite angle is an orientation, read under the same rules as the coordinates.
+void Checker::checkPoint(const Record& record) {
     number(record, 1, "X");
     number(record, 2, "Y");
     number(record, 3, "Orientation");
 }
 
-void Checker::checkPoint(const Record& record) {
-    number(record, 1, "X");
-    number(record, 2, "Y");
-    const auto& codes = kOrientationCodes;
-    if (std::find(codes.begin(), codes.end(), record[3]) == codes.end())
-        report(3, "Orientation is not one of 0, 3.14, 1.57, -1.57: " + quoted(record[3]));
+// An unknown kind is written as a point: its X, Y and orientation must be numbers all the same.
+void Checker::checkUnknown(const Record& record) {
+    report(0, "Unknown object kind " + quoted(record[0]));
+    checkPoint(record);
 }
 
 void Checker::checkArea(const Record& record) {

@@ -22,10 +22,10 @@ std::size_t rowOfLine(std::size_t line);
 std::string describeProblem(const Problem& problem);
 
 // Every problem of a scene file text, in line order: unknown object kinds (whose X, Y and
-// orientation must still be numbers, as export writes them), coordinates that are not numbers,
-// are longer than kLongestNumberText or lie beyond the range of a float, orientation codes other
-// than the four, area corners in the wrong order, and an incomplete object at the end. Lines are
-// split as readSceneText splits them. Never throws Error.
+// orientation must still be numbers, as export writes them), coordinates and orientations that
+// are not numbers, are longer than kLongestNumberText or lie beyond the range of a float (any
+// such angle is an orientation), area corners in the wrong order, and an incomplete object at
+// the end. Lines are split as readSceneText splits them. Never throws Error.
 std::vector<Problem> checkSceneText(std::string_view text);
 
 } // namespace norvane

@@ -6,6 +6,7 @@
 #include "map/MapZoom.h"
 #include "map/ObjectMove.h"
 #include "map/PixelSpan.h"
+#include "map/PolygonRuns.h"
 #include "map/SelectionMarker.h"
 #include "map/Snapping.h"
 #include "map/StatusText.h"
@@ -22,6 +23,11 @@ namespace {
 
 std::ostream& operator<<(std::ostream& out, std::optional<int> value) {
     return value ? out << *value : out << "none";
+}
+
+std::ostream& operator<<(std::ostream& out, std::optional<MapRect> r) {
+    return r ? out << r->left << ' ' << r->top << ' ' << r->width << ' ' << r->height
+             : out << "none";
 }
 
 std::ostream& operator<<(std::ostream& out, PixelSpan span) {
@@ -133,11 +139,18 @@ std::string evaluate(const std::string& call) {
                            '|' + moved->list6 + '|' + moved->list7
                      : "none";
     } else if (function == "selectionMarker") {
-        const SceneObject row = parseRow(call.substr(call.find('|') + 1));
-        const auto marker = selectionMarker(row, int(a), int(b));
-        if (!marker)
-            return "none";
-        out << marker->left << ' ' << marker->top << ' ' << marker->width << ' ' << marker->height;
+        out << selectionMarker(parseRow(call.substr(call.find('|') + 1)), int(a), int(b));
+    } else if (function == "polygonRuns") {
+        std::istringstream numbers(call.substr(call.find('|') + 1));
+        std::vector<MapPoint> corners;
+        for (MapPoint p; numbers >> p.x >> p.y;)
+            corners.push_back(p);
+        std::vector<PixelRun> runs;
+        polygonRuns(corners, int(a), int(a), runs);
+        for (const PixelRun& run : runs)
+            out << run.row << ':' << run.first << ".." << run.last << ' ';
+    } else if (function == "symbolBounds") {
+        out << symbolBounds(parseRow(call.substr(call.find('|') + 1)));
     } else {
         return evaluateWorkspace(function, a, b, c, call).value_or("unknown function");
     }

@@ -15,6 +15,13 @@ void RecordingCanvas::fillRect(float x1, float y1, float x2, float y2, Rgb colou
     m_calls << " rgb " << colour << " pen " << m_penWidth << '\n';
 }
 
+void RecordingCanvas::fillPolygon(std::span<const MapPoint> corners, Rgb colour) {
+    m_calls << "fillPolygon";
+    for (const MapPoint& corner : corners)
+        m_calls << ' ' << corner.x << ' ' << corner.y;
+    m_calls << " rgb " << colour << " pen " << m_penWidth << '\n';
+}
+
 void RecordingCanvas::line(float x1, float y1, float x2, float y2, Rgb colour) {
     m_calls << "line " << x1 << ' ' << y1 << ' ' << x2 << ' ' << y2;
     m_calls << " rgb " << colour << " pen " << m_penWidth << '\n';

@@ -12,6 +12,7 @@ namespace norvane::test {
 class RecordingCanvas : public Canvas {
 public:
     void fillRect(float x1, float y1, float x2, float y2, Rgb colour) override;
+    void fillPolygon(std::span<const MapPoint> corners, Rgb colour) override;
     void line(float x1, float y1, float x2, float y2, Rgb colour) override;
     void circle(float cx, float cy, float radius, Rgb outline) override;
     void setPenWidth(int pixels) override { m_penWidth = pixels; }

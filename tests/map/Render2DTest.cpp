@@ -14,9 +14,10 @@ namespace {
 
 // Each folder of tests/data/map holds a scene and the calls that draw it, one a line: the
 // background, the ground kinds, the rest in scene order, the start marker. edge-cases/scene.NSC
-// holds layering, off-centre cars, texts along X and Y, unknown codes and names, damaged rows.
+// holds layering, off-centre cars, texts along X and Y, unknown codes and names, damaged rows;
+// angled/scene.NSC figures turned by other angles.
 TEST(Render2D, EachSceneGivesItsCalls) {
-    for (const char* name : {"empty", "every-kind-every-code", "edge-cases"}) {
+    for (const char* name : {"empty", "every-kind-every-code", "edge-cases", "angled"}) {
         SCOPED_TRACE(name);
         const std::string folder = dataDir() + "/map/" + name;
         RecordingCanvas canvas;
@@ -62,7 +63,7 @@ TEST(Render2D, CulledReturnsTheRowsItCannotDraw) {
 }
 
 // A region redraw of culled/scene.NSC starts from the last rectangle that fills the region,
-// within its layer (a street) or over both (a wall).
+// within its layer (a street) or over both (a wall); a turned house around it fills only part.
 TEST(Render2D, RegionStartsFromTheLastRectangleFillingIt) {
     const Scene scene = readSceneText(readFile(dataDir() + "/map/culled/scene.NSC"));
     const std::string marker = "circle 50 96 0.1 rgb 50,50,150 pen 1 fill 150,150,255\n";
@@ -73,9 +74,10 @@ TEST(Render2D, RegionStartsFromTheLastRectangleFillingIt) {
         {{2, 0.25f, 1, 0.5f},
          "fillRect 2 0.25 3 0.75 rgb 0,192,0 pen 0\n"
          "fillRect -5 0 500 2 rgb 60,60,60 pen 1\n"},
-        {{62, 21, 2, 2},
-         "fillRect 62 21 64 23 rgb 0,192,0 pen 0\n"
-         "fillRect 60 20 71 25 rgb 153,153,153 pen 1\n"},
+        {{61, 20, 0.5f, 0.5f},
+         "fillRect 61 20 61.5 20.5 rgb 0,192,0 pen 0\n"
+         "fillRect 60 20 71 25 rgb 153,153,153 pen 1\n"
+         "fillPolygon 60.8787 22 63 19.8787 65.1213 22 63 24.1213 rgb 200,0,0 pen 1\n"},
     };
     for (const auto& c : cases) {
         RecordingCanvas canvas;
@@ -96,7 +98,7 @@ TEST(Render2D, RowCallsOfABigSceneAreEachRowsCall) {
     for (std::size_t i = 0; i < calls.size(); ++i) {
         RecordingCanvas alone, fromCall;
         const MapSymbol* symbol = findSymbol(scene.row(i).kind);
-        if (const Figure* figure = symbol ? figureFor(*symbol, scene.row(i)) : nullptr)
+        if (const auto figure = symbol ? figureFor(*symbol, scene.row(i)) : std::nullopt)
             drawSymbol(scene.row(i), *symbol, *figure, alone);
         drawCall(calls[i], fromCall);
         ASSERT_EQ(fromCall.calls(), alone.calls()) << "row " << i;

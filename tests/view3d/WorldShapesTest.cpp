@@ -1,6 +1,7 @@
 #include "view3d/WorldShapes.h"
 #include "view3d/Picking.h"
 
+#include "map/SymbolCall.h"
 #include "scene/Catalogue.h"
 #include "vrml/ModelParts.h"
 
@@ -85,6 +86,20 @@ TEST(WorldShapes, EveryKindDrawsWhatItsWorldHolds) {
                                        {"Bench", " 5", " 6", "north", "", ""},
                                        {"Wall", "1", "2", "3", "1e39", ""}})
         EXPECT_EQ(shapesOf({damaged}).shapes.size(), 1u) << damaged.kind;
+}
+
+// The 3D view turns a point object the way the map draws it: a text's reading direction in the
+// world (X, Z) is the direction of its line on the map (X, Y), counterclockwise from above.
+TEST(WorldShapes, TurnsAsTheMapDraws) {
+    for (const char* angle : {"0.7854", "1", "-0.5236", "2.5"}) {
+        SCOPED_TRACE(angle);
+        const SceneObject row{"Text (Big)", " 50", " 50", angle, "", "Hi"}; // a line 1 m long
+        const Vec3 reading = shapesOf({row}).texts[0].place.direction({1, 0, 0});
+        const MapSymbol& symbol = *findSymbol(row.kind);
+        const auto& line = symbolCall(row, symbol, *figureFor(symbol, row)).values;
+        EXPECT_NEAR(reading.x, line[2] - line[0], 1e-5);
+        EXPECT_NEAR(reading.z, line[3] - line[1], 1e-5);
+    }
 }
 
 // Reversed corners give the same slab; the shrubbery's texture repeats three times a metre.

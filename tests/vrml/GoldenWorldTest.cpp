@@ -25,12 +25,13 @@ using namespace norvane::test;
 // zero-width areas, stray text on point rows, reversed corners, no-UTF-8 bytes and control
 // characters in texts, URLs and options, an unknown sky, a text too wide for a picture (odd-rows);
 // a blank frame (spaced-frame); every character XML or an MFString must not see as it is, in texts,
-// URLs and options (xml-texts). Each gives its VRML, X3D and ClassicVRML worlds the same each time,
-// which the readers (tovrmlx3d, xmllint) take without a word, and the glTF binary whose JSON
-// (indented) expected.glb.json holds; the preview is the world of the default options.
+// URLs and options (xml-texts); point kinds turned by any angle beside the four codes (angled).
+// Each gives its VRML, X3D and ClassicVRML worlds the same each time, which the readers (tovrmlx3d,
+// xmllint) take without a word, and the glTF binary whose JSON (indented) expected.glb.json holds;
+// the preview is the world of the default options.
 TEST(GoldenWorld, EachSceneGivesItsWorld) {
     const std::vector<GoldenWorld> worlds = goldenWorlds();
-    EXPECT_EQ(worlds.size(), 9u);
+    EXPECT_EQ(worlds.size(), 10u);
     for (const GoldenWorld& golden : worlds) {
         SCOPED_TRACE(golden.name);
         const Scene scene = readSceneText(readFile(golden.folder + "/scene.NSC"));
