@@ -167,6 +167,7 @@ MainEditor::MainEditor(Services services, QWidget* parent)
     build3DView();
     buildWorkspace();
     connectSignals();
+    observeDocument();
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
@@ -174,7 +175,6 @@ MainEditor::MainEditor(Services services, QWidget* parent)
     resize(minimumSizeHint());
     centreOnScreen();
     describeControls(this, kAccessibleTexts);
-    Saved = true;
     showModeHint();
     applyZoom(norvane::ZoomLevel::Percent100);
     restoreWorkspace();
@@ -240,7 +240,7 @@ void MainEditor::buildSceneFrame(QWidget* client) {
                           2175);
     List2 = placeControl(new QListView(Frame2), "List2", 120, 240, 3375, 1425);
     List2->setUniformItemSizes(true); // rows are measured once, whatever the scene's size
-    m_sceneList = std::make_unique<SceneListModel>(m_scene);
+    m_sceneList = std::make_unique<SceneListModel>(scene());
     List2->setModel(m_sceneList.get());
     for (const auto rowsChanged : {&SceneListModel::rowsInserted, &SceneListModel::rowsRemoved})
         connect(m_sceneList.get(), rowsChanged, this, &MainEditor::showObjectCount);

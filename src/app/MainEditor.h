@@ -3,6 +3,7 @@
 #include "MapShape.h"
 #include "MapSurface.h"
 #include "RecentFiles.h"
+#include "SceneDocument.h"
 #include "SceneEditTarget.h"
 #include "ServicePrompt.h"
 #include "Services.h"
@@ -58,13 +59,16 @@ class WorldWindow;
 
 // The main window: the map with its scroll bars, the catalogue with orientation and anchor
 // controls, the list of objects in the scene, the command buttons and the menu bar. Owns the
-// scene, the `Saved` flag and every widget; the services must outlive it. Controls keep their
-// legacy names as members and as objectNames. Every change of the scene goes through the undo
-// stack; List2 is a view over the scene that follows its changes.
+// document it edits and every widget; the services must outlive it. Controls keep their legacy
+// names as members and as objectNames. Every change of the scene goes through the document's
+// undo history; the map, List2 and the 3D view follow the document's and the scene's changes.
 class PreviewServer;
 
 class MainEditor : public QMainWindow {
     Q_OBJECT
+    // The scene, its history, selection, path and saved state; first, for `Saved` binds to it.
+    SceneDocument m_document;
+
 public:
     // Beyond this many objects, painting the whole map once is quicker than each object's part.
     static constexpr std::size_t kMostRedrawnAround = 64;
@@ -74,9 +78,10 @@ public:
 
     // The scene shown on the map and in List2; after changing it directly, call
     // refreshSceneList() and Render2D().
-    norvane::Scene& scene() { return m_scene; }
-    // True when the scene has no unsaved changes.
-    bool Saved = true;
+    norvane::Scene& scene() { return m_document.scene(); }
+    SceneDocument& document() { return m_document; }
+    // True when the scene has no unsaved changes (the document's saved state).
+    bool& Saved = m_document.saved();
 
     // Repaints the whole map picture from the scene: the part in view at the next paint, the
     // rest as it comes into view or when the picture is read.
@@ -267,7 +272,9 @@ private:
     // MainEditor_Edit.cpp: the Edit menu and the undoable changes.
     void buildEditMenu();
     void connectEditCommands();
-    SceneEditTarget editTarget();
+    SceneEditTarget editTarget() { return m_document.editTarget(); }
+    void observeDocument();
+    void showNewScene();
     void enableSelectionCommands();
     void showEdited(int row, const std::vector<norvane::SceneObject>& touched);
     void redrawAround(const std::vector<norvane::SceneObject>& touched);
@@ -317,7 +324,8 @@ private:
     void connectFileCommands();
     bool mayEraseUnsavedData();
     bool openSceneFile(const QString& path, const QString& failureNote = {});
-    bool showSceneFile(const QString& path, const QString& title, const QString& failureNote);
+    bool showSceneFile(const QString& path, const QString& documentPath,
+                       const QString& failureNote);
     void commitSessionData(QSessionManager& manager);
     // MainEditor_Recent.cpp: the template and recent file menus; MainEditor_Drop.cpp: drops.
     void buildFileExtras();
@@ -350,14 +358,12 @@ private:
 
     Services m_services;
     ServicePrompt m_prompt;
-    norvane::Scene m_scene;
     std::unique_ptr<SceneListModel> m_sceneList; // List2's rows; goes before the scene
     norvane::PlacementGesture m_gesture;
     norvane::MoveGesture m_move;
     // The other selected objects that a drag moves along, with their values at the press.
     std::vector<std::pair<std::size_t, norvane::SceneObject>> m_dragged;
     std::optional<norvane::MapPoint> m_band; // where the selecting rubber band was pressed
-    QUndoStack m_undo;
     std::optional<norvane::ZoomLevel> m_zoom = norvane::ZoomLevel::Percent100; // none: Fit
     int m_surfaceTwips = norvane::surfaceTwips(norvane::ZoomLevel::Percent100);
     int m_wheelZoom = 0;         // wheel turns gathered towards one zoom step

@@ -63,10 +63,10 @@ constexpr std::array<EditItem, 5> kClipboardItems{{
 void MainEditor::buildEditMenu() {
     mnuEditItem = menuBar()->addMenu(tr("&Edit"));
     mnuEditItem->setObjectName(QStringLiteral("mnuEditItem"));
-    mnuUndoItem = m_undo.createUndoAction(this);
+    mnuUndoItem = m_document.history().createUndoAction(this);
     mnuUndoItem->setObjectName(QStringLiteral("mnuUndoItem"));
     mnuUndoItem->setShortcut(QKeySequence::Undo);
-    mnuRedoItem = m_undo.createRedoAction(this);
+    mnuRedoItem = m_document.history().createRedoAction(this);
     mnuRedoItem->setObjectName(QStringLiteral("mnuRedoItem"));
     mnuRedoItem->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
@@ -95,7 +95,6 @@ void MainEditor::connectEditCommands() {
     connect(mnuPropertiesItem, &QAction::triggered, this, &MainEditor::mnuPropertiesItem_Click);
     connect(mnuSelectItem, &QAction::triggered, this, &MainEditor::mnuSelectItem_Click);
     connect(List2, &QListView::doubleClicked, this, &MainEditor::List2_DblClick);
-    connect(&m_undo, &QUndoStack::indexChanged, this, [this] { Saved = m_undo.isClean(); });
     buildSelectionCommands();
     Picture1->setFocusPolicy(Qt::ClickFocus);
     Picture1->installEventFilter(this);
@@ -104,16 +103,10 @@ void MainEditor::connectEditCommands() {
 
 // Cut, Copy, Delete, Duplicate and Properties act on the selected object only.
 void MainEditor::enableSelectionCommands() {
-    const bool selected = m_scene.selectedIndex() >= 0;
+    const bool selected = scene().selectedIndex() >= 0;
     for (QAction* action :
          {mnuCutItem, mnuCopyItem, mnuDeleteItem, mnuDuplicateItem, mnuPropertiesItem})
         action->setEnabled(selected);
-}
-
-SceneEditTarget MainEditor::editTarget() {
-    return {&m_scene, [this](int row, const std::vector<norvane::SceneObject>& touched) {
-                showEdited(row, touched);
-            }};
 }
 
 void MainEditor::showEdited(int row, const std::vector<norvane::SceneObject>& touched) {
@@ -121,7 +114,7 @@ void MainEditor::showEdited(int row, const std::vector<norvane::SceneObject>& to
         showSelection();
     else
         selectRow(row);
-    if (m_scene.selectedIndex() < 0)
+    if (scene().selectedIndex() < 0)
         shpSelector->hide();
     redrawAround(touched);
 }
@@ -135,17 +128,17 @@ void MainEditor::redrawAround(const std::vector<norvane::SceneObject>& touched) 
     }
     for (const norvane::SceneObject& object : touched)
         if (const std::optional<norvane::MapRect> bounds = norvane::symbolBounds(object))
-            paintMapRegion(m_scene, Picture1->picture(), *bounds, shownGridStep());
+            paintMapRegion(scene(), Picture1->picture(), *bounds, shownGridStep());
     Picture1->update();
 }
 
 void MainEditor::pushEdit(QUndoCommand* command) {
     m_move.end();
-    m_undo.push(command);
+    m_document.history().push(command);
 }
 
 void MainEditor::mnuCutItem_Click() {
-    const std::vector<std::size_t> rows = m_scene.selection().rows();
+    const std::vector<std::size_t> rows = scene().selection().rows();
     if (rows.empty())
         return;
     mnuCopyItem_Click();
@@ -155,11 +148,11 @@ void MainEditor::mnuCutItem_Click() {
 // The clipboard holds the selected objects as a scene file holds them: six lines each, each
 // ending CR LF.
 void MainEditor::mnuCopyItem_Click() {
-    if (m_scene.selection().empty())
+    if (scene().selection().empty())
         return;
     norvane::Scene copied;
-    for (std::size_t row : m_scene.selection().rows())
-        copied.append(m_scene.row(row));
+    for (std::size_t row : scene().selection().rows())
+        copied.append(scene().row(row));
     std::string text;
     if (!runOrReport(this, m_services.messages, [&] { text = norvane::writeSceneText(copied); }))
         return;
@@ -187,8 +180,8 @@ void MainEditor::mnuPasteItem_Click() {
 
 void MainEditor::mnuDuplicateItem_Click() {
     std::vector<norvane::SceneObject> objects;
-    for (std::size_t row : m_scene.selection().rows())
-        objects.push_back(m_scene.row(row));
+    for (std::size_t row : scene().selection().rows())
+        objects.push_back(scene().row(row));
     insertCopies(objects, kDuplicateVerb);
 }
 
@@ -202,7 +195,7 @@ void MainEditor::insertCopies(const std::vector<norvane::SceneObject>& sources,
         copies.push_back(norvane::movedBy(source, kCopyOffset).value_or(source));
     const QString name =
         copies.size() == 1 ? commandName(verb, copies[0].kind) : objectsName(verb, copies.size());
-    pushEdit(new InsertObjectsCommand(editTarget(), m_scene.count(), std::move(copies), name));
+    pushEdit(new InsertObjectsCommand(editTarget(), scene().count(), std::move(copies), name));
 }
 
 void MainEditor::List2_DblClick() {
@@ -210,10 +203,10 @@ void MainEditor::List2_DblClick() {
 }
 
 void MainEditor::mnuPropertiesItem_Click() {
-    const int row = m_scene.selectedIndex();
+    const int row = scene().selectedIndex();
     if (row < 0)
         return;
-    const norvane::SceneObject& object = m_scene.row(static_cast<std::size_t>(row));
+    const norvane::SceneObject& object = scene().row(static_cast<std::size_t>(row));
     const std::optional<norvane::SceneObject> edited = ObjectProperties::edit(this, object);
     if (edited && *edited != object)
         pushEdit(new ChangeObjectCommand(editTarget(), static_cast<std::size_t>(row), *edited,
@@ -232,12 +225,12 @@ void MainEditor::mnuSelectItem_Click() {
 }
 
 void MainEditor::nudgeSelected(norvane::MapPoint offset) {
-    const std::vector<std::size_t>& rows = m_scene.selection().rows();
+    const std::vector<std::size_t>& rows = scene().selection().rows();
     if (rows.empty() || m_move.active())
         return;
     std::vector<norvane::SceneObject> moved;
     for (std::size_t row : rows)
-        if (const auto one = norvane::movedBy(m_scene.row(row), offset))
+        if (const auto one = norvane::movedBy(scene().row(row), offset))
             moved.push_back(*one);
     if (moved.size() != rows.size())
         return;

@@ -72,7 +72,7 @@ void MainEditor::exportWorldAs(QWidget* parent, const QString& path,
     norvane::WorldOptions withTextures = options;
     withTextures.textureFolder = localPath(m_services.appDirectory);
     const bool written = runOrReport(parent, m_services.messages, [&] {
-        FinalCode.setText(norvane::worldText(m_scene, withTextures, format->write));
+        FinalCode.setText(norvane::worldText(scene(), withTextures, format->write));
         FinalCode.saveToFile(localPath(path));
     });
     if (written)
@@ -83,7 +83,7 @@ void MainEditor::reportWhatIsLost(QWidget* parent, const norvane::WorldFormat& f
                                   const norvane::WorldOptions& options) {
     if (m_services.settings.value(kReportHidden, false).toBool())
         return;
-    const QString report = lossReport(format, norvane::worldUse(m_scene, options));
+    const QString report = lossReport(format, norvane::worldUse(scene(), options));
     if (report.isEmpty())
         return;
     if (m_services.messages.showNote(parent, tr("What the format keeps"), report))

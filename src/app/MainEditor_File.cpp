@@ -111,13 +111,7 @@ bool MainEditor::mayEraseUnsavedData() {
 void MainEditor::mnuNewItem_Click() {
     if (!mayEraseUnsavedData())
         return;
-    shpSelector->hide();
-    setWindowTitle(untitledTitle());
-    m_scene.clear();
-    m_undo.clear();
-    Render2D();
-    refreshSceneList();
-    Saved = true;
+    m_document.reset({}, {});
 }
 
 void MainEditor::mnuLoadItem_Click() {
@@ -132,29 +126,24 @@ void MainEditor::mnuLoadItem_Click() {
 // Shows the scene file at `path` under its own title and remembers it in Open Recent.
 // `failureNote` follows the reason when it cannot be opened.
 bool MainEditor::openSceneFile(const QString& path, const QString& failureNote) {
-    if (!showSceneFile(path, sceneTitle(path), failureNote))
+    if (!showSceneFile(path, path, failureNote))
         return false;
     rememberRecent(path);
     return true;
 }
 
 // Reads the whole file before anything changes, so a file that cannot be read or is not
-// whole objects is shown and leaves scene, `Saved` and title as they were. A file that opens
-// with problems keeps every row and says so once.
-bool MainEditor::showSceneFile(const QString& path, const QString& title,
+// whole objects is shown and leaves the document as it was. The document then has the file's
+// scene under `documentPath` ("" for a template, which opens untitled). A file that opens with
+// problems keeps every row and says so once.
+bool MainEditor::showSceneFile(const QString& path, const QString& documentPath,
                                const QString& failureNote) {
     SceneFileContent content;
     if (!runOrReport(this, m_services.messages,
                      [&] { content = readSceneFile(path, failureNote); }))
         return false;
-    m_scene = std::move(content.scene);
-    m_undo.clear();
     FinalCode.setText(std::move(content.text));
-    Saved = true;
-    refreshSceneList();
-    Render2D();
-    shpSelector->hide();
-    setWindowTitle(title);
+    m_document.reset(std::move(content.scene), documentPath);
     if (!content.problems.empty())
         m_services.messages.showError(this, kProgramName, problemsMessage(path, content.problems));
     return true;
@@ -164,7 +153,7 @@ bool MainEditor::showSceneFile(const QString& path, const QString& title,
 // is written whole.
 void MainEditor::mnuSave2Item_Click() {
     if (!runOrReport(this, m_services.messages,
-                     [&] { FinalCode.setText(norvane::writeSceneText(m_scene)); }))
+                     [&] { FinalCode.setText(norvane::writeSceneText(scene())); }))
         return;
     const std::optional<QString> path =
         m_services.files.askSave(this, m_services.appDirectory, kSceneFileFilter);
@@ -172,14 +161,28 @@ void MainEditor::mnuSave2Item_Click() {
         return;
     if (!runOrReport(this, m_services.messages, [&] { FinalCode.saveToFile(localPath(*path)); }))
         return;
-    setWindowTitle(sceneTitle(*path));
-    m_undo.setClean();
-    Saved = true;
+    m_document.savedAs(*path);
     rememberRecent(*path);
 }
 
 QString MainEditor::untitledTitle() {
     return tr("Norvane (New)");
+}
+
+// The views of a new scene, and the title of the document's file.
+void MainEditor::observeDocument() {
+    connect(&m_document, &SceneDocument::sceneReset, this, &MainEditor::showNewScene);
+    connect(&m_document, &SceneDocument::objectsChanged, this, &MainEditor::showEdited);
+    connect(&m_document, &SceneDocument::selectionChanged, this, &MainEditor::showSelection);
+    connect(&m_document, &SceneDocument::pathChanged, this, [this](const QString& path) {
+        setWindowTitle(path.isEmpty() ? untitledTitle() : sceneTitle(path));
+    });
+}
+
+void MainEditor::showNewScene() {
+    refreshSceneList();
+    Render2D();
+    shpSelector->hide();
 }
 
 void MainEditor::loadStartupScene(const QString& commandLine) {

@@ -53,20 +53,20 @@ void MainEditor::Render2D() {
 // The whole picture at once, or one part of it, as Render2D paints it.
 void MainEditor::paintMapPart(QImage& picture, const QRect& pixels) {
     if (pixels == picture.rect()) {
-        paintMapPicture(m_scene, picture, shownGridStep());
+        paintMapPicture(scene(), picture, shownGridStep());
         return;
     }
     const double perPixel = 100.0 / picture.width();
     const auto units = [perPixel](int value) { return static_cast<float>(value * perPixel); };
     paintMapRegion(
-        m_scene, picture,
+        scene(), picture,
         {units(pixels.left()), units(pixels.top()), units(pixels.width()), units(pixels.height())},
         shownGridStep());
 }
 
 void MainEditor::refreshSceneList() {
     m_sceneList->reload();
-    selectRow(m_scene.selectedIndex());
+    selectRow(scene().selectedIndex());
 }
 
 void MainEditor::List1_Click() {
@@ -83,12 +83,12 @@ void MainEditor::showModeHint() {
 }
 
 void MainEditor::List2_Click() {
-    const int row = m_scene.selectedIndex();
+    const int row = scene().selectedIndex();
     if (row < 0)
         return;
     const int twips = surfaceTwips();
     const auto marker =
-        norvane::selectionMarker(m_scene.row(static_cast<std::size_t>(row)), twips, twips);
+        norvane::selectionMarker(scene().row(static_cast<std::size_t>(row)), twips, twips);
     if (!marker) {
         shpSelector->hide();
         return;
@@ -98,7 +98,7 @@ void MainEditor::List2_Click() {
 }
 
 void MainEditor::Command5_Click() {
-    const std::vector<std::size_t>& rows = m_scene.selection().rows();
+    const std::vector<std::size_t>& rows = scene().selection().rows();
     if (!rows.empty())
         pushEdit(new RemoveObjectCommand(editTarget(), rows, kRemoveVerb));
 }
@@ -199,23 +199,23 @@ std::string_view MainEditor::chosenOrientation() const {
 
 void MainEditor::appendPlaced(norvane::SceneObject object) {
     const QString name = commandName(kPlaceVerb, object.kind);
-    pushEdit(new InsertObjectsCommand(editTarget(), m_scene.count(), {std::move(object)}, name));
+    pushEdit(new InsertObjectsCommand(editTarget(), scene().count(), {std::move(object)}, name));
 }
 
 void MainEditor::selectRow(int row) {
-    m_scene.setSelectedIndex(row);
+    scene().setSelectedIndex(row);
     {
         const QSignalBlocker blocker(List2->selectionModel());
-        if (m_scene.selectedIndex() < 0)
+        if (scene().selectedIndex() < 0)
             List2->clearSelection();
-        List2->selectionModel()->setCurrentIndex(m_sceneList->index(m_scene.selectedIndex()),
+        List2->selectionModel()->setCurrentIndex(m_sceneList->index(scene().selectedIndex()),
                                                  QItemSelectionModel::ClearAndSelect);
     }
-    if (m_scene.selectedIndex() < 0)
+    if (scene().selectedIndex() < 0)
         shpSelector->hide();
     List2_Click();
     Picture1->update(); // the markers of a selection of several go
-    highlightIn3D(m_scene.selectedIndex());
+    highlightIn3D(scene().selectedIndex());
     enableSelectionCommands();
     showObjectCount();
 }
@@ -240,7 +240,7 @@ void MainEditor::onList2SelectionChanged() {
         return;
     const QModelIndexList chosen = List2->selectionModel()->selectedRows();
     if (chosen.size() < 2) {
-        selectRow(chosen.isEmpty() ? m_scene.selectedIndex() : chosen.front().row());
+        selectRow(chosen.isEmpty() ? scene().selectedIndex() : chosen.front().row());
         return;
     }
     std::vector<std::size_t> rows;
@@ -249,9 +249,10 @@ void MainEditor::onList2SelectionChanged() {
     const int current = List2->selectionModel()->currentIndex().row();
     if (std::find(rows.begin(), rows.end(), static_cast<std::size_t>(current)) != rows.end())
         rows.push_back(static_cast<std::size_t>(current)); // the last added is current
-    m_scene.selection().clear();
-    m_scene.selection().add(rows);
-    showSelection();
+    m_document.changeSelection([&rows](norvane::RowSelection& selection) {
+        selection.clear();
+        selection.add(rows);
+    });
 }
 
 // A zoom command shows the map's top-left corner at the viewport's.

@@ -82,5 +82,5 @@ void MainEditor::clearRecentFiles() {
 // asks for a name and nothing is lost by closing it unchanged.
 void MainEditor::openTemplate(const QString& fileName) {
     if (mayEraseUnsavedData())
-        showSceneFile(QDir(m_templateFolder).filePath(fileName), untitledTitle(), {});
+        showSceneFile(QDir(m_templateFolder).filePath(fileName), {}, {});
 }

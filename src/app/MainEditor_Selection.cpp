@@ -34,14 +34,14 @@ void MainEditor::buildSelectionCommands() {
 }
 
 void MainEditor::mnuSelectAllItem_Click() {
-    m_scene.selection().selectRange(0, m_scene.count());
-    showSelection();
+    m_document.changeSelection(
+        [this](norvane::RowSelection& selection) { selection.selectRange(0, scene().count()); });
 }
 
 // The list, the marker, the 3D view, the commands and the status bar after a change of the
 // selection.
 void MainEditor::showSelection() {
-    const norvane::RowSelection& selection = m_scene.selection();
+    const norvane::RowSelection& selection = scene().selection();
     {
         const QSignalBlocker blocker(List2->selectionModel());
         QItemSelection rows;
@@ -68,14 +68,14 @@ void MainEditor::showSelection() {
 
 // Every selected object but the current one, which shpSelector frames, when several are.
 void MainEditor::paintSelectionMarkers(QPainter& painter, const QRect& pixels) {
-    const norvane::RowSelection& selection = m_scene.selection();
+    const norvane::RowSelection& selection = scene().selection();
     if (selection.count() < 2)
         return;
     const int twips = surfaceTwips();
     for (std::size_t row : selection.rows()) {
-        if (static_cast<int>(row) == selection.current() || row >= m_scene.count())
+        if (static_cast<int>(row) == selection.current() || row >= scene().count())
             continue;
-        const auto marker = norvane::selectionMarker(m_scene.row(row), twips, twips);
+        const auto marker = norvane::selectionMarker(scene().row(row), twips, twips);
         const QRect outline =
             marker ? MapShape::pixelRect(*marker, Picture1->size()).adjusted(0, 0, -1, -1)
                    : QRect();
@@ -90,8 +90,8 @@ void MainEditor::pickOnMap(norvane::MouseButton button, norvane::MapPoint at) {
     if (button != norvane::MouseButton::Left)
         return;
     const bool adding = Picture1->modifiers().testFlag(Qt::ShiftModifier);
-    const std::optional<std::size_t> hit = norvane::hitTest(m_scene, at);
-    norvane::RowSelection& selection = m_scene.selection();
+    const std::optional<std::size_t> hit = norvane::hitTest(scene(), at);
+    norvane::RowSelection& selection = scene().selection();
     if (!hit) {
         if (!adding)
             selectRow(-1);
@@ -100,21 +100,19 @@ void MainEditor::pickOnMap(norvane::MouseButton button, norvane::MapPoint at) {
         return;
     }
     if (adding) {
-        selection.toggle(*hit);
-        showSelection();
+        m_document.changeSelection([&hit](norvane::RowSelection& all) { all.toggle(*hit); });
         return;
     }
     m_dragged.clear();
     if (selection.count() > 1 && selection.contains(*hit)) {
         for (std::size_t row : selection.rows())
             if (row != *hit)
-                m_dragged.emplace_back(row, m_scene.row(row));
-        selection.setCurrent(*hit);
-        showSelection();
+                m_dragged.emplace_back(row, scene().row(row));
+        m_document.changeSelection([&hit](norvane::RowSelection& all) { all.setCurrent(*hit); });
     } else {
         selectRow(static_cast<int>(*hit));
     }
-    m_move.press(*hit, m_scene.row(*hit), at);
+    m_move.press(*hit, scene().row(*hit), at);
 }
 
 norvane::MapRect MainEditor::bandRect(norvane::MapPoint to) const {
@@ -128,15 +126,14 @@ void MainEditor::releaseBand(norvane::MapPoint at) {
     m_band.reset();
     Shape1->hide();
     std::vector<std::size_t> touched;
-    for (std::size_t row = 0; row < m_scene.count(); ++row) {
-        const auto bounds = norvane::symbolBounds(m_scene.row(row));
+    for (std::size_t row = 0; row < scene().count(); ++row) {
+        const auto bounds = norvane::symbolBounds(scene().row(row));
         if (bounds && bounds->left <= band.left + band.width &&
             band.left <= bounds->left + bounds->width && bounds->top <= band.top + band.height &&
             band.top <= bounds->top + bounds->height)
             touched.push_back(row);
     }
-    m_scene.selection().add(touched);
-    showSelection();
+    m_document.changeSelection([&touched](norvane::RowSelection& all) { all.add(touched); });
 }
 
 // The dragged object follows the pointer on the map, the others of the selection by as much;
@@ -150,25 +147,25 @@ void MainEditor::dragTo(norvane::MapPoint at) {
     std::optional<norvane::SceneObject> moved = m_move.moveTo(at);
     if (moved && m_gestureSnaps)
         moved = norvane::snappedObject(*moved);
-    if (!moved || m_move.row() >= m_scene.count())
+    if (!moved || m_move.row() >= scene().count())
         return;
     const auto offset = norvane::offsetBetween(m_move.original(), *moved);
     // A few objects are redrawn where they were and are; many, by painting the map once.
     const bool few = m_dragged.size() < kMostRedrawnAround;
     std::vector<std::size_t> rows{m_move.row()};
     std::vector<norvane::SceneObject> now{*moved};
-    std::vector<norvane::SceneObject> touched{m_scene.row(m_move.row()), *moved};
+    std::vector<norvane::SceneObject> touched{scene().row(m_move.row()), *moved};
     rows.reserve(m_dragged.size() + 1), now.reserve(m_dragged.size() + 1);
     for (const auto& [row, original] : m_dragged) {
         auto follower = offset ? norvane::movedBy(original, *offset) : std::nullopt;
-        if (!follower || row >= m_scene.count())
+        if (!follower || row >= scene().count())
             continue;
         rows.push_back(row);
         if (few)
-            touched.push_back(m_scene.row(row)), touched.push_back(*follower);
+            touched.push_back(scene().row(row)), touched.push_back(*follower);
         now.push_back(std::move(*follower));
     }
-    m_scene.replace(rows, now);
+    scene().replace(rows, now);
     List2_Click();
     if (few)
         redrawAround(touched);
@@ -182,18 +179,18 @@ void MainEditor::drop() {
         return;
     m_move.end();
     const std::size_t row = m_move.row();
-    if (row >= m_scene.count()) // an undo during the drag took the row away
+    if (row >= scene().count()) // an undo during the drag took the row away
         return;
     std::vector<std::size_t> rows{row};
-    std::vector<norvane::SceneObject> now{m_scene.row(row)}, before{m_move.original()};
+    std::vector<norvane::SceneObject> now{scene().row(row)}, before{m_move.original()};
     for (const auto& [follower, original] : m_dragged) {
-        if (follower >= m_scene.count())
+        if (follower >= scene().count())
             continue;
         rows.push_back(follower);
-        now.push_back(m_scene.row(follower));
+        now.push_back(scene().row(follower));
         before.push_back(original);
     }
-    m_scene.replace(rows, before);
+    scene().replace(rows, before);
     m_dragged.clear();
     if (now[0] == m_move.original())
         return;

@@ -34,7 +34,7 @@ void MainEditor::openWorldProperties(Saver::Exporter exporter) {
         m_saver->activateWindow();
         return;
     }
-    m_saver = new Saver(this, m_scene, FinalCode, m_services);
+    m_saver = new Saver(this, scene(), FinalCode, m_services);
     m_saver->setExporter(std::move(exporter));
     m_saver->setConfirmed(
         [this](const norvane::WorldOptions& options) { m_confirmedWorld = options; });
@@ -47,7 +47,7 @@ void MainEditor::openWorldProperties(Saver::Exporter exporter) {
 
 void MainEditor::Command7_Click() {
     writeAndOpen(QStringLiteral("tester.wrl"),
-                 [this] { return norvane::buildPreviewWorld(m_scene); });
+                 [this] { return norvane::buildPreviewWorld(scene()); });
 }
 
 void MainEditor::mnuManualItem_Click() {

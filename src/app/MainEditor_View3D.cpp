@@ -48,7 +48,7 @@ void MainEditor::followSceneIn3D() {
 }
 
 QWidget* MainEditor::worldContainer() {
-    m_world = std::make_unique<WorldModel>(m_scene);
+    m_world = std::make_unique<WorldModel>(scene());
     m_walker = std::make_unique<WalkCamera>();
     worldWindow = new WorldWindow(*m_world, *m_walker);
     connect(worldWindow, &WorldWindow::rowClicked, this, [this](int row) { selectRow(row); });

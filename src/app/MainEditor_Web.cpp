@@ -28,10 +28,9 @@ QString webDataFolder(const QString& programFolder) {
 }
 
 // The scene file's name from the title "Norvane (path)"; "Norvane" for a new scene.
-QString pageTitle(const QString& windowTitle) {
-    if (windowTitle == MainEditor::untitledTitle())
-        return QStringLiteral("Norvane");
-    return QFileInfo(windowTitle.mid(9, windowTitle.size() - 10)).fileName();
+// The page is titled after the scene file, or the program while there is none.
+QString pageTitle(const QString& scenePath) {
+    return scenePath.isEmpty() ? QStringLiteral("Norvane") : QFileInfo(scenePath).fileName();
 }
 
 } // namespace
@@ -50,17 +49,17 @@ bool MainEditor::exportWebPageTo(const QString& folder, const QString& pageName,
     norvane::WebPageRequest request;
     request.folder = localPath(folder);
     request.pageName = pageName.toStdString();
-    request.title = pageTitle(windowTitle()).toStdString();
+    request.title = pageTitle(m_document.path()).toStdString();
     request.world = options;
     if (!options.musicFile.empty())
         request.musicPath = localPath(
             pathInDirectory(m_services.appDirectory, QString::fromStdString(options.musicFile)));
     request.dataFolder = localPath(webDataFolder(m_services.appDirectory));
     request.page = page;
-    const PagePoster poster = drawPagePoster(m_scene, options, page);
+    const PagePoster poster = drawPagePoster(scene(), options, page);
     request.poster = poster.png;
     return runOrReport(parent, m_services.messages, [&] {
-        const std::vector<std::string> written = norvane::exportWebPage(m_scene, request);
+        const std::vector<std::string> written = norvane::exportWebPage(scene(), request);
         statusBar()->showMessage(tr("Published %1: %2; the poster is %3")
                                      .arg(pageName,
                                           coreText(norvane::publishedSize(request.folder, written)),
@@ -74,7 +73,7 @@ bool MainEditor::exportWebPageTo(const QString& folder, const QString& pageName,
 void MainEditor::mnuWebPageItem_Click() {
     openWorldProperties([this](Saver& dialog, const norvane::WorldOptions& options) {
         const QString described = QString::fromStdString(
-            norvane::describeScene(m_scene, pageTitle(windowTitle()).toStdString()));
+            norvane::describeScene(scene(), pageTitle(m_document.path()).toStdString()));
         const std::optional<norvane::PageOptions> page = m_services.pageOptions.ask(
             &dialog, m_confirmedPage.value_or(norvane::PageOptions{}), described);
         if (!page)

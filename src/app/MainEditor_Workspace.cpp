@@ -190,8 +190,8 @@ void MainEditor::showPointer(norvane::MapPoint at) {
 
 // "33 objects", and "3 selected" beside it while several are.
 void MainEditor::showObjectCount() {
-    const std::size_t selected = m_scene.selection().count();
-    const QString count = tr("%n object(s)", nullptr, static_cast<int>(m_scene.count()));
+    const std::size_t selected = scene().selection().count();
+    const QString count = tr("%n object(s)", nullptr, static_cast<int>(scene().count()));
     statusCount->setText(selected < 2 ? count : tr("%1 selected, %2").arg(selected).arg(count));
 }
 
