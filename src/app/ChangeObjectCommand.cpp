@@ -28,8 +28,11 @@ void ChangeObjectCommand::undo() {
 
 void ChangeObjectCommand::put(const std::vector<norvane::SceneObject>& values) {
     m_target.scene->replace(m_rows, values);
-    std::vector<norvane::SceneObject> touched = m_before;
-    touched.insert(touched.end(), m_after.begin(), m_after.end());
+    std::vector<norvane::SceneObject> touched;
+    if (m_before.size() + m_after.size() <= kMostRedrawnAround) {
+        touched = m_before;
+        touched.insert(touched.end(), m_after.begin(), m_after.end());
+    }
     m_target.show(m_rows.size() == 1 ? static_cast<int>(m_rows[0]) : kKeepSelection, touched);
 }
 

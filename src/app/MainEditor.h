@@ -70,9 +70,6 @@ class MainEditor : public QMainWindow {
     SceneDocument m_document;
 
 public:
-    // Beyond this many objects, painting the whole map once is quicker than each object's part.
-    static constexpr std::size_t kMostRedrawnAround = 64;
-
     explicit MainEditor(Services services, QWidget* parent = nullptr);
     ~MainEditor() override;
 

@@ -119,10 +119,10 @@ void MainEditor::showEdited(int row, const std::vector<norvane::SceneObject>& to
     redrawAround(touched);
 }
 
-// Only the part of the map that the touched objects cover changes; objects the map skips
-// change nothing.
+// Only the part of the map that the touched objects cover changes (all of it when they are
+// not listed); objects the map skips change nothing.
 void MainEditor::redrawAround(const std::vector<norvane::SceneObject>& touched) {
-    if (touched.size() > kMostRedrawnAround) {
+    if (touched.empty() || touched.size() > kMostRedrawnAround) {
         Render2D();
         return;
     }

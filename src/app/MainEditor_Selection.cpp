@@ -128,9 +128,7 @@ void MainEditor::releaseBand(norvane::MapPoint at) {
     std::vector<std::size_t> touched;
     for (std::size_t row = 0; row < scene().count(); ++row) {
         const auto bounds = norvane::symbolBounds(scene().row(row));
-        if (bounds && bounds->left <= band.left + band.width &&
-            band.left <= bounds->left + bounds->width && bounds->top <= band.top + band.height &&
-            band.top <= bounds->top + bounds->height)
+        if (bounds && norvane::overlaps(*bounds, band))
             touched.push_back(row);
     }
     m_document.changeSelection([&touched](norvane::RowSelection& all) { all.add(touched); });

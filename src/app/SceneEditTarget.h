@@ -14,9 +14,13 @@
 // `show` with this row keeps the scene's selection as it is (a command on several rows).
 constexpr int kKeepSelection = -2;
 
+// Beyond this many touched objects, painting the whole map once is quicker than each one's part.
+constexpr std::size_t kMostRedrawnAround = 64;
+
 // The scene that the edit commands change, and how the window shows the result: `show` selects
 // a row (-1 for none, kKeepSelection for the scene's selection) and redraws the map where the
-// touched objects were or are. The scene is not owned.
+// touched objects were or are, or all of it when `touched` is empty (a change of more objects
+// than kMostRedrawnAround need not list them). The scene is not owned.
 struct SceneEditTarget {
     norvane::Scene* scene = nullptr;
     std::function<void(int row, const std::vector<norvane::SceneObject>& touched)> show;

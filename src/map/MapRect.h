@@ -12,4 +12,10 @@ struct MapRect {
     friend bool operator==(const MapRect&, const MapRect&) = default;
 };
 
+// True when the two rectangles share a point, edges included.
+inline bool overlaps(const MapRect& a, const MapRect& b) {
+    return a.left <= b.left + b.width && b.left <= a.left + a.width && a.top <= b.top + b.height &&
+           b.top <= a.top + a.height;
+}
+
 } // namespace norvane

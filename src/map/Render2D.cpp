@@ -15,11 +15,6 @@ namespace norvane {
 
 namespace {
 
-bool overlaps(const MapRect& a, const MapRect& b) {
-    return a.left <= b.left + b.width && b.left <= a.left + a.width && a.top <= b.top + b.height &&
-           b.top <= a.top + a.height;
-}
-
 void drawLayer(const Scene& scene, MapLayer layer, Canvas& canvas) {
     for (const SceneRow& row : scene.rows()) {
         const MapSymbol* symbol = findSymbol(row.kind);
