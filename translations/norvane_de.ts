@@ -138,6 +138,18 @@
         <source>Duplicate %n Objects</source>
         <translation>%n Objekte duplizieren</translation>
     </message>
+    <message>
+        <source>Turn %1</source>
+        <translation>%1 drehen</translation>
+    </message>
+    <message>
+        <source>Turn %n Objects</source>
+        <translation>%n Objekte drehen</translation>
+    </message>
+    <message>
+        <source>Change %n Objects</source>
+        <translation>%n Objekte ändern</translation>
+    </message>
 </context>
 <context>
     <name>CoreText</name>
@@ -352,6 +364,10 @@
     <message>
         <source>the map (no OpenGL here for the 3D view)</source>
         <translation>die Karte (hier gibt es kein OpenGL für die 3D-Ansicht)</translation>
+    </message>
+    <message>
+        <source>A %1 stays aligned with the map: areas change by their corners only.</source>
+        <translation>„%1“ bleibt an der Karte ausgerichtet: Flächen ändern sich nur über ihre Ecken.</translation>
     </message>
 </context>
 <context>
@@ -693,6 +709,30 @@
     <message>
         <source>%1 selected, %2</source>
         <translation>%1 ausgewählt, %2</translation>
+    </message>
+    <message>
+        <source>Turn &amp;Left by 15°</source>
+        <translation>Um 15° nach &amp;links drehen</translation>
+    </message>
+    <message>
+        <source>Turn &amp;Right by 15°</source>
+        <translation>Um 15° nach &amp;rechts drehen</translation>
+    </message>
+    <message>
+        <source>Turn Left by &amp;1°</source>
+        <translation>Um &amp;1° nach links drehen</translation>
+    </message>
+    <message>
+        <source>Turn Right by 1°</source>
+        <translation>Um 1° nach rechts drehen</translation>
+    </message>
+    <message>
+        <source>Turn to the Next &amp;Quarter</source>
+        <translation>Zur nächsten &amp;Vierteldrehung</translation>
+    </message>
+    <message>
+        <source>Tur&amp;n</source>
+        <translation>Dre&amp;hen</translation>
     </message>
 </context>
 <context>
@@ -1080,6 +1120,14 @@ Welt. Die Statusleiste sagt danach, wie viele Dateien der Ordner enthält und wi
         <source>Orientation</source>
         <translation>Ausrichtung</translation>
     </message>
+    <message>
+        <source>Angle (degrees)</source>
+        <translation>Winkel (Grad)</translation>
+    </message>
+    <message>
+        <source>Counterclockwise on the map; 0 faces the map&apos;s bottom edge</source>
+        <translation>Gegen den Uhrzeigersinn auf der Karte; 0 blickt zum unteren Kartenrand</translation>
+    </message>
 </context>
 <context>
     <name>PageOptionsDialog</name>
@@ -1190,6 +1238,25 @@ Welt. Die Statusleiste sagt danach, wie viele Dateien der Ordner enthält und wi
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>SharedProperties</name>
+    <message>
+        <source>Properties of %1 Objects</source>
+        <translation>Eigenschaften von %1 Objekten</translation>
+    </message>
+    <message>
+        <source>Angle (degrees)</source>
+        <translation>Winkel (Grad)</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <source>(various)</source>
+        <translation>(verschieden)</translation>
     </message>
 </context>
 <context>
