@@ -1085,6 +1085,23 @@ Welt lädt, und in Browsern, die kein 3D zeigen können, mit einem Satz und eine
 Welt. Die Statusleiste sagt danach, wie viele Dateien der Ordner enthält und wie groß sie sind.
 „Vorschau im Browser“ zeigt die Seite mit den Angaben, die Sie zuletzt bestätigt haben.&lt;/P&gt;</translation>
     </message>
+    <message>
+        <source>&lt;P&gt;An object can face any angle. ] turns the selected objects by 15 degrees clockwise on the
+map and [ counterclockwise, with Shift by 1 degree; Ctrl+R turns each to the next quarter turn.
+Each object turns about its own point, and each press is one step that undo takes back. Streets,
+sidewalks, walls, shrubbery and floors stay aligned with the map. The properties show the angle
+in degrees; the scene file keeps it in radians, 0.7854 for 45 degrees. With several objects
+selected, the properties change the angle and the URL of all of them at once; a field that
+differs among them is blank, and left blank it changes nothing.&lt;/P&gt;</source>
+        <translation>&lt;P&gt;Ein Objekt kann in jedem Winkel stehen. ] dreht die ausgewählten Objekte um 15 Grad im
+Uhrzeigersinn auf der Karte und [ gegen den Uhrzeigersinn, mit Umschalt um 1 Grad; Strg+R dreht
+jedes zur nächsten Vierteldrehung. Jedes Objekt dreht sich um seinen eigenen Punkt, und jeder
+Tastendruck ist ein Schritt, den Rückgängig zurücknimmt. Straßen, Gehwege, Wände, Gebüsch und
+Böden bleiben an der Karte ausgerichtet. Die Eigenschaften zeigen den Winkel in Grad; die
+Szenendatei speichert ihn im Bogenmaß, 0.7854 für 45 Grad. Sind mehrere Objekte ausgewählt,
+ändern die Eigenschaften den Winkel und die URL aller zugleich; ein Feld, das sich unter ihnen
+unterscheidet, ist leer und ändert, leer gelassen, nichts.&lt;/P&gt;</translation>
+    </message>
 </context>
 <context>
     <name>ObjectProperties</name>
