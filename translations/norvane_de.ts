@@ -138,6 +138,18 @@
         <source>Duplicate %n Objects</source>
         <translation>%n Objekte duplizieren</translation>
     </message>
+    <message>
+        <source>Turn %1</source>
+        <translation>%1 drehen</translation>
+    </message>
+    <message>
+        <source>Turn %n Objects</source>
+        <translation>%n Objekte drehen</translation>
+    </message>
+    <message>
+        <source>Change %n Objects</source>
+        <translation>%n Objekte ändern</translation>
+    </message>
 </context>
 <context>
     <name>CoreText</name>
@@ -352,6 +364,10 @@
     <message>
         <source>the map (no OpenGL here for the 3D view)</source>
         <translation>die Karte (hier gibt es kein OpenGL für die 3D-Ansicht)</translation>
+    </message>
+    <message>
+        <source>A %1 stays aligned with the map: areas change by their corners only.</source>
+        <translation>„%1“ bleibt an der Karte ausgerichtet: Flächen ändern sich nur über ihre Ecken.</translation>
     </message>
 </context>
 <context>
@@ -693,6 +709,30 @@
     <message>
         <source>%1 selected, %2</source>
         <translation>%1 ausgewählt, %2</translation>
+    </message>
+    <message>
+        <source>Turn &amp;Left by 15°</source>
+        <translation>Um 15° nach &amp;links drehen</translation>
+    </message>
+    <message>
+        <source>Turn &amp;Right by 15°</source>
+        <translation>Um 15° nach &amp;rechts drehen</translation>
+    </message>
+    <message>
+        <source>Turn Left by &amp;1°</source>
+        <translation>Um &amp;1° nach links drehen</translation>
+    </message>
+    <message>
+        <source>Turn Right by 1°</source>
+        <translation>Um 1° nach rechts drehen</translation>
+    </message>
+    <message>
+        <source>Turn to the Next &amp;Quarter</source>
+        <translation>Zur nächsten &amp;Vierteldrehung</translation>
+    </message>
+    <message>
+        <source>Tur&amp;n</source>
+        <translation>Dre&amp;hen</translation>
     </message>
 </context>
 <context>
@@ -1045,6 +1085,23 @@ Welt lädt, und in Browsern, die kein 3D zeigen können, mit einem Satz und eine
 Welt. Die Statusleiste sagt danach, wie viele Dateien der Ordner enthält und wie groß sie sind.
 „Vorschau im Browser“ zeigt die Seite mit den Angaben, die Sie zuletzt bestätigt haben.&lt;/P&gt;</translation>
     </message>
+    <message>
+        <source>&lt;P&gt;An object can face any angle. ] turns the selected objects by 15 degrees clockwise on the
+map and [ counterclockwise, with Shift by 1 degree; Ctrl+R turns each to the next quarter turn.
+Each object turns about its own point, and each press is one step that undo takes back. Streets,
+sidewalks, walls, shrubbery and floors stay aligned with the map. The properties show the angle
+in degrees; the scene file keeps it in radians, 0.7854 for 45 degrees. With several objects
+selected, the properties change the angle and the URL of all of them at once; a field that
+differs among them is blank, and left blank it changes nothing.&lt;/P&gt;</source>
+        <translation>&lt;P&gt;Ein Objekt kann in jedem Winkel stehen. ] dreht die ausgewählten Objekte um 15 Grad im
+Uhrzeigersinn auf der Karte und [ gegen den Uhrzeigersinn, mit Umschalt um 1 Grad; Strg+R dreht
+jedes zur nächsten Vierteldrehung. Jedes Objekt dreht sich um seinen eigenen Punkt, und jeder
+Tastendruck ist ein Schritt, den Rückgängig zurücknimmt. Straßen, Gehwege, Wände, Gebüsch und
+Böden bleiben an der Karte ausgerichtet. Die Eigenschaften zeigen den Winkel in Grad; die
+Szenendatei speichert ihn im Bogenmaß, 0.7854 für 45 Grad. Sind mehrere Objekte ausgewählt,
+ändern die Eigenschaften den Winkel und die URL aller zugleich; ein Feld, das sich unter ihnen
+unterscheidet, ist leer und ändert, leer gelassen, nichts.&lt;/P&gt;</translation>
+    </message>
 </context>
 <context>
     <name>ObjectProperties</name>
@@ -1079,6 +1136,14 @@ Welt. Die Statusleiste sagt danach, wie viele Dateien der Ordner enthält und wi
     <message>
         <source>Orientation</source>
         <translation>Ausrichtung</translation>
+    </message>
+    <message>
+        <source>Angle (degrees)</source>
+        <translation>Winkel (Grad)</translation>
+    </message>
+    <message>
+        <source>Counterclockwise on the map; 0 faces the map&apos;s bottom edge</source>
+        <translation>Gegen den Uhrzeigersinn auf der Karte; 0 blickt zum unteren Kartenrand</translation>
     </message>
 </context>
 <context>
@@ -1190,6 +1255,25 @@ Welt. Die Statusleiste sagt danach, wie viele Dateien der Ordner enthält und wi
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>SharedProperties</name>
+    <message>
+        <source>Properties of %1 Objects</source>
+        <translation>Eigenschaften von %1 Objekten</translation>
+    </message>
+    <message>
+        <source>Angle (degrees)</source>
+        <translation>Winkel (Grad)</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <source>(various)</source>
+        <translation>(verschieden)</translation>
     </message>
 </context>
 <context>

@@ -21,6 +21,8 @@ constexpr std::array kTexts{
     QT_TRANSLATE_NOOP("CoreText", "Enter Text String"),
     QT_TRANSLATE_NOOP("CoreText", "Text"),
     QT_TRANSLATE_NOOP("CoreText", "Select"),
+    QT_TRANSLATE_NOOP("CoreText",
+                      "A %1 stays aligned with the map: areas change by their corners only."),
     // Reading and writing files.
     QT_TRANSLATE_NOOP("CoreText", "Cannot read %1: %2"),
     QT_TRANSLATE_NOOP("CoreText", "Cannot write %1: %2"),

@@ -158,6 +158,7 @@ public:
     QAction* mnuPropertiesItem = nullptr;
     QAction* mnuSelectItem = nullptr;    // Escape: no kind chosen (once more: nothing selected)
     QAction* mnuSelectAllItem = nullptr; // Ctrl+A: every object
+    QMenu* mnuTurnItem = nullptr;        // "Turn": the selection by 15° or 1°, or a quarter turn
     QMenu* mnuViewItem = nullptr;
     QMenu* mnuScaleItem = nullptr;
     QAction* mnu100Item = nullptr;
@@ -280,6 +281,10 @@ private:
     void nudgeSelected(norvane::MapPoint offset);
     bool mapKeyPressed(int key, bool fine);
     void showModeHint();
+    // MainEditor_Turn.cpp: turning the selection, and Properties of several objects.
+    void buildTurnMenu();
+    void turnSelected(const std::function<std::string(std::string_view)>& turned);
+    void editSelectedTogether();
     // MainEditor_Selection.cpp: selecting and dragging on the map with no kind chosen.
     void buildSelectionCommands();
     void showSelection();

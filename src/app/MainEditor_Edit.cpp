@@ -96,6 +96,7 @@ void MainEditor::connectEditCommands() {
     connect(mnuSelectItem, &QAction::triggered, this, &MainEditor::mnuSelectItem_Click);
     connect(List2, &QListView::doubleClicked, this, &MainEditor::List2_DblClick);
     buildSelectionCommands();
+    buildTurnMenu();
     Picture1->setFocusPolicy(Qt::ClickFocus);
     Picture1->installEventFilter(this);
     enableSelectionCommands();
@@ -106,6 +107,9 @@ void MainEditor::enableSelectionCommands() {
     const bool selected = scene().selectedIndex() >= 0;
     for (QAction* action :
          {mnuCutItem, mnuCopyItem, mnuDeleteItem, mnuDuplicateItem, mnuPropertiesItem})
+        action->setEnabled(selected);
+    mnuTurnItem->setEnabled(selected);
+    for (QAction* action : mnuTurnItem->actions())
         action->setEnabled(selected);
 }
 
@@ -203,6 +207,8 @@ void MainEditor::List2_DblClick() {
 }
 
 void MainEditor::mnuPropertiesItem_Click() {
+    if (scene().selection().rows().size() > 1)
+        return editSelectedTogether();
     const int row = scene().selectedIndex();
     if (row < 0)
         return;

@@ -172,6 +172,16 @@ the earlier selection stays), Ctrl+A selects every object and Esc selects none; 
 Shift+click in the "Objects in Scene" list do the same. Dragging one of the selected objects
 moves them all, and the arrow keys, Delete, Cut, Copy, Paste and Duplicate act on all of them,
 each as one step that one undo takes back ("Undo Move 3 Objects").</P>)HTML"),
+    "\n",
+    QT_TRANSLATE_NOOP(
+        "ManualPage",
+        R"HTML(<P>An object can face any angle. ] turns the selected objects by 15 degrees clockwise on the
+map and [ counterclockwise, with Shift by 1 degree; Ctrl+R turns each to the next quarter turn.
+Each object turns about its own point, and each press is one step that undo takes back. Streets,
+sidewalks, walls, shrubbery and floors stay aligned with the map. The properties show the angle
+in degrees; the scene file keeps it in radians, 0.7854 for 45 degrees. With several objects
+selected, the properties change the angle and the URL of all of them at once; a field that
+differs among them is blank, and left blank it changes nothing.</P>)HTML"),
     "\n\n",
     QT_TRANSLATE_NOOP("ManualPage", R"HTML(<H3>C. Saving Your Progress</H3>)HTML"),
     "\n",

@@ -1,5 +1,6 @@
 #include "ObjectProperties.h"
 
+#include "AngleText.h"
 #include "render/Utf8Text.h"
 
 #include "scene/Catalogue.h"
@@ -12,6 +13,7 @@
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 #include <array>
 
@@ -57,8 +59,10 @@ ObjectProperties::ObjectProperties(const norvane::SceneObject& object, QWidget* 
     for (std::size_t i = 0; i < 4; ++i)
         if (const char* name = (area ? kAreaFields : kPointFields)[i])
             m_numbers.push_back(addField(name, name, *values[i]));
-    if (!area)
+    if (!area) {
         addOrientation(object.list5);
+        addAngle(object.list5);
+    }
     m_url = addField("URL", QT_TR_NOOP("URL"), area ? object.list7 : object.list6);
     const norvane::KindInfo* kind = norvane::findKind(object.kind);
     if (kind && kind->isText)
@@ -86,7 +90,9 @@ norvane::SceneObject ObjectProperties::values() const {
     for (std::size_t i = 0; i < m_numbers.size(); ++i)
         *texts[i] = coordinate(m_numbers[i], *texts[i], area);
     if (m_orientation)
-        result.list5 = m_orientation->currentData().toString().toStdString();
+        result.list5 = m_angle->text() == m_angleWas
+                           ? m_orientation->currentData().toString().toStdString()
+                           : orientationOfDegreesText(m_angle->text()).value_or(result.list5);
     (area ? result.list7 : result.list6) = norvane::singleLine(m_url->text().toStdString());
     if (m_text)
         result.list7 = norvane::singleLine(m_text->text().toStdString());
@@ -114,13 +120,58 @@ void ObjectProperties::addOrientation(const std::string& code) {
         index = m_orientation->count() - 1;
     }
     m_orientation->setCurrentIndex(index);
+    m_firstChoice = index;
     static_cast<QFormLayout*>(layout())->addRow(tr("Orientation"), m_orientation);
+    connect(m_orientation, &QComboBox::currentIndexChanged, this,
+            &ObjectProperties::showAngleOfChoice);
+}
+
+void ObjectProperties::addAngle(const std::string& code) {
+    m_angleWas = degreesText(code);
+    m_angle = addField("Angle", QT_TR_NOOP("Angle (degrees)"), m_angleWas.toStdString());
+    m_angle->setToolTip(tr("Counterclockwise on the map; 0 faces the map's bottom edge"));
+    connect(m_angle, &QLineEdit::textChanged, this, &ObjectProperties::showChoiceOfAngle);
+}
+
+void ObjectProperties::showAngleOfChoice() {
+    const QSignalBlocker blocker(m_angle);
+    const std::string code = m_orientation->currentData().toString().toStdString();
+    m_angle->setText(m_orientation->currentIndex() == m_firstChoice ? m_angleWas
+                                                                    : degreesText(code));
+    checkNumbers();
+}
+
+// A typed angle that is a quarter turn chooses its entry; any other is shown as an entry of its
+// own after the four.
+void ObjectProperties::showChoiceOfAngle() {
+    const QSignalBlocker blocker(m_orientation);
+    if (m_angle->text() == m_angleWas) {
+        m_orientation->setCurrentIndex(m_firstChoice);
+        return;
+    }
+    const std::optional<std::string> code = orientationOfDegreesText(m_angle->text());
+    if (!code)
+        return;
+    int index = m_orientation->findData(fromUtf8(*code));
+    if (index < 0) {
+        if (m_typedChoice < 0)
+            m_orientation->addItem(QString());
+        index = m_typedChoice = m_orientation->count() - 1;
+        m_orientation->setItemText(index, fromUtf8(*code));
+        m_orientation->setItemData(index, fromUtf8(*code));
+    }
+    m_orientation->setCurrentIndex(index);
+}
+
+bool ObjectProperties::angleIsValid() const {
+    return !m_angle || m_angle->text() == m_angleWas ||
+           orientationOfDegreesText(m_angle->text()).has_value();
 }
 
 void ObjectProperties::checkNumbers() {
     if (!m_buttons)
         return;
-    bool valid = true;
+    bool valid = angleIsValid();
     for (const QLineEdit* edit : m_numbers)
         valid = valid && norvane::readNumberText(edit->text().toStdString()).fault ==
                              norvane::NumberFault::None;

@@ -47,6 +47,11 @@ inline constexpr CommandVerb kPasteVerb{QT_TRANSLATE_NOOP("CommandName", "Paste 
 inline constexpr CommandVerb kDuplicateVerb{
     QT_TRANSLATE_NOOP("CommandName", "Duplicate %1"),
     QT_TRANSLATE_NOOP("CommandName", "Duplicate %n Objects")};
+inline constexpr CommandVerb kTurnVerb{QT_TRANSLATE_NOOP("CommandName", "Turn %1"),
+                                       QT_TRANSLATE_NOOP("CommandName", "Turn %n Objects")};
+// Properties of several objects at once.
+inline constexpr CommandVerb kChangeVerb{kEditVerb.one,
+                                         QT_TRANSLATE_NOOP("CommandName", "Change %n Objects")};
 
 // A change's name on one object of `kind`.
 inline QString commandName(const CommandVerb& verb, const std::string& kind) {

@@ -25,6 +25,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QWheelEvent>
 
 #include <sys/stat.h>
@@ -70,12 +71,13 @@ void activate(QWidget& window) {
     QVERIFY(QTest::qWaitForWindowActive(&window));
 }
 
-// Opens the selected object's properties by a double click on its row ("dclick") or by Alt+Return
-// ("key"), then answers: "field=value" pairs (a value in %-escapes), then "ok" or "cancel". An
-// "ok" that is disabled is logged and the dialog cancelled.
+// Opens the properties of the selected object (or of the selected ones together) by a double
+// click on its row ("dclick") or by Alt+Return ("key"), then answers: "field=value" pairs (a value
+// in %-escapes), then "ok" or "cancel". An "ok" that is disabled is logged and the dialog
+// cancelled.
 void answerProperties(MainEditor& e, const QStringList& args, QStringList& log) {
     activate(e); // before the answer waits, which would otherwise wait for it
-    whenModal<ObjectProperties>([args, &log](ObjectProperties* dialog) {
+    whenModal<QDialog>([args, &log](QDialog* dialog) {
         for (const QString& pair : args.mid(1, args.size() - 2)) {
             const QString field = pair.section('=', 0, 0), value = pair.section('=', 1);
             if (auto* box = dialog->findChild<QComboBox*>(field))
@@ -448,6 +450,7 @@ const std::map<QString, void (*)(Step&)> kVerbs{
          s.out << "  status " + s.e.statusPosition->text() + " | " + s.e.statusMode->text() +
                       " | " + s.e.statusCount->text();
      }},
+    {"message", [](Step& s) { s.out << "  message " + s.e.statusBar()->currentMessage(); }},
     {"dclick", [](Step& s) { QTest::mouseDClick(s.e.Picture1, s.button, {}, point(s.rest)); }},
     {"hover", [](Step& s) { hover(hoverTarget(s.e, s.args[0]), point(s.args[1])); }},
     {"row", [](Step& s) { clickRow(s.e.List2, s.rest.toInt()); }},

@@ -88,6 +88,19 @@ private slots:
         QTRY_COMPARE(redPixels(picture()), 0);
     }
 
+    // A quarter turn of the selected car shows at once; undo shows it as it was.
+    void turningShowsAtOnce() {
+        if (!canDraw3D())
+            QSKIP("no OpenGL on this display");
+        h->place("Car (Red)", h->pixelOf(50, 88));
+        const QImage before = picture();
+        h->run("mnuTurnQuarterItem");
+        QCOMPARE(h->editor.scene().row(0).list5, "1.57");
+        QTRY_VERIFY(picture() != before);
+        h->run("mnuUndoItem");
+        QTRY_COMPARE(picture(), before);
+    }
+
     // While the dock is hidden the view builds nothing; shown again, it shows and picks what a
     // fresh build does, the selected row highlighted.
     void hiddenDockCatchesUpWhenShown() {
