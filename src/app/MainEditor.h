@@ -278,6 +278,7 @@ private:
     void redrawAround(const std::vector<norvane::SceneObject>& touched);
     void pushEdit(QUndoCommand* command);
     void insertCopies(const std::vector<norvane::SceneObject>& sources, const CommandVerb& verb);
+    std::vector<norvane::SceneObject> selectedObjects(); // in the selection's order
     void nudgeSelected(norvane::MapPoint offset);
     bool mapKeyPressed(int key, bool fine);
     void showModeHint();

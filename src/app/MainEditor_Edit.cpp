@@ -183,10 +183,14 @@ void MainEditor::mnuPasteItem_Click() {
 }
 
 void MainEditor::mnuDuplicateItem_Click() {
+    insertCopies(selectedObjects(), kDuplicateVerb);
+}
+
+std::vector<norvane::SceneObject> MainEditor::selectedObjects() {
     std::vector<norvane::SceneObject> objects;
     for (std::size_t row : scene().selection().rows())
         objects.push_back(scene().row(row));
-    insertCopies(objects, kDuplicateVerb);
+    return objects;
 }
 
 // Copies of `sources`, each moved by the copy offset, appended as one change that selects them.
@@ -197,8 +201,7 @@ void MainEditor::insertCopies(const std::vector<norvane::SceneObject>& sources,
     std::vector<norvane::SceneObject> copies;
     for (const norvane::SceneObject& source : sources)
         copies.push_back(norvane::movedBy(source, kCopyOffset).value_or(source));
-    const QString name =
-        copies.size() == 1 ? commandName(verb, copies[0].kind) : objectsName(verb, copies.size());
+    const QString name = changeName(verb, copies);
     pushEdit(new InsertObjectsCommand(editTarget(), scene().count(), std::move(copies), name));
 }
 
@@ -240,8 +243,7 @@ void MainEditor::nudgeSelected(norvane::MapPoint offset) {
             moved.push_back(*one);
     if (moved.size() != rows.size())
         return;
-    const QString name = rows.size() == 1 ? commandName(kMoveVerb, moved[0].kind)
-                                          : objectsName(kMoveVerb, rows.size());
+    const QString name = changeName(kMoveVerb, moved);
     pushEdit(new ChangeObjectCommand(editTarget(), rows, std::move(moved), name, kArrowMergeId));
 }
 

@@ -192,7 +192,6 @@ void MainEditor::drop() {
     m_dragged.clear();
     if (now[0] == m_move.original())
         return;
-    const QString name = rows.size() == 1 ? commandName(kMoveVerb, now[0].kind)
-                                          : objectsName(kMoveVerb, rows.size());
+    const QString name = changeName(kMoveVerb, now);
     pushEdit(new ChangeObjectCommand(editTarget(), std::move(rows), std::move(now), name));
 }

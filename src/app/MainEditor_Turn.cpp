@@ -60,11 +60,6 @@ std::function<std::string(std::string_view)> turnOf(std::optional<double> degree
     return [by = *degrees](std::string_view text) { return norvane::turnedOrientation(text, by); };
 }
 
-QString changeName(const CommandVerb& verb, const std::vector<norvane::SceneObject>& changed) {
-    return changed.size() == 1 ? commandName(verb, changed[0].kind)
-                               : objectsName(verb, changed.size());
-}
-
 } // namespace
 
 void MainEditor::buildTurnMenu() {
@@ -109,9 +104,7 @@ void MainEditor::turnSelected(const std::function<std::string(std::string_view)>
 
 void MainEditor::editSelectedTogether() {
     const std::vector<std::size_t> rows = scene().selection().rows();
-    std::vector<norvane::SceneObject> objects;
-    for (std::size_t row : rows)
-        objects.push_back(scene().row(row));
+    const std::vector<norvane::SceneObject> objects = selectedObjects();
     const std::optional<std::vector<norvane::SceneObject>> edited =
         SharedProperties::edit(this, objects);
     if (edited && *edited != objects)

@@ -63,7 +63,7 @@ ObjectProperties::ObjectProperties(const norvane::SceneObject& object, QWidget* 
         addOrientation(object.list5);
         addAngle(object.list5);
     }
-    m_url = addField("URL", QT_TR_NOOP("URL"), area ? object.list7 : object.list6);
+    m_url = addField("URL", QT_TR_NOOP("URL"), std::string(norvane::anchorUrl(object)));
     const norvane::KindInfo* kind = norvane::findKind(object.kind);
     if (kind && kind->isText)
         m_text = addField("Text", QT_TR_NOOP("Text"), object.list7);
@@ -93,7 +93,7 @@ norvane::SceneObject ObjectProperties::values() const {
         result.list5 = m_angle->text() == m_angleWas
                            ? m_orientation->currentData().toString().toStdString()
                            : orientationOfDegreesText(m_angle->text()).value_or(result.list5);
-    (area ? result.list7 : result.list6) = norvane::singleLine(m_url->text().toStdString());
+    norvane::anchorUrlText(result) = norvane::singleLine(m_url->text().toStdString());
     if (m_text)
         result.list7 = norvane::singleLine(m_text->text().toStdString());
     return result;

@@ -11,8 +11,7 @@ RemoveObjectCommand::RemoveObjectCommand(SceneEditTarget target, std::vector<std
     : m_target(std::move(target)), m_rows(std::move(rows)) {
     for (std::size_t row : m_rows)
         m_objects.push_back(m_target.scene->row(row));
-    setText(m_rows.size() == 1 ? commandName(verb, m_objects[0].kind)
-                               : objectsName(verb, m_rows.size()));
+    setText(changeName(verb, m_objects));
 }
 
 void RemoveObjectCommand::redo() {

@@ -62,3 +62,10 @@ inline QString commandName(const CommandVerb& verb, const std::string& kind) {
 inline QString objectsName(const CommandVerb& verb, std::size_t count) {
     return QCoreApplication::translate("CommandName", verb.many, nullptr, static_cast<int>(count));
 }
+
+// A change's name on `objects`, at least one: by the kind of one, by the number of several.
+inline QString changeName(const CommandVerb& verb,
+                          const std::vector<norvane::SceneObject>& objects) {
+    return objects.size() == 1 ? commandName(verb, objects[0].kind)
+                               : objectsName(verb, objects.size());
+}

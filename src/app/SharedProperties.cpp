@@ -18,12 +18,8 @@
 
 namespace {
 
-std::string& urlOf(norvane::SceneObject& object) {
-    return norvane::isAreaKind(object.kind) ? object.list7 : object.list6;
-}
-
 std::string urlText(const norvane::SceneObject& object) {
-    return norvane::isAreaKind(object.kind) ? object.list7 : object.list6;
+    return std::string(norvane::anchorUrl(object));
 }
 
 // The text every object taken by `takes` holds in the field `of`, or nothing when they differ or
@@ -90,7 +86,7 @@ std::vector<norvane::SceneObject> SharedProperties::values() const {
         if (angle && turns(object))
             object.list5 = *angle;
         if (m_url->text() != m_urlWas)
-            urlOf(object) = url;
+            norvane::anchorUrlText(object) = url;
     }
     return result;
 }
