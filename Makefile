@@ -92,10 +92,10 @@ coverage: deps
 	  --exclude-unreachable-branches --print-summary --txt $(COVER)/coverage.txt
 	@$(MAKE) --no-print-directory ratio
 
-# Size of the test suite against the code: non-blank lines of tests/ (C++ and JavaScript
+# Size of the test suite against the code: non-blank lines of tests/ (C++, JavaScript and QML
 # sources, fixtures included) over src/ and tools/. It stays between 0.25 and 0.35.
 ratio:
-	@t=$$(git ls-files 'tests/*.cpp' 'tests/*.h' 'tests/*.js' | xargs cat | grep -cv '^[[:space:]]*$$'); \
+	@t=$$(git ls-files 'tests/*.cpp' 'tests/*.h' 'tests/*.js' 'tests/*.qml' | xargs cat | grep -cv '^[[:space:]]*$$'); \
 	c=$$(git ls-files 'src/*.cpp' 'src/*.h' 'src/*.qml' 'tools/*.cpp' 'tools/*.h' | xargs cat | grep -cv '^[[:space:]]*$$'); \
 	awk -v t=$$t -v c=$$c 'BEGIN { printf "tests %d lines, code %d lines, ratio %.3f\n", t, c, t / c }'
 
