@@ -6,6 +6,7 @@
 #include "scene/Catalogue.h"
 #include "scene/NumberText.h"
 #include "scene/Orientation.h"
+#include "scene/RowFields.h"
 #include "scene/SingleLine.h"
 
 #include <QComboBox>

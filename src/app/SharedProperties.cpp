@@ -6,6 +6,7 @@
 #include "render/Utf8Text.h"
 #include "scene/Catalogue.h"
 #include "scene/Orientation.h"
+#include "scene/RowFields.h"
 #include "scene/SingleLine.h"
 
 #include <QDialogButtonBox>

@@ -49,4 +49,10 @@ inline CoordinateTexts coordinateTexts(SceneObject& object) {
     return {{&object.list3, &object.list4, nullptr, nullptr}, 2};
 }
 
+// The text of an owned object that holds its hyperlink, to change in place: the one that
+// pointFields or areaFields reads as `anchor`.
+inline std::string& anchorUrlText(SceneObject& object) {
+    return isAreaKind(object.kind) ? object.list7 : object.list6;
+}
+
 } // namespace norvane

@@ -29,10 +29,6 @@ std::string_view anchorUrl(const SceneRow& object) {
     return isAreaKind(object.kind) ? areaFields(object).anchor : pointFields(object).anchor;
 }
 
-std::string& anchorUrlText(SceneObject& object) {
-    return isAreaKind(object.kind) ? object.list7 : object.list6;
-}
-
 Scene::Scene(const Scene& other) : m_selection(other.m_selection) {
     copyRowsOf(other);
 }

@@ -57,7 +57,5 @@ inline bool operator==(const SceneRow& a, const SceneObject& b) {
 
 // Anchor URL of an object, wherever its kind keeps it ("" when none).
 std::string_view anchorUrl(const SceneRow& object);
-// The text that holds the anchor URL of `object`, for changing it.
-std::string& anchorUrlText(SceneObject& object);
 
 } // namespace norvane
